@@ -1,0 +1,53 @@
+#pragma once
+// The settings file (section SETTING): every option, the other files' locations, the hi-score
+// and the window position. Read once at start-up, written back at shut-down, each key only
+// when its value differs from what the file holds.
+#include <cstdint>
+#include <string>
+
+// The system's button-face colour, resolved by the window when it is used.
+inline constexpr uint32_t ColorButtonFace = 0x8000000Fu;
+inline constexpr uint32_t ColorSilver = 0xC0C0C0u;
+
+// Where the game looks for its files: the program's own directory and the per-user
+// configuration directory (which takes the part of the system directory). Both end in "/".
+struct SettingsPlaces {
+    std::string ProgramDir;
+    std::string ConfigDir;
+};
+SettingsPlaces DefaultSettingsPlaces();
+
+struct Settings {
+    std::string IniFileName;
+    std::string LanguageFileName;
+    int32_t Language = 1;
+    std::string MapName;
+    std::string GroundBitmapName;
+    std::string CarBitmapName;
+    int32_t Interval = 50;
+    int32_t HiScore = 0;
+    int32_t MoveSpeed = 1;
+    int32_t MaxCar = 3;
+    bool RandomInit = false;
+    bool SoundOn = false;
+    bool SaveScreen = true;
+    bool ToolBar = true;
+    bool StatusBar = true;
+    bool RedrawMap = false;
+    std::string RunWave;
+    std::string EatWave;
+    std::string CrashWave;
+    uint32_t GroundColor = ColorButtonFace; // blue-green-red, or ColorButtonFace
+    bool UseSheetColor = false;
+    int32_t Left = 0; // window position; a coordinate of 0 is not applied
+    int32_t Top = 0;
+};
+
+// A path from the settings: absolute when it begins with "/" or its second character is ":",
+// else relative to the program's directory.
+std::string ResolveSettingsPath(const std::string& value, const std::string& programDir);
+
+Settings LoadSettingsFile(const SettingsPlaces& places);
+// Writes back what differs from the file (Position only while SaveScreen); throws
+// brv::IniWriteError naming the file when a write is refused.
+void SaveSettingsFile(const Settings& settings, const SettingsPlaces& places);

@@ -1,0 +1,102 @@
+#pragma once
+// The course model: the tile grid of wall masks, the dot grid, the numbered blocks and the
+// path that orders them, the start entries of all cars, the caption places and the pixel sizes
+// that follow from the two sheets. Loading and cell queries are plain logic; the drawing
+// operations (TMapDraw.cpp) are the only part that touches Qt.
+#include <array>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+class QImage;
+namespace brv { class Canvas; }
+
+struct TPoint {
+    int32_t X = 0;
+    int32_t Y = 0;
+    bool operator==(const TPoint&) const = default;
+};
+
+// A rectangle record: a block (left, top, right, bottom cells), a start entry (column, row,
+// direction, lane) or a tile area (first column, first row, columns, rows).
+struct TRect {
+    int32_t Left = 0;
+    int32_t Top = 0;
+    int32_t Right = 0;
+    int32_t Bottom = 0;
+    bool operator==(const TRect&) const = default;
+};
+
+// A rejected course; the message is one of the course error texts, Number says which (1..4).
+class CourseError : public std::runtime_error {
+public:
+    CourseError(int number, const std::string& text) : std::runtime_error(text), Number(number) {}
+    int Number;
+};
+
+// Courses wider or higher than this many pixels are refused: the field is one off-screen image.
+inline constexpr int64_t MaxFieldPixels = 16384;
+
+class TMap {
+public:
+    // Sizes come from the sheets' heights: a tile is a quarter of the tile sheet, a sprite a
+    // third of the sprite sheet. The sprite sheet's width sets the cars' animation frames.
+    TMap(int32_t groundHeight, int32_t carWidth, int32_t carHeight, bool redrawMap);
+    // The same from the two sheets themselves; they are not owned and must outlive the map.
+    TMap(const QImage* groundBitmap, const QImage* carBitmap, bool redrawMap);
+
+    void SetErrorTexts(const std::vector<std::string>& texts);
+    // Loads a course file. A bad course throws CourseError and leaves the model as it was.
+    bool LoadFromFile(const std::string& fileName);
+
+    // Cell queries; cells are 1-based (column, row).
+    void ResetDots();
+    int32_t BlockAt(TPoint cell) const;
+    bool IsOutside(TPoint cell) const;
+    int32_t TileAt(TPoint cell) const;
+    char DotAt(int32_t column, int32_t row) const;
+    void SetDot(int32_t column, int32_t row, char dot);
+    void EatDot(TPoint cell);
+    bool AllDotsEaten() const;
+    int32_t CarCount() const;
+    TRect StartEntry(int32_t index) const;
+
+    // Drawing (TMapDraw.cpp).
+    void DrawField(QImage& target, int32_t score, int32_t hiScore, int32_t rest) const;
+    void DrawTiles(QImage& target, TRect area) const;
+    void DrawScore(brv::Canvas& canvas, int32_t value, bool isHiScore) const;
+
+    bool RedrawMap = false;
+    int32_t TileSize = 0;
+    int32_t SpriteSize = 0;
+    int32_t SpriteOffset = 0;
+    int32_t DotTotal = 0;
+    int32_t BlockCount = 0;
+    int32_t StartNumber = 0;
+    int32_t DotsEaten = 0;
+    int32_t MapWidth = 0;
+    int32_t MapHeight = 0;
+    int32_t ScreenWidth = 0;
+    int32_t ScreenHeight = 0;
+    TPoint ProgramPos, ScorePos, HiScorePos, PointPos, HiPointPos, RestPos, RestPlayPos;
+    std::vector<TRect> Starts;
+    std::vector<TRect> Blocks;
+    std::string Tiles;
+    std::string Dots;
+    std::string StartKinds;
+    std::string StartSides;
+    std::string Path;
+    std::array<std::string, 5> ErrorTexts; // 1..4 used
+    const QImage* GroundBitmap = nullptr;
+    const QImage* CarBitmap = nullptr;
+    int32_t CarBitmapWidth = 0;
+
+private:
+    size_t CellIndex(int32_t column, int32_t row) const
+    {
+        return static_cast<size_t>(row - 1) * static_cast<size_t>(MapWidth) +
+               static_cast<size_t>(column - 1);
+    }
+    [[noreturn]] void Fail(int number) const;
+};

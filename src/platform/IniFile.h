@@ -1,0 +1,55 @@
+#pragma once
+// Profile (INI) files as the game's files use them: case-insensitive sections and keys, values
+// trimmed and cut to 2047 characters, the first of duplicate keys wins, ';' comment lines.
+// A write changes only its own line (or appends the key or the section) and replaces the file
+// atomically, so a crash never leaves a half-written file.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace brv {
+
+// Text to integer as every reader of the game's files converts it: leading spaces, an optional
+// sign, then decimal digits, or "$" / "0x" / "0X" and hex digits. Anything else, an empty text,
+// or a value outside the signed 32-bit range gives nothing.
+std::optional<int32_t> ParseInteger(std::string_view text);
+int32_t ParseIntegerOr(std::string_view text, int32_t fallback);
+
+// A refused write: the message names the file.
+class IniWriteError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class IniFile {
+public:
+    // Reads the file at once; a missing or unreadable file (a directory, say) reads as empty.
+    explicit IniFile(std::string fileName);
+    ~IniFile();
+    IniFile(IniFile&&) noexcept;
+    IniFile& operator=(IniFile&&) noexcept;
+
+    const std::string& FileName() const;
+
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view fallback) const;
+    int32_t ReadInteger(std::string_view section, std::string_view key, int32_t fallback) const;
+    bool ReadBool(std::string_view section, std::string_view key, bool fallback) const;
+    // Each distinct key once, in file order, leaving out keys whose first value is empty.
+    std::vector<std::string> ReadSection(std::string_view section) const;
+
+    // Each write goes to disk at once; throws IniWriteError when the file cannot be replaced.
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void WriteInteger(std::string_view section, std::string_view key, int32_t value);
+    void WriteBool(std::string_view section, std::string_view key, bool value);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+} // namespace brv

@@ -1,0 +1,12 @@
+#pragma once
+// Where the game finds its files: the running program's own directory, and the per-user
+// configuration directory ($XDG_CONFIG_HOME/brevanto/, default ~/.config/brevanto/).
+#include <string>
+
+namespace brv {
+
+std::string ProgramDir(); // ends in "/"
+std::string ConfigDir();  // ends in "/"; empty when there is no home at all
+bool FileExists(const std::string& path); // an existing file that is not a directory
+
+} // namespace brv

@@ -1,0 +1,32 @@
+#include "platform/Random.h"
+
+#include <chrono>
+
+namespace brv {
+namespace {
+uint32_t Seed = 0;
+ClockFunction Clock;
+
+uint32_t SystemMillisecondOfDay()
+{
+    using namespace std::chrono;
+    const auto now = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+    return static_cast<uint32_t>(now % 86400000);
+}
+} // namespace
+
+void SetClock(ClockFunction clock) { Clock = std::move(clock); }
+
+uint32_t MillisecondOfDay() { return Clock ? Clock() : SystemMillisecondOfDay(); }
+
+uint32_t RandomSeed() { return Seed; }
+void SetRandomSeed(uint32_t seed) { Seed = seed; }
+void Randomize() { Seed = MillisecondOfDay(); }
+
+int32_t Random(int32_t n)
+{
+    Seed = Seed * 134775813u + 1u;
+    return static_cast<int32_t>((static_cast<uint64_t>(Seed) * static_cast<uint32_t>(n)) >> 32);
+}
+
+} // namespace brv

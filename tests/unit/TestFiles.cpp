@@ -1,0 +1,41 @@
+#include "TestFiles.h"
+
+#include <atomic>
+#include <fstream>
+#include <unistd.h>
+
+TempDir::TempDir()
+{
+    static std::atomic<int> counter{0};
+    path_ = std::filesystem::temp_directory_path() /
+            ("brevanto-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+}
+
+TempDir::~TempDir()
+{
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::string TempDir::Write(const std::string& name, const std::string& text) const
+{
+    const std::filesystem::path file = path_ / name;
+    std::ofstream(file, std::ios::binary) << text;
+    return file.string();
+}
+
+std::string CourseText(const std::string& define, const std::string& map, const std::string& dots,
+                       const std::string& start, const std::string& extra)
+{
+    return "[DEFINE]\n" + define + "\n[MAP]\n" + map + "\n[MAPDOT]\n" + dots + "\n[START]\n" +
+           start + "\n" + extra;
+}
+
+TMap LoadCourseText(const TempDir& dir, const std::string& text)
+{
+    TMap map(96, 160, 60, false);
+    map.LoadFromFile(dir.Write("course.dat", text));
+    return map;
+}

@@ -1,0 +1,28 @@
+#pragma once
+// Scratch files for tests: a fresh directory per test, removed afterwards.
+#include "course/TMap.h"
+
+#include <filesystem>
+#include <string>
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+    // Writes the text (bytes as given) to a file in the directory and returns its full path.
+    std::string Write(const std::string& name, const std::string& text) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+// A course text from its sections; rows and entries are "key=value" lines joined with "\n".
+std::string CourseText(const std::string& define, const std::string& map, const std::string& dots,
+                       const std::string& start, const std::string& extra = "");
+
+// Loads a course text into a model with 24-pixel tiles and 20-pixel sprites, no sheets.
+TMap LoadCourseText(const TempDir& dir, const std::string& text);

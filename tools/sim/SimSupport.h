@@ -1,0 +1,93 @@
+#pragma once
+// What the simulator's subcommands share: a headless host for the rules, start-up as the
+// window does it, JSON output and the usual usage errors.
+#include "game/rules/GameRules.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A usage error: exit status 64 with the message on standard error.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The rules' window hooks without a window: it records what a window would have shown.
+class HeadlessHost : public GameHost {
+public:
+    void SetRunning(bool run) override { Running = run; }
+    int32_t TimerInterval() const override { return Interval; }
+    void SetStatusText(const std::string& text) override { StatusText = text; }
+    void InvalidateField() override { ++Repaints; }
+    void CloseWindow() override { Closed = true; }
+    void ShowErrorBox(const std::string& text) override { ErrorShown = text; }
+    void PlaySound(const std::string& path) override { SoundsPlayed.push_back(path); }
+    brv::Canvas* FieldCanvas() override { return nullptr; }
+
+    bool Running = false;
+    int32_t Interval = 50;
+    std::string StatusText;
+    int Repaints = 0;
+    bool Closed = false;
+    std::string ErrorShown;
+    std::vector<std::string> SoundsPlayed;
+};
+
+// The options that set up a game as the window's start-up does.
+struct GameOptions {
+    int32_t MoveFast = 1;
+    int32_t MaxCar = 3;
+    int32_t HiScore = 0;
+    bool RandomInit = false;
+    int32_t Interval = 50;
+    uint32_t Clock = 0; // millisecond of the day every seeding reads
+    bool NewGame = false;
+};
+
+struct SimGame {
+    HeadlessHost Host;
+    TGameRules Rules{Host};
+};
+
+// Loads the course into `map` and starts play as the window does (demo, no start wait); with
+// NewGame, issues the New command after. Throws CourseError for a rejected course.
+std::unique_ptr<SimGame> StartGame(const std::string& courseFile, std::unique_ptr<TMap> map,
+                                   const GameOptions& options);
+
+// The course error texts: those of the first language of LANGUAGE.INI beside the program.
+std::vector<std::string> LanguageErrorTexts();
+// {"error":{"code":K,"message":"..."}} on standard output.
+void PrintError(int code, const std::string& message);
+
+std::string JsonString(std::string_view bytes);
+
+// Option values: whole decimal numbers in [min, max], else a UsageError.
+int64_t ParseIntegerOption(const std::string& option, const std::string& value, int64_t min,
+                           int64_t max);
+inline int32_t ParseInt32Option(const std::string& option, const std::string& value, int64_t min,
+                                int64_t max)
+{
+    return static_cast<int32_t>(ParseIntegerOption(option, value, min, max));
+}
+
+// A course model with the given tile size and no sheets (nothing is drawn).
+TMap SimMap(int32_t tileSize);
+
+// Walks the arguments of a subcommand: options with or without a value, and positionals.
+class ArgReader {
+public:
+    explicit ArgReader(const std::vector<std::string>& args) : args_(args) {}
+    bool Done() const { return index_ >= args_.size(); }
+    const std::string& Peek() const { return args_[index_]; }
+    std::string Next() { return args_[index_++]; }
+    std::string Value(const std::string& option); // the value after an option, or UsageError
+
+private:
+    const std::vector<std::string>& args_;
+    size_t index_ = 0;
+};

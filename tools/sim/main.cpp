@@ -1,0 +1,39 @@
+// brevanto-sim: checks, plays and draws a course without a window.
+#include "Commands.h"
+#include "SimSupport.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+const char* const Usage =
+    "usage: brevanto-sim info COURSE.DAT [--tile-size N]\n"
+    "       brevanto-sim run COURSE.DAT [--tile-size N] [--ticks N] [--game] [--keys FILE]\n"
+    "                    [--move-fast K] [--max-car M] [--hiscore H] [--random-init]\n"
+    "                    [--interval MS] [--clock MS] [--trace]\n"
+    "       brevanto-sim render COURSE.DAT OUT.png [--ground FILE.BMP] [--car FILE.BMP]\n"
+    "                    [--ticks N] [--clock MS]\n";
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fputs(Usage, stderr);
+        return ExitUsage;
+    }
+    const std::string command = argv[1];
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    try {
+        if (command == "info")
+            return RunInfoCommand(args);
+        if (command == "run")
+            return RunRunCommand(args);
+        if (command == "render")
+            return RunRenderCommand(args);
+        throw UsageError("unknown subcommand '" + command + "'");
+    } catch (const UsageError& error) {
+        std::fprintf(stderr, "brevanto-sim: %s\n%s", error.what(), Usage);
+        return ExitUsage;
+    }
+}
