@@ -1,0 +1,187 @@
+#include "config/model/Settings.h"
+
+#include "course/StrLib.h"
+#include "platform/IniFile.h"
+#include "platform/Paths.h"
+
+#include <cstdio>
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view kSection = "SETTING";
+constexpr std::string_view kFileName = "BREVANTO.INI";
+
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (UpperAscii(a[i]) != UpperAscii(b[i]))
+            return false;
+    return true;
+}
+
+// Blanks and control characters around the value do not count; letter case neither.
+std::string NormalizedColorText(std::string_view text)
+{
+    const auto isSpace = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+    while (!text.empty() && isSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isSpace(text.back()))
+        text.remove_suffix(1);
+    std::string result(text);
+    for (char& c : result)
+        c = UpperAscii(c);
+    return result;
+}
+
+void ApplyGroundColor(std::string_view value, Settings& settings)
+{
+    const std::string text = NormalizedColorText(value);
+    if (text == "ORIGINAL") {
+        settings.UseSheetColor = true; // the colour itself comes from the tile sheet
+    } else if (text == "BTNFACE") {
+        settings.GroundColor = ColorButtonFace;
+    } else if (CountChar(text, ',') == 2) {
+        int32_t cursor = 1;
+        const uint32_t red = static_cast<uint32_t>(NextInt(text, cursor)) & 0xFFu;
+        const uint32_t green = static_cast<uint32_t>(NextInt(text, cursor)) & 0xFFu;
+        const uint32_t blue = static_cast<uint32_t>(NextInt(text, cursor)) & 0xFFu;
+        settings.GroundColor = red + 256u * green + 65536u * blue;
+    } else {
+        settings.GroundColor = ColorSilver;
+    }
+}
+
+std::string LocateSettingsFile(const SettingsPlaces& places)
+{
+    if (!places.ConfigDir.empty()) {
+        std::string inConfig = places.ConfigDir + std::string(kFileName);
+        if (brv::FileExists(inConfig))
+            return inConfig;
+    }
+    return places.ProgramDir + std::string(kFileName);
+}
+
+// What MapName is stored as: a course of the program's own directory by its bare name, so the
+// settings file moves with the program; any other course by its full path.
+std::string StoredMapName(const std::string& mapName, const std::string& programDir)
+{
+    const size_t separator = mapName.find_last_of("/\\:");
+    if (separator == std::string::npos)
+        return mapName;
+    const std::string_view directory = std::string_view(mapName).substr(0, separator + 1);
+    if (EqualIgnoringAsciiCase(directory, programDir))
+        return mapName.substr(separator + 1);
+    return mapName;
+}
+
+// Each key is written only when the file holds something else, so a run that changed nothing
+// leaves the file alone (and does not create a missing one).
+class ChangedKeyWriter {
+public:
+    explicit ChangedKeyWriter(const std::string& fileName) : ini_(fileName) {}
+
+    void Integer(std::string_view key, int32_t value, int32_t fallback)
+    {
+        if (ini_.ReadInteger(kSection, key, fallback) != value)
+            ini_.WriteInteger(kSection, key, value);
+    }
+    void Bool(std::string_view key, bool value, bool fallback)
+    {
+        if (ini_.ReadBool(kSection, key, fallback) != value)
+            ini_.WriteBool(kSection, key, value);
+    }
+    void Text(std::string_view key, std::string_view value, std::string_view fallback)
+    {
+        if (ini_.ReadString(kSection, key, fallback) != value)
+            ini_.WriteString(kSection, key, value);
+    }
+
+private:
+    brv::IniFile ini_;
+};
+
+} // namespace
+
+SettingsPlaces DefaultSettingsPlaces() { return {brv::ProgramDir(), brv::ConfigDir()}; }
+
+std::string ResolveSettingsPath(const std::string& value, const std::string& programDir)
+{
+    const bool absolute = (!value.empty() && value[0] == '/') || (value.size() >= 2 && value[1] == ':');
+    return absolute ? value : programDir + value;
+}
+
+Settings LoadSettingsFile(const SettingsPlaces& places)
+{
+    Settings settings;
+    settings.IniFileName = LocateSettingsFile(places);
+    const brv::IniFile ini(settings.IniFileName);
+    const auto path = [&](std::string_view key, std::string_view fallback) {
+        return ResolveSettingsPath(ini.ReadString(kSection, key, fallback), places.ProgramDir);
+    };
+
+    settings.LanguageFileName = path("LanguageFile", "LANGUAGE.INI");
+    settings.Language = ini.ReadInteger(kSection, "Language", 1);
+    settings.MapName = path("MapName", "");
+    settings.GroundBitmapName = path("GroundBitmap", "GROUND.BMP");
+    settings.CarBitmapName = path("CarBitmap", "MYCAR.BMP");
+    settings.Interval = ini.ReadInteger(kSection, "Interval", 50);
+    settings.HiScore = ini.ReadInteger(kSection, "HiScore", 0);
+    // Checked against the speed table once the course is loaded.
+    settings.MoveSpeed = ini.ReadInteger(kSection, "MoveFast", 1);
+    settings.MaxCar = ini.ReadInteger(kSection, "MaxCar", 3);
+    if (settings.MaxCar <= 0)
+        settings.MaxCar = 3;
+    settings.RandomInit = ini.ReadBool(kSection, "RandamInit", false);
+    settings.SoundOn = ini.ReadBool(kSection, "Sound", false);
+    settings.SaveScreen = ini.ReadBool(kSection, "SaveScreen", true);
+    settings.ToolBar = ini.ReadBool(kSection, "ToolBar", true);
+    settings.StatusBar = ini.ReadBool(kSection, "StatusBar", true);
+    settings.RedrawMap = ini.ReadBool(kSection, "ReDrawMap", false);
+    settings.RunWave = ini.ReadString(kSection, "Wave1", "");
+    settings.EatWave = ini.ReadString(kSection, "Wave2", "");
+    settings.CrashWave = ini.ReadString(kSection, "Wave3", "");
+    ApplyGroundColor(ini.ReadString(kSection, "GroundColor", "BTNFACE"), settings);
+
+    // Applied at start-up whatever SaveScreen holds; 0 leaves that edge where it would be.
+    const std::string position = ini.ReadString(kSection, "Position", "0,0");
+    int32_t cursor = 1;
+    settings.Left = NextInt(position, cursor);
+    settings.Top = NextInt(position, cursor);
+    return settings;
+}
+
+void SaveSettingsFile(const Settings& settings, const SettingsPlaces& places)
+{
+    // Settings that were never loaded go where loading would have looked.
+    const std::string fileName =
+        settings.IniFileName.empty() ? LocateSettingsFile(places) : settings.IniFileName;
+    ChangedKeyWriter file(fileName);
+
+    file.Integer("Language", settings.Language, 1);
+    if (const std::string map = StoredMapName(settings.MapName, places.ProgramDir); !map.empty())
+        file.Text("MapName", map, "");
+    file.Integer("Interval", settings.Interval, 50);
+    file.Integer("HiScore", settings.HiScore, 0);
+    file.Integer("MoveFast", settings.MoveSpeed, 1);
+    file.Integer("MaxCar", settings.MaxCar, 3);
+    file.Bool("RandamInit", settings.RandomInit, false);
+    file.Bool("Sound", settings.SoundOn, false);
+    file.Bool("SaveScreen", settings.SaveScreen, true);
+    file.Bool("ToolBar", settings.ToolBar, true);
+    file.Bool("StatusBar", settings.StatusBar, true);
+    file.Text("Wave1", settings.RunWave, "");
+    file.Text("Wave2", settings.EatWave, "");
+    file.Text("Wave3", settings.CrashWave, "");
+    // While SaveScreen is off the stored position stays as it is.
+    if (settings.SaveScreen) {
+        char position[32];
+        std::snprintf(position, sizeof position, "%d,%d", static_cast<int>(settings.Left),
+                      static_cast<int>(settings.Top));
+        file.Text("Position", position, "0,0");
+    }
+}

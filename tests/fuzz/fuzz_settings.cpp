@@ -1,0 +1,151 @@
+// Any bytes as the settings file: loading must not crash or hang; what a save writes must load
+// back as it was in memory, keys that are never written must read as before, and a second save
+// of what was loaded must change nothing.
+#include "config/model/Settings.h"
+
+#include "platform/IniFile.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void Check(bool condition, const char* what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "check failed: %s\n", what);
+        __builtin_trap();
+    }
+}
+
+// On tmpfs when there is one: every write flushes the file to disk. Removed at exit.
+struct WorkDir {
+    fs::path dir;
+    SettingsPlaces places;
+    WorkDir()
+    {
+        const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+        dir = base / ("brevanto-fuzz-settings-" + std::to_string(getpid()));
+        fs::create_directories(dir / "prog");
+        fs::create_directories(dir / "config");
+        places = {(dir / "prog").string() + "/", (dir / "config").string() + "/"};
+    }
+    ~WorkDir()
+    {
+        std::error_code ignored;
+        fs::remove_all(dir, ignored);
+    }
+};
+
+std::string Bytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A write replaces the file, so its inode changes even when its bytes do not.
+ino_t InodeOf(const std::string& path)
+{
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
+}
+
+bool EqualIgnoringAsciiCase(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        const auto fold = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
+        if (fold(a[i]) != fold(b[i]))
+            return false;
+    }
+    return true;
+}
+
+int32_t Wrapped(int32_t value, int32_t add)
+{
+    return static_cast<int32_t>(static_cast<uint32_t>(value) + static_cast<uint32_t>(add));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static WorkDir work;
+    const SettingsPlaces& places = work.places;
+    const std::string programIni = places.ProgramDir + "BREVANTO.INI";
+    const std::string configIni = places.ConfigDir + "BREVANTO.INI";
+
+    // The first byte picks the directory the file lies in and the changes made to it.
+    const uint8_t choice = size > 0 ? data[0] : 0;
+    const bool inConfig = (choice & 1) != 0;
+    std::error_code ignored;
+    fs::remove(programIni, ignored);
+    fs::remove(configIni, ignored);
+    std::ofstream(inConfig ? configIni : programIni, std::ios::binary)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+
+    const Settings loaded = LoadSettingsFile(places);
+    Check(loaded.IniFileName == (inConfig ? configIni : programIni), "file location");
+    Check(loaded.MaxCar > 0, "MaxCar above 0");
+    Check(!loaded.UseSheetColor || loaded.GroundColor == ColorButtonFace, "sheet colour leaves GroundColor");
+
+    Settings changed = loaded;
+    changed.HiScore = Wrapped(changed.HiScore, 10);
+    changed.SoundOn = !changed.SoundOn;
+    changed.Left = Wrapped(changed.Left, 1);
+    if (choice & 2)
+        changed.EatWave = changed.EatWave.empty() ? "eat.wav" : "";
+    if (choice & 4)
+        changed.MapName = (choice & 8) ? places.ProgramDir + "RACE.DAT" : "/elsewhere/RACE.DAT";
+    if (choice & 16)
+        changed.SaveScreen = !changed.SaveScreen;
+    if (choice & 32)
+        changed.MaxCar = 1 + (choice >> 6);
+    SaveSettingsFile(changed, places);
+
+    // A value reads back cut to 2047 bytes; a course path beyond that cannot survive the file.
+    const bool mapFits = changed.MapName.size() <= 2047;
+    const Settings reloaded = LoadSettingsFile(places);
+    Check(reloaded.IniFileName == loaded.IniFileName, "same file");
+    Check(reloaded.Language == changed.Language, "Language");
+    Check(!mapFits || EqualIgnoringAsciiCase(reloaded.MapName, changed.MapName), "MapName");
+    Check(reloaded.Interval == changed.Interval, "Interval");
+    Check(reloaded.HiScore == changed.HiScore, "HiScore");
+    Check(reloaded.MoveSpeed == changed.MoveSpeed, "MoveFast");
+    Check(reloaded.MaxCar == changed.MaxCar, "MaxCar");
+    Check(reloaded.RandomInit == changed.RandomInit, "RandamInit");
+    Check(reloaded.SoundOn == changed.SoundOn, "Sound");
+    Check(reloaded.SaveScreen == changed.SaveScreen, "SaveScreen");
+    Check(reloaded.ToolBar == changed.ToolBar, "ToolBar");
+    Check(reloaded.StatusBar == changed.StatusBar, "StatusBar");
+    Check(reloaded.RunWave == changed.RunWave, "Wave1");
+    Check(reloaded.EatWave == changed.EatWave, "Wave2");
+    Check(reloaded.CrashWave == changed.CrashWave, "Wave3");
+    const Settings& position = changed.SaveScreen ? changed : loaded;
+    Check(reloaded.Left == position.Left && reloaded.Top == position.Top, "Position");
+    // Keys that are never written.
+    Check(reloaded.LanguageFileName == loaded.LanguageFileName, "LanguageFile");
+    Check(reloaded.GroundBitmapName == loaded.GroundBitmapName, "GroundBitmap");
+    Check(reloaded.CarBitmapName == loaded.CarBitmapName, "CarBitmap");
+    Check(reloaded.RedrawMap == loaded.RedrawMap, "ReDrawMap");
+    Check(reloaded.GroundColor == loaded.GroundColor, "GroundColor");
+    Check(reloaded.UseSheetColor == loaded.UseSheetColor, "GroundColor ORIGINAL");
+
+    if (mapFits) {
+        const std::string before = Bytes(reloaded.IniFileName);
+        const ino_t inode = InodeOf(reloaded.IniFileName);
+        SaveSettingsFile(reloaded, places);
+        Check(Bytes(reloaded.IniFileName) == before && InodeOf(reloaded.IniFileName) == inode,
+              "a save with nothing changed writes nothing");
+    }
+    return 0;
+}
