@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Runs the benchmark programs and a start-up probe of the real game under Xvfb, then prints
+# one table of the figures.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bin=build/bin
+work=$(mktemp -d)
+xvfb_pid=""
+game_pid=""
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+export QT_QPA_PLATFORM=offscreen
+
+for bench in bench_tick bench_field bench_pursuit; do
+  "$bin/$bench" --benchmark_format=csv --benchmark_repetitions=5 \
+    --benchmark_report_aggregates_only=true 2>/dev/null | grep '_median,' >>"$work/bench.csv"
+done
+
+# The real game: time to its first painted frame, memory after 10 s and CPU over 30 s of demo.
+cp "$bin"/brevanto "$bin"/*.DAT "$bin"/*.BMP "$bin"/*.INI "$bin"/*.WAV "$work"/
+display=:93
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+sleep 1
+export DISPLAY=$display QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config"
+start_ms=$(date +%s%3N)
+BREVANTO_FIRST_FRAME_FILE="$work/first-frame" "$work/brevanto" >/dev/null 2>&1 &
+game_pid=$!
+for _ in $(seq 100); do [ -s "$work/first-frame" ] && break; sleep 0.05; done
+first_frame=$(( $(cat "$work/first-frame" 2>/dev/null || echo "$start_ms") - start_ms ))
+sleep 10
+rss_kb=$(awk '/VmRSS/ {print $2}' /proc/$game_pid/status)
+ticks_per_s=$(getconf CLK_TCK)
+cpu_ticks() { awk '{print $14 + $15}' /proc/$game_pid/stat; }
+before=$(cpu_ticks)
+sleep 30
+after=$(cpu_ticks)
+cpu_percent=$(awk -v d=$((after - before)) -v hz="$ticks_per_s" 'BEGIN {printf "%.2f", 100 * d / hz / 30}')
+kill "$game_pid"; wait "$game_pid" 2>/dev/null || true; game_pid=""
+
+row() { printf '| %-46s | %14s | %-16s |\n' "$1" "$2" "$3"; }
+cpu_of() { awk -F, -v name="\"$1_median\"" '$1 == name {printf "%.3g %s", $4, $5}' "$work/bench.csv"; }
+echo
+echo "Machine: $(nproc) cores, $(awk -F': ' '/model name/ {print $2; exit}' /proc/cpuinfo)"
+echo
+row "measure" "CPU time" "budget"
+row "---" "---" "---"
+row "rules tick, no drawing (4 computer cars)" "$(cpu_of RulesTickWithoutDrawing)" "< 0.5 us"
+row "tick with incremental drawing (5 cars)" "$(cpu_of TickWithIncrementalDrawing)" "< 30 us"
+row "incremental draws of the 5 cars alone" "$(cpu_of IncrementalDrawOfEveryCar)" ""
+row "full repaint of COURSE1" "$(cpu_of FullRepaint)" "< 1.5 ms"
+row "load COURSE1.DAT" "$(cpu_of LoadCourse1)" ""
+row "BlockAt, 40 blocks (last block)" "$(cpu_of BlockAtLastBlock)" ""
+row "pursuit decision, 40 blocks" "$(cpu_of PursuitDecision)" ""
+row "process start to first painted frame" "${first_frame} ms" "< 250 ms"
+row "resident memory after 10 s of demo" "$((rss_kb / 1024)) MB" "< 80 MB"
+row "CPU of the running demo (30 s, 50 ms ticks)" "${cpu_percent} %" "< 1 % of a core"

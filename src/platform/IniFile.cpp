@@ -1,0 +1,564 @@
+#include "platform/IniFile.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <numeric>
+#include <system_error>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace brv {
+namespace {
+
+// A larger file reads as its first 64 MiB and is never written, so nothing of it gets lost.
+// The bound also keeps every offset into the text within 32 bits.
+constexpr size_t kMaxFileSize = size_t{64} << 20;
+constexpr size_t kMaxValueLength = 2047;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view Trim(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Names compare ignoring ASCII letter case only; other bytes (Shift-JIS, UTF-8) compare as is.
+unsigned char FoldCase(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
+}
+
+int CompareNames(std::string_view a, std::string_view b)
+{
+    const size_t common = std::min(a.size(), b.size());
+    for (size_t i = 0; i < common; ++i) {
+        const unsigned char x = FoldCase(a[i]);
+        const unsigned char y = FoldCase(b[i]);
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
+
+int DigitValue(char c, unsigned base)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    const unsigned char letter = FoldCase(c);
+    return base == 16 && letter >= 'a' && letter <= 'f' ? letter - 'a' + 10 : -1;
+}
+
+std::string ErrorText(int error) { return std::system_category().message(error); }
+
+[[noreturn]] void Refuse(const std::string& fileName, std::string_view reason)
+{
+    throw IniWriteError("Cannot write settings file " + fileName + ": " + std::string(reason));
+}
+
+// The temporary copy of a file being replaced; removed again unless it took the file's place.
+struct TempFile {
+    std::string path;
+    int fd = -1;
+    bool renamed = false;
+
+    TempFile() = default;
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+    ~TempFile()
+    {
+        if (fd >= 0)
+            close(fd);
+        if (!path.empty() && !renamed)
+            unlink(path.c_str());
+    }
+};
+
+// Created with O_EXCL beside the target (so rename() stays on one file system) and with mode
+// 0666, so that a new file gets the user's umask like any other file the program creates.
+void CreateTempFile(const std::string& fileName, const std::string& target, TempFile& temp)
+{
+    static std::atomic<uint64_t> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const uint64_t noise =
+            static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())
+            ^ (static_cast<uint64_t>(getpid()) << 20) ^ (counter++ * 0x9E3779B97F4A7C15ull);
+        char suffix[32];
+        std::snprintf(suffix, sizeof suffix, ".tmp-%06llx",
+                      static_cast<unsigned long long>((noise ^ (noise >> 29)) & 0xFFFFFF));
+        std::string path = target + suffix;
+        const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            temp.path = std::move(path);
+            temp.fd = fd;
+            return;
+        }
+        if (errno != EEXIST)
+            Refuse(fileName, ErrorText(errno));
+    }
+    Refuse(fileName, "no free name for a temporary file");
+}
+
+bool WriteAll(int fd, std::string_view data)
+{
+    while (!data.empty()) {
+        const ssize_t written = write(fd, data.data(), data.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = EIO;
+            return false;
+        }
+        data.remove_prefix(static_cast<size_t>(written));
+    }
+    return true;
+}
+
+// So that the rename itself survives a crash; a failure here cannot undo the write.
+void SyncDirectoryOf(const std::string& path)
+{
+    std::string directory = std::filesystem::path(path).parent_path().string();
+    if (directory.empty())
+        directory = ".";
+    const int fd = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+}
+
+// Writes the whole content to a temporary file, flushes it and renames it over the file, so a
+// crash leaves either the old or the new file. A symbolic link is kept: its target is replaced.
+void ReplaceFile(const std::string& fileName, std::string_view content)
+{
+    std::string target = fileName;
+    struct stat original {};
+    bool existed = false;
+    if (lstat(fileName.c_str(), &original) == 0) {
+        if (S_ISLNK(original.st_mode)) {
+            std::error_code error;
+            target = std::filesystem::canonical(fileName, error).string();
+            if (error)
+                Refuse(fileName, error.message());
+            if (stat(target.c_str(), &original) != 0)
+                Refuse(fileName, ErrorText(errno));
+        }
+        existed = true;
+        if (S_ISDIR(original.st_mode))
+            Refuse(fileName, ErrorText(EISDIR));
+        if (!S_ISREG(original.st_mode))
+            Refuse(fileName, "not a regular file");
+        // rename() would replace a read-only file too; its protection must hold.
+        if (access(target.c_str(), W_OK) != 0)
+            Refuse(fileName, ErrorText(errno));
+    } else if (errno != ENOENT) {
+        Refuse(fileName, ErrorText(errno));
+    }
+
+    TempFile temp;
+    CreateTempFile(fileName, target, temp);
+    if (!WriteAll(temp.fd, content))
+        Refuse(fileName, ErrorText(errno));
+    if (existed) {
+        if (fchmod(temp.fd, original.st_mode & 07777) != 0)
+            Refuse(fileName, ErrorText(errno));
+        // Only root can hand the file back to its owner; anyone else becomes the owner.
+        if (fchown(temp.fd, original.st_uid, original.st_gid) != 0) {
+        }
+    }
+    if (fsync(temp.fd) != 0)
+        Refuse(fileName, ErrorText(errno));
+    if (close(std::exchange(temp.fd, -1)) != 0)
+        Refuse(fileName, ErrorText(errno));
+    if (rename(temp.path.c_str(), target.c_str()) != 0)
+        Refuse(fileName, ErrorText(errno));
+    temp.renamed = true;
+    SyncDirectoryOf(target);
+}
+
+} // namespace
+
+std::optional<int32_t> ParseInteger(std::string_view text)
+{
+    size_t i = 0;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    unsigned base = 10;
+    if (i < text.size() && text[i] == '$') {
+        base = 16;
+        ++i;
+    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+        base = 16;
+        i += 2;
+    }
+    if (i == text.size())
+        return std::nullopt;
+
+    // The magnitude is checked after every digit, so it never exceeds 2^31 * 16 + 15.
+    const uint64_t limit = negative ? uint64_t{1} << 31 : (uint64_t{1} << 31) - 1;
+    uint64_t magnitude = 0;
+    for (; i < text.size(); ++i) {
+        const int digit = DigitValue(text[i], base);
+        if (digit < 0)
+            return std::nullopt;
+        magnitude = magnitude * base + static_cast<unsigned>(digit);
+        if (magnitude > limit)
+            return std::nullopt;
+    }
+    const int64_t value = negative ? -static_cast<int64_t>(magnitude) : static_cast<int64_t>(magnitude);
+    return static_cast<int32_t>(value);
+}
+
+int32_t ParseIntegerOr(std::string_view text, int32_t fallback)
+{
+    return ParseInteger(text).value_or(fallback);
+}
+
+// The text as read, with an index built once per load: every section header, every key line of
+// a section, and for the first section of each name its first entry of each key sorted by
+// name, so a lookup is a binary search. Positions are offsets, so the index survives moves.
+struct IniFile::Impl {
+    struct Span {
+        uint32_t begin = 0;
+        uint32_t end = 0;
+    };
+    struct Entry {
+        Span key;
+        Span value; // trimmed, not yet cut
+        uint32_t lineEnd = 0; // where its line ending (if any) begins
+    };
+    struct Section {
+        Span name;
+        uint32_t firstEntry = 0; // its key lines in entries
+        uint32_t entryCount = 0;
+        uint32_t firstKey = 0; // its distinct keys in keyOrder (first section of a name only)
+        uint32_t keyCount = 0;
+        uint32_t appendAt = 0; // just past its last non-blank line
+        bool appendNeedsBreak = false; // that line ends the file without a line ending
+    };
+
+    std::string fileName;
+    std::string text;
+    std::string readProblem; // why the file could not be read whole; writes are refused then
+    std::vector<Entry> entries;
+    std::vector<Section> sections; // every header, file order
+    std::vector<uint32_t> sectionOrder; // first section of each name, sorted by name
+    std::vector<uint32_t> keyOrder;
+
+    std::string_view View(Span span) const
+    {
+        return std::string_view(text).substr(span.begin, span.end - span.begin);
+    }
+    Span SpanOf(std::string_view part) const
+    {
+        const auto begin = static_cast<uint32_t>(part.data() - text.data());
+        return {begin, static_cast<uint32_t>(begin + part.size())};
+    }
+
+    void Load()
+    {
+        text.clear();
+        readProblem.clear();
+        // O_NONBLOCK: opening a FIFO must not wait for a writer; such a file reads as empty.
+        const int fd = open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        if (fd >= 0) {
+            ReadBounded(fd);
+            close(fd);
+        } else if (errno != ENOENT && errno != ENOTDIR) {
+            readProblem = ErrorText(errno);
+        }
+        BuildIndex();
+    }
+
+    void ReadBounded(int fd)
+    {
+        struct stat info {};
+        if (fstat(fd, &info) != 0) {
+            readProblem = ErrorText(errno);
+            return;
+        }
+        if (!S_ISREG(info.st_mode)) {
+            readProblem = S_ISDIR(info.st_mode) ? ErrorText(EISDIR) : "not a regular file";
+            return;
+        }
+        // One byte more than the limit tells a larger file.
+        const auto size = static_cast<size_t>(std::max<off_t>(info.st_size, 0));
+        text.resize(std::min(size, kMaxFileSize) + 1);
+        size_t used = 0;
+        while (used <= kMaxFileSize) {
+            if (used == text.size()) // the file grew, or its size is not known (/proc)
+                text.resize(std::min(text.size() * 2, kMaxFileSize + 1));
+            const ssize_t count = read(fd, text.data() + used, text.size() - used);
+            if (count < 0 && errno == EINTR)
+                continue;
+            if (count < 0) {
+                readProblem = ErrorText(errno);
+                text.clear();
+                return;
+            }
+            if (count == 0)
+                break;
+            used += static_cast<size_t>(count);
+        }
+        text.resize(used);
+        if (text.size() > kMaxFileSize) {
+            text.resize(kMaxFileSize);
+            readProblem = "larger than 64 MiB";
+        }
+    }
+
+    size_t LineEnd(size_t pos) const
+    {
+        while (pos < text.size() && text[pos] != '\n' && text[pos] != '\r')
+            ++pos;
+        return pos;
+    }
+
+    void BuildIndex()
+    {
+        entries.clear();
+        sections.clear();
+        sectionOrder.clear();
+        keyOrder.clear();
+        size_t pos = 0;
+        while (pos < text.size()) {
+            const size_t end = LineEnd(pos);
+            size_t next = end;
+            if (next < text.size())
+                next += text[next] == '\r' && next + 1 < text.size() && text[next + 1] == '\n' ? 2u : 1u;
+            ScanLine(pos, end, next);
+            pos = next;
+        }
+
+        // A stable sort keeps equal names in file order, so unique() keeps the first of each.
+        const auto sectionName = [this](uint32_t s) { return View(sections[s].name); };
+        sectionOrder.resize(sections.size());
+        std::iota(sectionOrder.begin(), sectionOrder.end(), 0u);
+        SortUnique(sectionOrder, 0, sectionName);
+        const auto keyName = [this](uint32_t e) { return View(entries[e].key); };
+        for (const uint32_t s : sectionOrder) {
+            Section& section = sections[s];
+            section.firstKey = static_cast<uint32_t>(keyOrder.size());
+            for (uint32_t e = 0; e < section.entryCount; ++e)
+                keyOrder.push_back(section.firstEntry + e);
+            SortUnique(keyOrder, section.firstKey, keyName);
+            section.keyCount = static_cast<uint32_t>(keyOrder.size() - section.firstKey);
+        }
+    }
+
+    template <typename NameOf>
+    static void SortUnique(std::vector<uint32_t>& order, size_t from, NameOf nameOf)
+    {
+        const auto first = order.begin() + static_cast<std::ptrdiff_t>(from);
+        std::stable_sort(first, order.end(), [&](uint32_t a, uint32_t b) {
+            return CompareNames(nameOf(a), nameOf(b)) < 0;
+        });
+        order.erase(std::unique(first, order.end(),
+                                [&](uint32_t a, uint32_t b) { return CompareNames(nameOf(a), nameOf(b)) == 0; }),
+                    order.end());
+    }
+
+    void ScanLine(size_t begin, size_t end, size_t next)
+    {
+        const std::string_view line = Trim(std::string_view(text).substr(begin, end - begin));
+        if (line.empty())
+            return;
+        if (line.front() == '[') { // a missing ']' ends the name at the end of the line
+            const std::string_view inside = line.substr(1);
+            Section section;
+            section.name = SpanOf(Trim(inside.substr(0, inside.find(']'))));
+            section.firstEntry = static_cast<uint32_t>(entries.size());
+            sections.push_back(section);
+        }
+        if (!sections.empty()) { // the section's last non-blank line so far
+            sections.back().appendAt = static_cast<uint32_t>(next);
+            sections.back().appendNeedsBreak = next == end;
+        }
+        if (line.front() == ';' || line.front() == '[')
+            return;
+        const size_t equals = line.find('=');
+        if (equals == std::string_view::npos || sections.empty())
+            return;
+        const std::string_view key = Trim(line.substr(0, equals));
+        if (key.empty())
+            return;
+        entries.push_back({SpanOf(key), SpanOf(Trim(line.substr(equals + 1))), static_cast<uint32_t>(end)});
+        ++sections.back().entryCount;
+    }
+
+    template <typename NameOf>
+    static const uint32_t* FindSorted(const uint32_t* first, const uint32_t* last,
+                                      std::string_view name, NameOf nameOf)
+    {
+        const uint32_t* found = std::lower_bound(first, last, name, [&](uint32_t item, std::string_view n) {
+            return CompareNames(nameOf(item), n) < 0;
+        });
+        return found != last && CompareNames(nameOf(*found), name) == 0 ? found : nullptr;
+    }
+
+    const Section* FindSection(std::string_view name) const
+    {
+        const uint32_t* found = FindSorted(sectionOrder.data(), sectionOrder.data() + sectionOrder.size(),
+                                           name, [this](uint32_t s) { return View(sections[s].name); });
+        return found ? &sections[*found] : nullptr;
+    }
+
+    const Entry* FindKey(const Section& section, std::string_view key) const
+    {
+        const uint32_t* first = keyOrder.data() + section.firstKey;
+        const uint32_t* found = FindSorted(first, first + section.keyCount, key,
+                                           [this](uint32_t e) { return View(entries[e].key); });
+        return found ? &entries[*found] : nullptr;
+    }
+
+    std::optional<std::string_view> Value(std::string_view section, std::string_view key) const
+    {
+        const Section* found = FindSection(Trim(section));
+        const Entry* entry = found ? FindKey(*found, Trim(key)) : nullptr;
+        if (!entry)
+            return std::nullopt;
+        return View(entry->value).substr(0, kMaxValueLength);
+    }
+
+    // New lines take the ending of the file's first line.
+    std::string_view LineEnding() const
+    {
+        const size_t pos = LineEnd(0);
+        if (pos == text.size() || text[pos] == '\n')
+            return "\n";
+        return pos + 1 < text.size() && text[pos + 1] == '\n' ? "\r\n" : "\r";
+    }
+
+    std::string Splice(size_t begin, size_t end, std::string_view insert) const
+    {
+        std::string result;
+        result.reserve(text.size() - (end - begin) + insert.size());
+        result.append(text, 0, begin).append(insert).append(text, end);
+        return result;
+    }
+
+    // The text with the key set: its first line in the section changed after the key, or a new
+    // line after the section's last non-blank line, or a new section at the end of the file.
+    std::string WithValue(std::string_view section, std::string_view key, std::string_view value) const
+    {
+        const std::string_view ending = LineEnding();
+        const std::string entry = std::string(key) + "=" + std::string(value);
+        if (const Section* found = FindSection(section)) {
+            if (const Entry* existing = FindKey(*found, key))
+                return Splice(existing->key.end, existing->lineEnd, "=" + std::string(value));
+            std::string line = found->appendNeedsBreak ? std::string(ending) : std::string();
+            line.append(entry).append(ending);
+            return Splice(found->appendAt, found->appendAt, line);
+        }
+        std::string result = text;
+        if (!result.empty() && result.back() != '\n' && result.back() != '\r')
+            result.append(ending);
+        result.append("[").append(section).append("]").append(ending).append(entry).append(ending);
+        return result;
+    }
+};
+
+IniFile::IniFile(std::string fileName) : impl_(std::make_unique<Impl>())
+{
+    impl_->fileName = std::move(fileName);
+    impl_->Load();
+}
+
+IniFile::~IniFile() = default;
+IniFile::IniFile(IniFile&&) noexcept = default;
+IniFile& IniFile::operator=(IniFile&&) noexcept = default;
+
+const std::string& IniFile::FileName() const { return impl_->fileName; }
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key,
+                                std::string_view fallback) const
+{
+    return std::string(impl_->Value(section, key).value_or(fallback));
+}
+
+int32_t IniFile::ReadInteger(std::string_view section, std::string_view key, int32_t fallback) const
+{
+    const auto value = impl_->Value(section, key);
+    return value ? ParseIntegerOr(*value, fallback) : fallback;
+}
+
+bool IniFile::ReadBool(std::string_view section, std::string_view key, bool fallback) const
+{
+    return ReadInteger(section, key, fallback ? 1 : 0) != 0;
+}
+
+std::vector<std::string> IniFile::ReadSection(std::string_view section) const
+{
+    std::vector<std::string> keys;
+    const Impl::Section* found = impl_->FindSection(Trim(section));
+    if (!found)
+        return keys;
+    const auto first = impl_->keyOrder.begin() + found->firstKey;
+    std::vector<uint32_t> inFileOrder(first, first + found->keyCount);
+    std::sort(inFileOrder.begin(), inFileOrder.end());
+    for (const uint32_t e : inFileOrder) {
+        const Impl::Entry& entry = impl_->entries[e];
+        if (entry.value.end != entry.value.begin)
+            keys.emplace_back(impl_->View(entry.key));
+    }
+    return keys;
+}
+
+void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
+{
+    const std::string& fileName = impl_->fileName;
+    const std::string_view sectionName = Trim(section);
+    const std::string_view keyName = Trim(key);
+    // Names and values that would read back as something else are refused.
+    if (sectionName.find_first_of("]\r\n") != std::string_view::npos)
+        Refuse(fileName, "the section name cannot be stored");
+    if (keyName.empty() || keyName.find_first_of("=\r\n") != std::string_view::npos
+        || keyName.front() == ';' || keyName.front() == '[')
+        Refuse(fileName, "the key name cannot be stored");
+    if (value.find_first_of("\r\n") != std::string_view::npos)
+        Refuse(fileName, "the value holds a line break");
+
+    // Start from the file as it is now, so that two objects on one file keep each other's writes.
+    Impl current;
+    current.fileName = fileName;
+    current.Load();
+    if (!current.readProblem.empty())
+        Refuse(fileName, current.readProblem);
+    std::string updated = current.WithValue(sectionName, keyName, value);
+    if (updated.size() > kMaxFileSize)
+        Refuse(fileName, "it would grow beyond 64 MiB");
+    ReplaceFile(fileName, updated);
+
+    current.text = std::move(updated);
+    current.BuildIndex();
+    *impl_ = std::move(current);
+}
+
+void IniFile::WriteInteger(std::string_view section, std::string_view key, int32_t value)
+{
+    WriteString(section, key, std::to_string(value));
+}
+
+void IniFile::WriteBool(std::string_view section, std::string_view key, bool value)
+{
+    WriteString(section, key, value ? "1" : "0");
+}
+
+} // namespace brv

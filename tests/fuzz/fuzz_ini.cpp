@@ -1,0 +1,120 @@
+// Any bytes as a profile file: reading must not crash or hang, and a write must read back as
+// written while leaving the other sections as they were.
+#include "platform/IniFile.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void Check(bool condition)
+{
+    if (!condition)
+        __builtin_trap();
+}
+
+// On tmpfs when there is one: every write flushes the file to disk. Removed at exit.
+struct WorkDir {
+    fs::path dir;
+    std::string file;
+    WorkDir()
+    {
+        const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+        dir = base / ("brevanto-fuzz-ini-" + std::to_string(getpid()));
+        fs::create_directories(dir);
+        file = (dir / "FUZZ.INI").string();
+    }
+    ~WorkDir()
+    {
+        std::error_code ignored;
+        fs::remove_all(dir, ignored);
+    }
+};
+
+std::string_view Trim(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+// The name inside the input's first "[...]", or "S".
+std::string FirstSectionName(std::string_view text)
+{
+    const size_t open = text.find('[');
+    if (open == std::string_view::npos)
+        return "S";
+    const size_t close = text.find_first_of("]\r\n", open + 1);
+    const std::string_view inside = text.substr(open + 1, close == std::string_view::npos ? 64 : close - open - 1);
+    return std::string(Trim(inside.substr(0, 64)));
+}
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    static const WorkDir work;
+    const std::string& path = work.file;
+    std::ofstream(path, std::ios::binary | std::ios::trunc).write(text.data(), static_cast<std::streamsize>(size));
+
+    brv::IniFile ini(path);
+    const std::string section = FirstSectionName(text);
+    const std::string other = EqualIgnoringCase(section, "SETTING") ? "DEFINE" : "SETTING";
+    const std::vector<std::string> keys = ini.ReadSection(section);
+    for (const std::string& key : keys) {
+        const std::string value = ini.ReadString(section, key, "");
+        Check(!value.empty() && value.size() <= 2047);
+        ini.ReadInteger(section, key, 0);
+        ini.ReadBool(section, key, true);
+    }
+    const std::vector<std::string> otherKeys = ini.ReadSection(other);
+    ini.ReadString("SETTING", "MapName", "fallback");
+    brv::ParseInteger(text.substr(0, 64));
+
+    // Write a key of the section (an existing one when there is one) and read it back.
+    const std::string key = keys.empty() ? "Key" : keys[size % keys.size()];
+    std::string value(text.substr(size / 2, 3000));
+    try {
+        ini.WriteString(section, key, value); // refused when the value holds a line break
+    } catch (const brv::IniWriteError&) {
+    }
+    for (char& c : value)
+        if (c == '\r' || c == '\n')
+            c = '.';
+    try {
+        ini.WriteString(section, key, value);
+    } catch (const brv::IniWriteError&) {
+        return 0; // a section name that cannot be stored
+    }
+    const std::string expected(Trim(value).substr(0, 2047));
+    Check(ini.ReadString(section, key, "absent") == expected);
+    const brv::IniFile reread(path);
+    Check(reread.ReadString(section, key, "absent") == expected);
+    Check(reread.ReadSection(other) == otherKeys);
+
+    ini.WriteInteger(other, "Number", static_cast<int32_t>(size) - 1000);
+    Check(brv::IniFile(path).ReadInteger(other, "number", 0) == static_cast<int32_t>(size) - 1000);
+    Check(brv::IniFile(path).ReadString(section, key, "absent") == expected);
+    return 0;
+}
