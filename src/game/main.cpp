@@ -1,0 +1,24 @@
+// Brevanto: the program entry. Creates the main window, starts the game and runs the message
+// loop until the window closes.
+#include "config/model/Settings.h"
+#include "game/ui/DialogSeam.h"
+#include "game/ui/TBrevantoForm.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("brevanto"));
+    QApplication::setApplicationDisplayName(QString::fromLatin1(ApplicationTitle));
+
+    QtDialogSeam seam;
+    TBrevantoForm form(DefaultSettingsPlaces(), seam);
+    if (!form.FormCreate()) {
+        // The error has been shown; nothing may run without a course.
+        form.FormDestroy();
+        return 1;
+    }
+    form.show();
+    return application.exec();
+}

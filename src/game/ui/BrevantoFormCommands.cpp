@@ -1,0 +1,112 @@
+// The menu and tool-bar commands of the main window.
+#include "game/ui/DialogSeam.h"
+#include "game/ui/TAboutBox.h"
+#include "game/ui/TBrevantoForm.h"
+
+#include "platform/TextCodec.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <string_view>
+
+namespace {
+
+bool SameIgnoringAsciiCase(std::string_view a, std::string_view b)
+{
+    const auto upper = [](char c) {
+        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    };
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (upper(a[i]) != upper(b[i]))
+            return false;
+    return true;
+}
+
+// A course error ends in a full stop unless it already ends in punctuation that sorts at or
+// before it ("." "!" ")"); any letter, digit or multi-byte character gets one.
+std::string WithFullStop(std::string text)
+{
+    if (!text.empty() && static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.'))
+        text += '.';
+    return text;
+}
+
+} // namespace
+
+void TBrevantoForm::ShowCourseError(const std::string& text)
+{
+    Seam.ShowError(this, QString::fromLatin1(ApplicationTitle),
+                   brv::DecodeText(WithFullStop(text)));
+}
+
+bool TBrevantoForm::LoadCourseShowingError()
+{
+    try {
+        return !Rules.LoadCourse();
+    } catch (const CourseError& error) {
+        ShowCourseError(error.what());
+        return false;
+    }
+}
+
+void TBrevantoForm::New1Click()
+{
+    TimerSuspension suspension(*this);
+    Rules.NewGame();
+}
+
+void TBrevantoForm::LoadCourse1Click()
+{
+    TimerSuspension suspension(*this);
+    const QString chosen = Seam.OpenFile(this, QtFileFilter("Course File(*.DAT)|*.dat"),
+                                         brv::DecodeText(Rules.MapName), true);
+    if (chosen.isEmpty())
+        return;
+    const QByteArray encoded = QFile::encodeName(QFileInfo(chosen).absoluteFilePath());
+    const std::string path(encoded.constData(), static_cast<size_t>(encoded.size()));
+    if (SameIgnoringAsciiCase(path, Rules.MapName))
+        return;
+
+    // A course that cannot be loaded leaves the model as it was: play goes on with it.
+    const std::string previous = Rules.MapName;
+    Rules.MapName = path;
+    if (!LoadCourseShowingError()) {
+        Rules.MapName = previous;
+        return;
+    }
+    ResizePending = true;
+    Rules.ResizeCars();
+    Rules.Demo = true;
+    SetStatusText(Rules.StatusText[3]);
+    Rules.Restart(0);
+}
+
+void TBrevantoForm::Pause1Click()
+{
+    SetRunning(!TimerRunning());
+}
+
+void TBrevantoForm::Exit1Click()
+{
+    close();
+}
+
+void TBrevantoForm::Control1Click()
+{
+    TimerSuspension suspension(*this);
+    Seam.ShowInformation(this, QString::fromLatin1(ApplicationTitle), brv::DecodeText(ControlText));
+}
+
+void TBrevantoForm::About1Click()
+{
+    TimerSuspension suspension(*this);
+    const QRect window = frameGeometry();
+    const QRect box = AboutBox->frameGeometry();
+    // C++ division truncates toward zero, as the placement asks.
+    AboutBox->move(window.left() + (window.width() - box.width()) / 2,
+                   window.top() + (window.height() - box.height()) / 2);
+    Seam.ExecDialog(*AboutBox);
+}

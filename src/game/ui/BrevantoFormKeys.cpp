@@ -1,0 +1,116 @@
+// Keyboard control and the application's events: deactivation, minimise and restore, hints.
+#include "game/ui/TBrevantoForm.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QStatusTipEvent>
+#include <QTimer>
+#include <QWindowStateChangeEvent>
+
+bool TBrevantoForm::FormKeyDown(const QKeyEvent& key)
+{
+    if (Rules.Demo || !(key.modifiers() & Qt::KeypadModifier))
+        return false;
+    switch (key.key()) {
+    case Qt::Key_8: return Rules.KeyDirection(0);
+    case Qt::Key_6: return Rules.KeyDirection(2);
+    case Qt::Key_2: return Rules.KeyDirection(4);
+    case Qt::Key_4: return Rules.KeyDirection(6);
+    default: return false;
+    }
+}
+
+bool TBrevantoForm::HandleDialogKey(const QKeyEvent& key)
+{
+    if (Rules.Demo)
+        return false;
+    switch (key.key()) {
+    case Qt::Key_Left: return Rules.KeyDirection(6);
+    case Qt::Key_Up: return Rules.KeyDirection(0);
+    case Qt::Key_Right: return Rules.KeyDirection(2);
+    case Qt::Key_Down: return Rules.KeyDirection(4);
+    default: return false;
+    }
+}
+
+bool TBrevantoForm::FormKeyPress(const QKeyEvent& key)
+{
+    // Z and X as typed characters; with Ctrl or Alt they are commands of someone else.
+    if (Rules.Demo || (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    const QString text = key.text();
+    if (text == QLatin1String("z") || text == QLatin1String("Z"))
+        return Rules.KeyToggleDoubleSpeed();
+    if (text == QLatin1String("x") || text == QLatin1String("X"))
+        return Rules.KeyToggleStop();
+    return false;
+}
+
+bool TBrevantoForm::eventFilter(QObject* watched, QEvent* event)
+{
+    // Key preview: the window sees every key meant for itself or one of its controls first.
+    if (event->type() == QEvent::KeyPress && Started && !Destroyed) {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this) {
+            const auto& key = static_cast<const QKeyEvent&>(*event);
+            if (FormKeyDown(key) || HandleDialogKey(key) || FormKeyPress(key))
+                return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TBrevantoForm::AppDeactivate()
+{
+    if (!Rules.Demo && Timer1->isActive())
+        SetRunning(false);
+}
+
+void TBrevantoForm::AppMinimize()
+{
+    if (Timer1->isActive())
+        SetRunning(false);
+}
+
+void TBrevantoForm::AppRestore()
+{
+    if (!Timer1->isActive() && Rules.Demo)
+        SetRunning(true);
+}
+
+void TBrevantoForm::AppHint(const QString& hint)
+{
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    StatusPanels[1]->setText(bar < 0 ? hint : hint.mid(bar + 1));
+}
+
+bool TBrevantoForm::event(QEvent* event)
+{
+    if (event->type() == QEvent::StatusTip) {
+        // The long part of a hint goes to panel 1, never over the status text of panel 0.
+        AppHint(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TBrevantoForm::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange && AppEventsHooked && Started && !Destroyed) {
+        const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+        const bool wasMinimized = change->oldState() & Qt::WindowMinimized;
+        const bool minimized = windowState() & Qt::WindowMinimized;
+        if (minimized && !wasMinimized)
+            AppMinimize();
+        else if (wasMinimized && !minimized)
+            AppRestore();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void TBrevantoForm::closeEvent(QCloseEvent* event)
+{
+    FormDestroy();
+    event->accept();
+}

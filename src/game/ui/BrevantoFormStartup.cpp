@@ -1,0 +1,238 @@
+// Start-up and shut-down of the main window, with its settings and language operations.
+#include "game/ui/DialogSeam.h"
+#include "game/ui/FieldView.h"
+#include "game/ui/TBrevantoForm.h"
+
+#include "config/model/LanguageFile.h"
+#include "platform/Blit.h"
+#include "platform/Canvas.h"
+#include "platform/IniFile.h"
+#include "platform/Sheets.h"
+#include "platform/Sound.h"
+#include "platform/TextCodec.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QPalette>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+// Larger sizes would only make the menus unusable, and huge ones exhaust memory.
+constexpr int32_t MaxFontPoints = 72;
+
+// A hint's short part: the tooltip of a tool button.
+QString ShortHint(const QString& hint)
+{
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    return bar < 0 ? hint : hint.left(bar);
+}
+
+} // namespace
+
+TBrevantoForm::~TBrevantoForm()
+{
+    FormDestroy();
+    if (AppEventsHooked)
+        qApp->removeEventFilter(this);
+}
+
+void TBrevantoForm::HookApplicationEvents()
+{
+    // Deactivation: another application took the activation. Minimise and restore arrive as
+    // window state changes (changeEvent), hints as status tips (event), keys through the filter.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationInactive)
+                    AppDeactivate();
+            });
+    qApp->installEventFilter(this);
+    AppEventsHooked = true;
+}
+
+bool TBrevantoForm::FormCreate()
+{
+    Rules.Demo = true;
+    HookApplicationEvents();
+    LoadSettings();
+    ApplyLanguage();
+    if (!LoadBitmaps())
+        return false;
+    FieldCanvasPtr->SetFillColor(GroundColor);
+    PaintBox1->SetBackground(brv::ColorFromBgr(GroundColor));
+
+    Rules.Map = std::make_unique<TMap>(GroundBitmap.get(), CarBitmap.get(), RedrawMap);
+    Rules.Map->SetErrorTexts({Rules.ErrorText[1], Rules.ErrorText[2], Rules.ErrorText[3],
+                              Rules.ErrorText[4], Rules.ErrorText[5]});
+    if (!LoadCourseShowingError())
+        return false;
+    Rules.StartPlay();
+    ResizePending = true;
+    Started = true;
+    RenderField();
+    PaintBox1->Invalidate();
+    SetRunning(true);
+    return true;
+}
+
+bool TBrevantoForm::LoadBitmaps()
+{
+    uint32_t color = GroundColor;
+    if (!UseSheetColor && color == ColorButtonFace)
+        color = brv::BgrFromColor(QApplication::palette().color(QPalette::Button));
+    try {
+        brv::LoadedSheets sheets =
+            brv::LoadSheets(GroundBitmapName, CarBitmapName, color, UseSheetColor);
+        if (!UseSheetColor && GroundColor == ColorButtonFace && color == ColorSilver) {
+            // Only a chosen silver keeps the sheets as drawn; a button face that happens to be
+            // silver still repaints their background.
+            const uint32_t key = brv::PixelBgr(sheets.Ground, 0, 0, 0);
+            brv::ReplaceColor(sheets.Ground, key, color);
+            brv::ReplaceColor(sheets.Car, key, color);
+        }
+        GroundColor = sheets.GroundColor;
+        GroundBitmap = std::make_unique<QImage>(std::move(sheets.Ground));
+        CarBitmap = std::make_unique<QImage>(std::move(sheets.Car));
+    } catch (const brv::SheetError& error) {
+        Seam.ShowError(this, QString::fromLatin1(ApplicationTitle), brv::DecodeText(error.what()));
+        return false;
+    }
+    return true;
+}
+
+void TBrevantoForm::FormDestroy()
+{
+    if (Destroyed)
+        return;
+    Destroyed = true;
+    if (Timer1->isActive())
+        Timer1->stop();
+    // Settings are only written back once they were read.
+    if (!IniFileName.empty())
+        SaveSettings();
+    Rules.Cars.clear();
+    Rules.MyCar.reset();
+    Rules.Map.reset();
+    CarBitmap.reset();
+    GroundBitmap.reset();
+    Started = false;
+}
+
+void TBrevantoForm::LoadSettings()
+{
+    const Settings settings = LoadSettingsFile(Places);
+    IniFileName = settings.IniFileName;
+    LanguageFileName = settings.LanguageFileName;
+    Language = settings.Language;
+    Rules.MapName = settings.MapName;
+    GroundBitmapName = settings.GroundBitmapName;
+    CarBitmapName = settings.CarBitmapName;
+    SetTimerInterval(settings.Interval);
+    Rules.HiScore = settings.HiScore;
+    Rules.MoveSpeed = settings.MoveSpeed;
+    Rules.MaxCar = settings.MaxCar;
+    Rules.RandomInit = settings.RandomInit;
+    Rules.SoundOn = settings.SoundOn;
+    SaveScreen = settings.SaveScreen;
+    if (!settings.ToolBar)
+        Panel1->hide();
+    if (!settings.StatusBar)
+        StatusBar1->hide();
+    RedrawMap = settings.RedrawMap;
+    RunWave = settings.RunWave;
+    Rules.EatWave = settings.EatWave;
+    Rules.CrashWave = settings.CrashWave;
+    GroundColor = settings.GroundColor;
+    UseSheetColor = settings.UseSheetColor;
+    if (settings.Left != 0)
+        move(settings.Left, y());
+    if (settings.Top != 0)
+        move(x(), settings.Top);
+}
+
+void TBrevantoForm::SaveSettings()
+{
+    Settings settings;
+    settings.IniFileName = IniFileName;
+    settings.LanguageFileName = LanguageFileName;
+    settings.Language = Language;
+    settings.MapName = Rules.MapName;
+    settings.GroundBitmapName = GroundBitmapName;
+    settings.CarBitmapName = CarBitmapName;
+    settings.Interval = Interval;
+    settings.HiScore = Rules.HiScore;
+    settings.MoveSpeed = Rules.MoveSpeed;
+    settings.MaxCar = Rules.MaxCar;
+    settings.RandomInit = Rules.RandomInit;
+    settings.SoundOn = Rules.SoundOn;
+    settings.SaveScreen = SaveScreen;
+    settings.ToolBar = !Panel1->isHidden();
+    settings.StatusBar = !StatusBar1->isHidden();
+    settings.RedrawMap = RedrawMap;
+    settings.RunWave = RunWave;
+    settings.EatWave = Rules.EatWave;
+    settings.CrashWave = Rules.CrashWave;
+    settings.GroundColor = GroundColor;
+    settings.UseSheetColor = UseSheetColor;
+    settings.Left = x();
+    settings.Top = y();
+    try {
+        SaveSettingsFile(settings, Places);
+    } catch (const brv::IniWriteError& error) {
+        Seam.ShowError(this, QString::fromLatin1(ApplicationTitle), brv::DecodeText(error.what()));
+    }
+}
+
+void TBrevantoForm::ApplyLanguage()
+{
+    const MainWindowTexts texts = ReadMainWindowTexts(LanguageFileName, Language);
+    QFont windowFont = font();
+    bool fontChanged = false;
+    if (!texts.FontName.empty()) {
+        const QString name = brv::DecodeText(texts.FontName);
+        if (name != windowFont.family()) {
+            windowFont.setFamily(name);
+            fontChanged = true;
+        }
+    }
+    if (texts.FontSize > 0 && texts.FontSize <= MaxFontPoints &&
+        texts.FontSize != windowFont.pointSize()) {
+        windowFont.setPointSize(texts.FontSize);
+        fontChanged = true;
+    }
+    if (fontChanged)
+        setFont(windowFont);
+
+    for (size_t k = 1; k <= 5; ++k)
+        Rules.ErrorText[k] = texts.Error[k];
+    for (size_t k = 1; k <= 3; ++k)
+        Rules.StatusText[k] = texts.Status[k];
+    ControlText = texts.Control;
+
+    const auto text = [&texts](size_t k) { return brv::DecodeText(texts.Menu[k]); };
+    File1->setTitle(text(1));
+    Option1->setTitle(text(2));
+    Help1->setTitle(text(3));
+    struct Item {
+        QAction* action;
+        QToolButton* button;
+    };
+    const std::array<Item, 7> items{{{New1, SpeedButton1},
+                                     {LoadCourse1, SpeedButton2},
+                                     {Pause1, sbPause},
+                                     {Exit1, SpeedButton4},
+                                     {Setting, SpeedButton5},
+                                     {Control1, SpeedButton6},
+                                     {About1, SpeedButton7}}};
+    for (size_t i = 0; i < items.size(); ++i) {
+        const size_t k = i + 4;
+        const QString hint = brv::DecodeText(texts.Hint[k]);
+        items[i].action->setText(text(k));
+        items[i].action->setStatusTip(hint);
+        items[i].button->setStatusTip(hint);
+        items[i].button->setToolTip(ShortHint(hint));
+    }
+}

@@ -1,0 +1,141 @@
+// The Setting command: fills the settings dialog from the window, shows it, and applies what the
+// user confirmed with OK.
+#include "config/ui/TfSetting.h"
+#include "game/ui/DialogSeam.h"
+#include "game/ui/QtOwned.h"
+#include "game/ui/TBrevantoForm.h"
+
+#include "course/TMap.h"
+#include "platform/TextCodec.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QStatusBar>
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+// The spinners hold signed 16-bit values; wider numbers keep their low 16 bits.
+int16_t Low16(int64_t value)
+{
+    return static_cast<int16_t>(static_cast<uint16_t>(static_cast<uint64_t>(value) & 0xFFFFu));
+}
+
+// The dialog is made once and kept with the window, which frees it.
+TfSetting& SettingDialog(TBrevantoForm& form, DialogSeam& seam)
+{
+    if (auto* dialog = form.findChild<TfSetting*>(QString(), Qt::FindDirectChildrenOnly))
+        return *dialog;
+    return *brv::MakeChild<TfSetting>(seam, &form);
+}
+
+// A path the user left alone keeps its bytes, whatever code page they are in; anything typed or
+// browsed is taken as written.
+std::string EditedText(const QLineEdit& edit, const std::string& before)
+{
+    return edit.text() == brv::DecodeText(before) ? before : brv::EncodeText(edit.text());
+}
+
+} // namespace
+
+void TBrevantoForm::SettingClick()
+{
+    TimerSuspension suspension(*this);
+    TfSetting& fSetting = SettingDialog(*this, Seam);
+
+    // C++ division truncates toward zero, as the placement asks.
+    const QRect window = frameGeometry();
+    const QRect box = fSetting.frameGeometry();
+    fSetting.move(window.left() + (window.width() - box.width()) / 2,
+                  window.top() + (window.height() - box.height()) / 2);
+
+    fSetting.ChangeFont(font().family(), font().pointSize());
+
+    // An empty table (an odd tile size) has no index at all: the spinner then offers 0 alone,
+    // and MoveSpeed never becomes negative below.
+    const int64_t highest = static_cast<int64_t>(Rules.SpeedTable.size()) - 1;
+    const int maximum =
+        static_cast<int>(std::clamp<int64_t>(highest, 0, std::numeric_limits<int16_t>::max()));
+    if (fSetting.udMoveSpeed->maximum() != maximum)
+        fSetting.udMoveSpeed->setMaximum(maximum);
+
+    if (!fSetting.LanguageListLoaded)
+        fSetting.LoadLanguageList(LanguageFileName);
+    fSetting.ResetHiScore = false;
+
+    // Ticks nested this deep suggest the clock runs too fast for the machine: propose a longer
+    // period. The spinners keep a value within their ranges.
+    const int64_t proposal =
+        Rules.MaxOverlap <= 1
+            ? int64_t{Interval}
+            : int64_t{static_cast<uint32_t>(Interval) * Rules.MaxOverlap};
+    fSetting.udTimer->setValue(Low16(proposal));
+    fSetting.chkbScreen->setChecked(SaveScreen);
+    fSetting.chkbToolBar->setChecked(!Panel1->isHidden());
+    fSetting.chkbStatusBar->setChecked(!StatusBar1->isHidden());
+    fSetting.chkbSound->setChecked(Rules.SoundOn);
+    fSetting.eRunWave->setText(brv::DecodeText(RunWave));
+    fSetting.eEatWave->setText(brv::DecodeText(Rules.EatWave));
+    fSetting.eCrashWave->setText(brv::DecodeText(Rules.CrashWave));
+    fSetting.udMoveSpeed->setValue(Low16(Rules.MoveSpeed));
+    fSetting.udMaxCar->setValue(Low16(Rules.MaxCar));
+    fSetting.chkbRandom->setChecked(Rules.RandomInit);
+
+    // The dialog may still show a language previewed at an earlier opening.
+    if (int64_t{fSetting.cbLanguage->currentIndex()} + 1 != Language)
+        fSetting.ApplyLanguage(Language);
+
+    if (Seam.ExecDialog(fSetting) != QDialog::Accepted)
+        return;
+
+    if (fSetting.ResetHiScore) {
+        Rules.HiScore = 0;
+        if (Rules.Map && FieldCanvas())
+            Rules.Map->DrawScore(*FieldCanvas(), 0, true);
+    }
+
+    const int16_t t = Low16(fSetting.udTimer->value());
+    if (t != 0 && t != Interval)
+        SetTimerInterval(t);
+
+    SaveScreen = fSetting.chkbScreen->isChecked();
+
+    const bool toolBar = fSetting.chkbToolBar->isChecked();
+    const bool statusBar = fSetting.chkbStatusBar->isChecked();
+    if (toolBar != !Panel1->isHidden() || statusBar != !StatusBar1->isHidden()) {
+        Panel1->setVisible(toolBar);
+        StatusBar1->setVisible(statusBar);
+        ResizePending = true;
+    }
+
+    Rules.SoundOn = fSetting.chkbSound->isChecked();
+    RunWave = EditedText(*fSetting.eRunWave, RunWave);
+    Rules.EatWave = EditedText(*fSetting.eEatWave, Rules.EatWave);
+    Rules.CrashWave = EditedText(*fSetting.eCrashWave, Rules.CrashWave);
+
+    // MoveSpeed indexes the speed table: never negative.
+    Rules.MoveSpeed = std::max<int32_t>(0, Low16(fSetting.udMoveSpeed->value()));
+    Rules.MaxCar = Low16(fSetting.udMaxCar->value());
+    Rules.RandomInit = fSetting.chkbRandom->isChecked();
+
+    const int32_t chosen = fSetting.cbLanguage->currentIndex() + 1;
+    if (chosen != Language) {
+        Language = chosen;
+        ApplyLanguage();
+        if (!suspension.WasRunning())
+            SetStatusText(Rules.StatusText[2]);
+        else if (Rules.Demo)
+            SetStatusText(Rules.StatusText[3]);
+        else
+            SetStatusText(Rules.StatusText[1]);
+        if (Rules.Map)
+            Rules.Map->SetErrorTexts({Rules.ErrorText[1], Rules.ErrorText[2], Rules.ErrorText[3],
+                                      Rules.ErrorText[4], Rules.ErrorText[5]});
+    }
+}

@@ -1,0 +1,187 @@
+#pragma once
+// The main window: tool bar, playing field, two-panel status bar and menu. It owns the rules of
+// play (and through them the course model and the cars), the two sheets and every option of the
+// settings file, and provides the rules with what only a window does (GameHost).
+#include "config/model/Settings.h"
+#include "game/rules/GameRules.h"
+
+#include <QImage>
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class DialogSeam;
+class FieldView;
+class TAboutBox;
+class QAction;
+class QKeyEvent;
+class QLabel;
+class QMenu;
+class QStatusBar;
+class QTimer;
+class QToolButton;
+namespace brv {
+class Canvas;
+class Sound;
+} // namespace brv
+
+// The application's title: the caption of the main window and of its message boxes.
+inline constexpr char ApplicationTitle[] = "Brevanto";
+
+class TBrevantoForm : public QMainWindow, public GameHost {
+    Q_OBJECT
+public:
+    // Builds the window's controls; the game itself starts with FormCreate. `places` says where
+    // the settings file is looked for, `seam` answers every box and file dialog.
+    TBrevantoForm(SettingsPlaces places, DialogSeam& seam, QWidget* parent = nullptr);
+    ~TBrevantoForm() override;
+
+    // Start-up. False when it failed (the error has been shown): the program must then end
+    // without running the message loop.
+    bool FormCreate();
+    // Shut-down: stops the clock, stores the settings and frees the game. Runs once, when the
+    // window closes (or is destroyed without closing).
+    void FormDestroy();
+
+    // GameHost.
+    void SetRunning(bool run) override;
+    int32_t TimerInterval() const override { return Interval; }
+    void SetStatusText(const std::string& text) override;
+    void InvalidateField() override;
+    void CloseWindow() override;
+    void ShowErrorBox(const std::string& text) override;
+    void PlaySound(const std::string& path) override;
+    brv::Canvas* FieldCanvas() override { return FieldCanvasPtr.get(); }
+
+    // The game clock. An interval below 10 ms runs at 10 ms but is kept, and reported, as set.
+    void SetTimerInterval(int32_t interval);
+    bool TimerRunning() const;
+    // What every command that opens a dialog or restarts play does around its work: the clock
+    // stops without touching the pause indicators, and runs again only if it ran before.
+    bool SuspendTimer();
+    void ResumeTimer(bool wasRunning);
+
+    // Settings and language.
+    void LoadSettings();
+    void SaveSettings();
+    void ApplyLanguage();
+
+    // A full repaint of the field: fit the client area if asked, render afresh, keep the result.
+    void PaintBox1Paint();
+
+    // Handlers.
+    void Timer1Timer();
+    void New1Click();
+    void LoadCourse1Click();
+    void Pause1Click();
+    void Exit1Click();
+    void SettingClick();
+    void Control1Click();
+    void About1Click();
+    void AppDeactivate();
+    void AppMinimize();
+    void AppRestore();
+    void AppHint(const QString& hint);
+    // Keyboard, each true when it consumed the key.
+    bool FormKeyDown(const QKeyEvent& key);
+    bool HandleDialogKey(const QKeyEvent& key);
+    bool FormKeyPress(const QKeyEvent& key);
+
+    // Controls.
+    QMenu* File1 = nullptr;
+    QMenu* Option1 = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction* New1 = nullptr;
+    QAction* LoadCourse1 = nullptr;
+    QAction* Pause1 = nullptr;
+    QAction* N1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QAction* Setting = nullptr;
+    QAction* Control1 = nullptr;
+    QAction* N3 = nullptr;
+    QAction* About1 = nullptr;
+    QTimer* Timer1 = nullptr;
+    FieldView* PaintBox1 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    std::array<QLabel*, 2> StatusPanels{};
+    QWidget* Panel1 = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QToolButton* SpeedButton2 = nullptr;
+    QToolButton* sbPause = nullptr;
+    QToolButton* SpeedButton4 = nullptr;
+    QToolButton* SpeedButton5 = nullptr;
+    QToolButton* SpeedButton6 = nullptr;
+    QToolButton* SpeedButton7 = nullptr;
+    TAboutBox* AboutBox = nullptr;
+
+    // The rules of play with their fields (Demo, HiScore, MapName, Map, MyCar, Cars ...).
+    TGameRules Rules;
+
+    // The window's own state.
+    bool SaveScreen = true;
+    bool RedrawMap = false;
+    bool UseSheetColor = false;
+    bool ResizePending = false;
+    int32_t Language = 1;
+    int32_t Interval = 50;
+    std::string IniFileName;
+    std::string LanguageFileName;
+    std::string GroundBitmapName;
+    std::string CarBitmapName;
+    std::string RunWave;
+    std::string ControlText;
+    uint32_t GroundColor = ColorButtonFace;
+    std::unique_ptr<QImage> GroundBitmap;
+    std::unique_ptr<QImage> CarBitmap;
+
+    // The field as the window shows it: full repaints replace it, the tick draws on it, and the
+    // paint box shows what changed.
+    QImage FieldImage;
+    std::unique_ptr<brv::Canvas> FieldCanvasPtr;
+    // Full renders of the field so far.
+    int FullRenders = 0;
+
+    SettingsPlaces Places;
+    DialogSeam& Seam;
+
+protected:
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildStatusBar();
+    void HookApplicationEvents();
+    bool LoadBitmaps();
+    // LoadCourse with its error shown; false when the course could not be loaded.
+    bool LoadCourseShowingError();
+    void ShowCourseError(const std::string& text);
+    void FitClientArea();
+    void RenderField();
+    void RefreshRunningIndicators();
+
+    bool AppEventsHooked = false;
+    bool Started = false;
+    bool Destroyed = false;
+    std::unique_ptr<brv::Sound> Sounds;
+};
+
+// Keeps the game clock stopped for the life of a command (see SuspendTimer).
+class TimerSuspension {
+public:
+    explicit TimerSuspension(TBrevantoForm& form) : form_(form), wasRunning_(form.SuspendTimer()) {}
+    ~TimerSuspension() { form_.ResumeTimer(wasRunning_); }
+    TimerSuspension(const TimerSuspension&) = delete;
+    TimerSuspension& operator=(const TimerSuspension&) = delete;
+    bool WasRunning() const { return wasRunning_; }
+
+private:
+    TBrevantoForm& form_;
+    bool wasRunning_;
+};

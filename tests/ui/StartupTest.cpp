@@ -1,0 +1,258 @@
+// Start-up of the main window: the state it leaves, the fit of the client area, the ground
+// colour, and the ways start-up ends the program early.
+#include "support/RunningGame.h"
+
+#include "game/ui/FieldView.h"
+#include "platform/Canvas.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace testing_ui;
+
+namespace {
+
+// A pixel inside the closed centre of the test ring, where no car and no dot ever is.
+constexpr QPoint CentrePixel(4 * TestTileSize + 8, 3 * TestTileSize + 8);
+
+} // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { TickDepth = 0; }
+
+    void startsARunningDemoThatMovesAtTheFirstTick()
+    {
+        RunningGame game;
+        QVERIFY(game.Start());
+        TBrevantoForm& form = *game.Form;
+        QVERIFY(form.Rules.Demo);
+        QVERIFY(form.TimerRunning());
+        QVERIFY(!form.Pause1->isChecked());
+        QVERIFY(!form.sbPause->isChecked());
+        QCOMPARE(form.StatusPanels[0]->text(), QString::fromLatin1(StatusDemo));
+        QCOMPARE(form.Rules.StartWait, 0);
+        QCOMPARE(form.Rules.Cars.size(), size_t{2});
+
+        form.SetRunning(false);
+        const TPoint cell = form.Rules.MyCar->Position;
+        const int32_t progress = form.Rules.MyCar->Progress;
+        form.Timer1Timer();
+        QVERIFY(form.Rules.MyCar->Position != cell || form.Rules.MyCar->Progress != progress);
+        QVERIFY(game.Seam.Boxes.empty());
+    }
+
+    void keepsTheIntervalAsSetButNeverRunsFasterThanTenMilliseconds_data()
+    {
+        QTest::addColumn<int>("setting");
+        QTest::addColumn<int>("period");
+        QTest::newRow("default") << 50 << 50;
+        QTest::newRow("ten") << 10 << 10;
+        QTest::newRow("five") << 5 << 10;
+        QTest::newRow("zero") << 0 << 10;
+    }
+    void keepsTheIntervalAsSetButNeverRunsFasterThanTenMilliseconds()
+    {
+        QFETCH(int, setting);
+        QFETCH(int, period);
+        RunningGame game;
+        game.Files.WriteSettings("Interval=" + std::to_string(setting) + "\n");
+        QVERIFY(game.Start(false));
+        QCOMPARE(game.Form->TimerInterval(), setting);
+        QCOMPARE(game.Form->Timer1->interval(), period);
+        QCOMPARE(game.Form->Timer1->timerType(), Qt::PreciseTimer);
+    }
+
+    void takesMenuCaptionsHintsAndTextsFromTheLanguage()
+    {
+        RunningGame game;
+        QVERIFY(game.Start(false));
+        TBrevantoForm& form = *game.Form;
+        QCOMPARE(form.File1->title(), QStringLiteral("&File"));
+        QCOMPARE(form.LoadCourse1->text(), QStringLiteral("&Load Course..."));
+        QCOMPARE(form.About1->text(), QStringLiteral("&About..."));
+        QCOMPARE(form.SpeedButton1->toolTip(), QStringLiteral("New"));
+        QCOMPARE(form.SpeedButton4->toolTip(), QStringLiteral("Exit"));
+        QCOMPARE(form.ControlText, std::string(ControlHelp));
+        QCOMPARE(form.Rules.Map->ErrorTexts[1], std::string(ErrorMissingCourse));
+    }
+
+    void withoutALanguageFileTheTextsAreEmpty()
+    {
+        RunningGame game;
+        QVERIFY(QFile::remove(QString::fromStdString(game.Files.Path("LANGUAGE.INI"))));
+        QVERIFY(game.Start(false));
+        QCOMPARE(game.Form->File1->title(), QString());
+        QCOMPARE(game.Form->LoadCourse1->text(), QStringLiteral("..."));
+        QCOMPARE(game.Form->StatusPanels[0]->text(), QString());
+    }
+
+    void placesTheWindowAsTheSettingsSay_data()
+    {
+        QTest::addColumn<QString>("position");
+        QTest::addColumn<QPoint>("expected");
+        QTest::newRow("absent") << QString() << QPoint(200, 110);
+        QTest::newRow("zero keeps both") << "0,0" << QPoint(200, 110);
+        QTest::newRow("left only") << "321,0" << QPoint(321, 110);
+        QTest::newRow("negative") << "-40,77" << QPoint(-40, 77);
+    }
+    void placesTheWindowAsTheSettingsSay()
+    {
+        QFETCH(QString, position);
+        QFETCH(QPoint, expected);
+        RunningGame game;
+        game.Files.WriteSettings(position.isNull() ? std::string()
+                                                   : "Position=" + position.toStdString() + "\n");
+        QVERIFY(game.Start(false));
+        QCOMPARE(game.Form->pos(), expected);
+    }
+
+    void fitsTheClientAreaToTheFieldAtTheFirstPaint()
+    {
+        RunningGame game;
+        QVERIFY(game.Start());
+        TBrevantoForm& form = *game.Form;
+        QCOMPARE(form.PaintBox1->size(), QSize(160, 128));
+        QVERIFY(!form.ResizePending);
+        QCOMPARE(form.Panel1->height(), 30);
+        QCOMPARE(form.height(), form.menuBar()->height() + 30 + form.StatusBar1->height() + 128);
+    }
+
+    void refitsWhenABarIsHidden()
+    {
+        RunningGame game;
+        QVERIFY(game.Start());
+        TBrevantoForm& form = *game.Form;
+        const int fullHeight = form.height();
+        const int statusHeight = form.StatusBar1->height();
+
+        form.Panel1->hide();
+        form.ResizePending = true;
+        RunningGame::Settle();
+        QCOMPARE(form.PaintBox1->size(), QSize(160, 128));
+        QCOMPARE(form.height(), fullHeight - 30);
+
+        form.StatusBar1->hide();
+        form.ResizePending = true;
+        RunningGame::Settle();
+        QCOMPARE(form.PaintBox1->size(), QSize(160, 128));
+        QCOMPARE(form.height(), fullHeight - 30 - statusHeight);
+    }
+
+    void hiddenBarsFromTheSettingsStayHidden()
+    {
+        RunningGame game;
+        game.Files.WriteSettings("ToolBar=0\nStatusBar=0\n");
+        QVERIFY(game.Start());
+        QVERIFY(game.Form->Panel1->isHidden());
+        QVERIFY(game.Form->StatusBar1->isHidden());
+        QCOMPARE(game.Form->PaintBox1->size(), QSize(160, 128));
+        QCOMPARE(game.Form->height(), game.Form->menuBar()->height() + 128);
+    }
+
+    void groundColourRecoloursTheSheetsAsTheSettingSays_data()
+    {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QColor>("ground");
+        QTest::addColumn<QColor>("field");
+        const QColor silver(192, 192, 192);
+        const QColor green(0, 128, 0);
+        QTest::newRow("sheet's own colour") << "ORIGINAL" << SheetBackground << SheetBackground;
+        QTest::newRow("silver keeps the sheets") << "192,192,192" << silver << SheetBackground;
+        QTest::newRow("another colour repaints") << "0,128,0" << green << green;
+    }
+    void groundColourRecoloursTheSheetsAsTheSettingSays()
+    {
+        QFETCH(QString, setting);
+        QFETCH(QColor, ground);
+        QFETCH(QColor, field);
+        RunningGame game;
+        game.Files.WriteSettings("GroundColor=" + setting.toStdString() + "\n");
+        QVERIFY(game.Start(false));
+        TBrevantoForm& form = *game.Form;
+        QCOMPARE(brv::ColorFromBgr(form.GroundColor), ground);
+        QCOMPARE(form.FieldCanvas()->FillColor(), form.GroundColor);
+        QCOMPARE(form.FieldImage.pixelColor(CentrePixel), field);
+        // The sprite sheet's background follows the tile sheet's corner colour.
+        QCOMPARE(form.CarBitmap->pixelColor(0, 0), field);
+        QCOMPARE(form.GroundBitmap->pixelColor(0, 0), field);
+    }
+
+    void buttonFaceGroundIsThePalettesButtonColour()
+    {
+        RunningGame game;
+        QVERIFY(game.Start(false));
+        const QColor face = QApplication::palette().color(QPalette::Button);
+        QCOMPARE(game.Form->FieldImage.pixelColor(CentrePixel), face);
+    }
+
+    void anUnusableSheetEndsStartUpNamingTheFile_data()
+    {
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<bool>("tooSmall");
+        QTest::newRow("tile sheet not a picture") << "GROUND.BMP" << false;
+        QTest::newRow("sprite sheet missing") << "MYCAR.BMP" << false;
+        QTest::newRow("tile sheet too low for a tile") << "GROUND.BMP" << true;
+    }
+    void anUnusableSheetEndsStartUpNamingTheFile()
+    {
+        QFETCH(QString, sheet);
+        QFETCH(bool, tooSmall);
+        RunningGame game;
+        const std::string path = game.Files.Path(sheet.toStdString());
+        if (tooSmall) {
+            QImage low(64, 3, QImage::Format_RGB32);
+            low.fill(Qt::white);
+            QVERIFY(low.save(QString::fromStdString(path), "BMP"));
+        } else if (sheet == QLatin1String("MYCAR.BMP")) {
+            QVERIFY(QFile::remove(QString::fromStdString(path)));
+        } else {
+            game.Files.Write(sheet.toStdString(), "this is not a picture");
+        }
+        QVERIFY(!game.Start());
+        QCOMPARE(game.Seam.Boxes.size(), size_t{1});
+        QCOMPARE(game.Seam.Boxes[0].Kind, QStringLiteral("error"));
+        QCOMPARE(game.Seam.Boxes[0].Caption, QStringLiteral("Brevanto"));
+        QVERIFY2(game.Seam.Boxes[0].Text.contains(QString::fromStdString(path)),
+                 qPrintable(game.Seam.Boxes[0].Text));
+        QVERIFY(!game.Form->Rules.Map);
+        QVERIFY(!game.Form->TimerRunning());
+    }
+
+    void aCourseThatFailsEndsStartUpWithItsErrorAndAFullStop()
+    {
+        RunningGame game;
+        game.Files.Write("BREVANTO.INI", "[SETTING]\nMapName=NOSUCH.DAT\n");
+        QVERIFY(!game.Start());
+        QCOMPARE(game.Seam.Boxes.size(), size_t{1});
+        QCOMPARE(game.Seam.Boxes[0].Caption, QStringLiteral("Brevanto"));
+        QCOMPARE(game.Seam.Boxes[0].Text, QString::fromLatin1(ErrorMissingCourse) + ".");
+        QVERIFY(!game.Form->Rules.MyCar);
+        QVERIFY(game.Form->Rules.Cars.empty());
+        QVERIFY(!game.Form->TimerRunning());
+        // Shut-down still runs and keeps the course that failed.
+        game.Form->FormDestroy();
+        QVERIFY(game.Files.Read("BREVANTO.INI").find("MapName=NOSUCH.DAT") != std::string::npos);
+    }
+
+    void aCourseErrorEndingInPunctuationGetsNoFullStop()
+    {
+        RunningGame game;
+        game.Files.Write("COURSE.DAT", "[DEFINE]\nMapSize=0,0\n");
+        QVERIFY(!game.Start());
+        QCOMPARE(game.Seam.Boxes.size(), size_t{1});
+        QCOMPARE(game.Seam.Boxes[0].Text, QString::fromLatin1(ErrorBadMap));
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "StartupTest.moc"

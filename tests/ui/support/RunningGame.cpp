@@ -1,0 +1,32 @@
+#include "support/RunningGame.h"
+
+#include <QCoreApplication>
+#include <QTest>
+
+namespace testing_ui {
+
+bool RunningGame::Start(bool show)
+{
+    Form = std::make_unique<TBrevantoForm>(Files.Places(), Seam);
+    if (!Form->FormCreate())
+        return false;
+    if (show) {
+        Form->show();
+        Form->activateWindow();
+        if (!QTest::qWaitForWindowActive(Form.get()))
+            return false;
+        Settle();
+    }
+    return true;
+}
+
+void RunningGame::Settle()
+{
+    for (int i = 0; i < 4; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QTest::qWait(10);
+    }
+}
+
+} // namespace testing_ui

@@ -1,0 +1,24 @@
+#pragma once
+// A main window started on the test files, shown on the offscreen platform.
+#include "support/GameFiles.h"
+#include "support/ScriptedSeam.h"
+
+#include "game/ui/TBrevantoForm.h"
+
+#include <memory>
+
+namespace testing_ui {
+
+struct RunningGame {
+    GameFiles Files;
+    ScriptedSeam Seam;
+    std::unique_ptr<TBrevantoForm> Form;
+
+    // Runs start-up; with `show`, also shows the window, makes it active and lets the first
+    // paint happen. False when start-up failed.
+    bool Start(bool show = true);
+    // Lets pending events (paints, resizes) run.
+    static void Settle();
+};
+
+} // namespace testing_ui

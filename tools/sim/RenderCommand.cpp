@@ -1,0 +1,161 @@
+// brevanto-sim render: the course's field as the window paints it, after some ticks of play,
+// written to a PNG picture.
+#include "Commands.h"
+#include "SimSupport.h"
+
+#include "platform/Canvas.h"
+#include "platform/Paths.h"
+#include "platform/Random.h"
+#include "platform/Sheets.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+
+#include <memory>
+
+namespace {
+
+// The headless hooks, plus the window's field: the tick draws the moving cars on it and asks
+// for a full repaint after a restart, as the window's own field would see.
+class RenderHost : public HeadlessHost {
+public:
+    brv::Canvas* FieldCanvas() override { return Field; }
+    void InvalidateField() override
+    {
+        HeadlessHost::InvalidateField();
+        RepaintPending = true;
+    }
+
+    brv::Canvas* Field = nullptr;
+    bool RepaintPending = false;
+};
+
+struct RenderGame {
+    RenderHost Host;
+    TGameRules Rules{Host};
+};
+
+// The window's full repaint: the field drawn afresh, then the player's car and every active
+// computer car in full.
+QImage Repaint(TGameRules& rules)
+{
+    const TMap& map = *rules.Map;
+    QImage image(map.ScreenWidth, map.ScreenHeight, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    map.DrawField(image, rules.MyCar->Score, rules.HiScore, rules.MyCar->Rest);
+    brv::Canvas canvas(image);
+    rules.MyCar->Draw(canvas, false);
+    for (int32_t i = 0; i < rules.ActiveCars; ++i)
+        rules.Cars[static_cast<size_t>(i)]->Draw(canvas, false);
+    return image;
+}
+
+// Text needs a GUI application; without a display, Qt's offscreen platform serves.
+std::unique_ptr<QGuiApplication> MakeApplication()
+{
+    if (QCoreApplication::instance())
+        return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "brevanto-sim";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+} // namespace
+
+int RunRenderCommand(const std::vector<std::string>& args)
+{
+    ArgReader reader(args);
+    std::vector<std::string> files;
+    std::string groundFile = brv::ProgramDir() + "GROUND.BMP";
+    std::string carFile = brv::ProgramDir() + "MYCAR.BMP";
+    int64_t ticks = 0;
+    GameOptions options;
+    while (!reader.Done()) {
+        const std::string arg = reader.Next();
+        if (arg == "--ground")
+            groundFile = reader.Value(arg);
+        else if (arg == "--car")
+            carFile = reader.Value(arg);
+        else if (arg == "--ticks")
+            ticks = ParseIntegerOption(arg, reader.Value(arg), 0, INT64_MAX / 2);
+        else if (arg == "--clock")
+            options.Clock =
+                static_cast<uint32_t>(ParseIntegerOption(arg, reader.Value(arg), 0, 86399999));
+        else if (arg.rfind("--", 0) == 0)
+            throw UsageError("unknown option for render: " + arg);
+        else
+            files.push_back(arg);
+    }
+    if (files.size() != 2)
+        throw UsageError("render takes exactly one course file and one picture file");
+    const std::string& courseFile = files[0];
+    const std::string& pictureFile = files[1];
+
+    const std::unique_ptr<QGuiApplication> app = MakeApplication();
+
+    // The sheets as they are, as with the ground colour ORIGINAL.
+    brv::LoadedSheets sheets;
+    try {
+        sheets = brv::LoadSheets(groundFile, carFile, 0, true);
+    } catch (const brv::SheetError& error) {
+        PrintError(0, error.what());
+        return 2;
+    }
+
+    // Start-up as the window's, with the simulator's defaults.
+    auto game = std::make_unique<RenderGame>();
+    TGameRules& rules = game->Rules;
+    const uint32_t clock = options.Clock;
+    brv::SetClock([clock] { return clock; });
+    game->Host.Interval = options.Interval;
+    rules.Demo = true;
+    rules.MoveSpeed = options.MoveFast;
+    rules.MaxCar = options.MaxCar;
+    rules.HiScore = options.HiScore;
+    rules.RandomInit = options.RandomInit;
+    rules.MapName = courseFile;
+    rules.Map = std::make_unique<TMap>(&sheets.Ground, &sheets.Car, false);
+    rules.Map->SetErrorTexts(LanguageErrorTexts());
+    try {
+        rules.LoadCourse();
+    } catch (const CourseError& error) {
+        PrintError(error.Number, error.what());
+        return 2;
+    }
+    rules.StartPlay();
+    game->Host.SetRunning(true);
+
+    // The window's field between paints: painted once before the first tick, then the ticks
+    // draw on it, and a restart repaints it.
+    int status = 0;
+    if (ticks > 0) {
+        QImage field = Repaint(rules);
+        brv::Canvas canvas(field);
+        canvas.SetFillColor(sheets.GroundColor);
+        game->Host.Field = &canvas;
+        for (int64_t tick = 1; tick <= ticks; ++tick) {
+            rules.Timer1Timer();
+            if (game->Host.Closed) {
+                status = 3; // a car left the course: play stops here, as in the window
+                break;
+            }
+            if (game->Host.RepaintPending) {
+                field = Repaint(rules);
+                game->Host.RepaintPending = false;
+            }
+        }
+        game->Host.Field = nullptr;
+    }
+
+    const QImage picture = Repaint(rules);
+    const QString name = QFile::decodeName(QByteArray::fromStdString(pictureFile));
+    if (!picture.save(name, "PNG")) {
+        PrintError(0, "Cannot write the picture " + pictureFile);
+        return 2;
+    }
+    return status;
+}
