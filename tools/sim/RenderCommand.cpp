@@ -5,7 +5,6 @@
 
 #include "platform/Canvas.h"
 #include "platform/Paths.h"
-#include "platform/Random.h"
 #include "platform/Sheets.h"
 
 #include <QFile>
@@ -15,26 +14,6 @@
 #include <memory>
 
 namespace {
-
-// The headless hooks, plus the window's field: the tick draws the moving cars on it and asks
-// for a full repaint after a restart, as the window's own field would see.
-class RenderHost : public HeadlessHost {
-public:
-    brv::Canvas* FieldCanvas() override { return Field; }
-    void InvalidateField() override
-    {
-        HeadlessHost::InvalidateField();
-        RepaintPending = true;
-    }
-
-    brv::Canvas* Field = nullptr;
-    bool RepaintPending = false;
-};
-
-struct RenderGame {
-    RenderHost Host;
-    TGameRules Rules{Host};
-};
 
 // The window's full repaint: the field drawn afresh, then the player's car and every active
 // computer car in full.
@@ -107,27 +86,15 @@ int RunRenderCommand(const std::vector<std::string>& args)
     }
 
     // Start-up as the window's, with the simulator's defaults.
-    auto game = std::make_unique<RenderGame>();
-    TGameRules& rules = game->Rules;
-    const uint32_t clock = options.Clock;
-    brv::SetClock([clock] { return clock; });
-    game->Host.Interval = options.Interval;
-    rules.Demo = true;
-    rules.MoveSpeed = options.MoveFast;
-    rules.MaxCar = options.MaxCar;
-    rules.HiScore = options.HiScore;
-    rules.RandomInit = options.RandomInit;
-    rules.MapName = courseFile;
-    rules.Map = std::make_unique<TMap>(&sheets.Ground, &sheets.Car, false);
-    rules.Map->SetErrorTexts(LanguageErrorTexts());
+    std::unique_ptr<SimGame> game;
     try {
-        rules.LoadCourse();
+        game = StartGame(courseFile, std::make_unique<TMap>(&sheets.Ground, &sheets.Car, false),
+                         options);
     } catch (const CourseError& error) {
         PrintError(error.Number, error.what());
         return 2;
     }
-    rules.StartPlay();
-    game->Host.SetRunning(true);
+    TGameRules& rules = game->Rules;
 
     // The window's field between paints: painted once before the first tick, then the ticks
     // draw on it, and a restart repaints it.

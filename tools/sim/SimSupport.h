@@ -17,22 +17,24 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The rules' window hooks without a window: it records what a window would have shown.
+// The rules' window hooks without a window: it records what a window would have shown. With a
+// Field canvas, the tick draws the moving cars on it as on the window's field.
 class HeadlessHost : public GameHost {
 public:
     void SetRunning(bool run) override { Running = run; }
     int32_t TimerInterval() const override { return Interval; }
     void SetStatusText(const std::string& text) override { StatusText = text; }
-    void InvalidateField() override { ++Repaints; }
+    void InvalidateField() override { RepaintPending = true; }
     void CloseWindow() override { Closed = true; }
     void ShowErrorBox(const std::string& text) override { ErrorShown = text; }
     void PlaySound(const std::string& path) override { SoundsPlayed.push_back(path); }
-    brv::Canvas* FieldCanvas() override { return nullptr; }
+    brv::Canvas* FieldCanvas() override { return Field; }
 
+    brv::Canvas* Field = nullptr;
     bool Running = false;
     int32_t Interval = 50;
     std::string StatusText;
-    int Repaints = 0;
+    bool RepaintPending = false;
     bool Closed = false;
     std::string ErrorShown;
     std::vector<std::string> SoundsPlayed;
