@@ -2,6 +2,7 @@
 // Shared set-up for the benchmark programs: the shipped course and sheets, a game in demo mode
 // with every computer car of the course in play, and a window-less host.
 #include "game/rules/GameRules.h"
+#include "game/rules/HeadlessHost.h"
 #include "platform/Canvas.h"
 #include "platform/Random.h"
 #include "platform/Sheets.h"
@@ -14,19 +15,6 @@
 #include <string>
 
 inline std::string AssetPath(const char* name) { return std::string(BREVANTO_ASSETS_DIR) + "/" + name; }
-
-class BenchHost : public GameHost {
-public:
-    void SetRunning(bool) override {}
-    int32_t TimerInterval() const override { return 50; }
-    void SetStatusText(const std::string&) override {}
-    void InvalidateField() override {}
-    void CloseWindow() override {}
-    void ShowErrorBox(const std::string&) override {}
-    void PlaySound(const std::string&) override {}
-    brv::Canvas* FieldCanvas() override { return canvas; }
-    brv::Canvas* canvas = nullptr;
-};
 
 struct BenchGame {
     BenchGame()
@@ -51,7 +39,7 @@ struct BenchGame {
     }
 
     brv::LoadedSheets sheets;
-    BenchHost host;
+    HeadlessHost host;
     TGameRules rules{host};
 };
 

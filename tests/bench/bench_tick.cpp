@@ -17,7 +17,7 @@ static void TickWithIncrementalDrawing(benchmark::State& state)
     QImage field(game.rules.Map->ScreenWidth, game.rules.Map->ScreenHeight, QImage::Format_RGB32);
     field.fill(Qt::black);
     brv::Canvas canvas(field);
-    game.host.canvas = &canvas;
+    game.host.Field = &canvas;
     for (auto _ : state)
         game.Tick();
     state.counters["cars_drawn"] = game.rules.ActiveCars + 1;

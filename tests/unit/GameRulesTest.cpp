@@ -1,31 +1,12 @@
 #include "TestFiles.h"
 
 #include "game/rules/GameRules.h"
+#include "game/rules/HeadlessHost.h"
 #include "platform/Random.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-class RecordingHost : public GameHost {
-public:
-    void SetRunning(bool run) override { running = run; }
-    int32_t TimerInterval() const override { return interval; }
-    void SetStatusText(const std::string& text) override { status = text; }
-    void InvalidateField() override { ++repaints; }
-    void CloseWindow() override { closed = true; }
-    void ShowErrorBox(const std::string& text) override { errors.push_back(text); }
-    void PlaySound(const std::string& path) override { sounds.push_back(path); }
-    brv::Canvas* FieldCanvas() override { return nullptr; }
-
-    bool running = true;
-    int32_t interval = 50;
-    std::string status;
-    int repaints = 0;
-    bool closed = false;
-    std::vector<std::string> errors;
-    std::vector<std::string> sounds;
-};
-
 // Rules on a course text with 24-pixel tiles, started as the window starts them.
 struct Game {
     Game(const std::string& courseText, int32_t moveSpeed = 1, int32_t tileHeight = 96)
@@ -39,6 +20,7 @@ struct Game {
         rules.StatusText = {"", "playing", "paused", "demo"};
         rules.LoadCourse();
         rules.StartPlay();
+        host.Running = true;
     }
     ~Game() { brv::SetClock({}); }
     void Ticks(int n)
@@ -48,7 +30,7 @@ struct Game {
     }
 
     TempDir dir;
-    RecordingHost host;
+    HeadlessHost host;
     TGameRules rules{host};
 };
 
@@ -113,7 +95,7 @@ TEST(GameRules, PlayerAloneClimbsTheTable)
               (std::vector<std::pair<int32_t, int32_t>>{{4, 0}, {6, 0}, {8, 0}, {12, 0}, {24, 0},
                                                         {24, 0}, {24, 0}}));
     alone.Ticks(200); // drives round and round, clearing stages, never crashing
-    EXPECT_FALSE(alone.host.closed);
+    EXPECT_FALSE(alone.host.Closed);
     EXPECT_GT(alone.rules.MyCar->Stage, 1);
 }
 
@@ -132,14 +114,14 @@ TEST(GameRules, StartWaitFollowsTheInterval)
     for (const auto& [interval, wait] : {std::pair{50, 60}, std::pair{100, 30}, std::pair{40, 60},
                                          std::pair{3000, 1}, std::pair{4000, 0}, std::pair{0, 60},
                                          std::pair{-5, 0}}) {
-        game.host.interval = interval;
+        game.host.Interval = interval;
         game.rules.Restart(2);
         EXPECT_EQ(game.rules.StartWait, wait) << "interval " << interval;
     }
-    const int repaints = game.host.repaints;
-    game.host.interval = 50;
+    const int repaints = game.host.Repaints;
+    game.host.Interval = 50;
     game.rules.Restart(2);
-    EXPECT_EQ(game.host.repaints, repaints + 1);
+    EXPECT_EQ(game.host.Repaints, repaints + 1);
     const TPoint placed = game.rules.MyCar->Position;
     game.Ticks(60);
     EXPECT_EQ(game.rules.MyCar->Position, placed) << "nothing moves during the wait";
@@ -156,21 +138,21 @@ TEST(GameRules, EatingScoresOnlyInAGame)
     demo.Ticks(1);
     EXPECT_EQ(demo.rules.Map->DotsEaten, 1);
     EXPECT_EQ(demo.rules.MyCar->Score, 0);
-    EXPECT_TRUE(demo.host.sounds.empty());
+    EXPECT_TRUE(demo.host.SoundsPlayed.empty());
 
     Game game(Corridor("Pos0=1,1,2,1", 1, ".OOOO."), 5);
     game.rules.SoundOn = true;
     game.rules.EatWave = "eat.wav";
     game.rules.NewGame();
-    EXPECT_EQ(game.host.status, "playing");
+    EXPECT_EQ(game.host.StatusText, "playing");
     EXPECT_EQ(game.rules.StartWait, 60);
     game.Ticks(61);
     EXPECT_EQ(game.rules.MyCar->Score, 10);
-    EXPECT_EQ(game.host.sounds, (std::vector<std::string>{"eat.wav"}));
+    EXPECT_EQ(game.host.SoundsPlayed, (std::vector<std::string>{"eat.wav"}));
     game.rules.SoundOn = false;
     game.Ticks(1);
     EXPECT_EQ(game.rules.MyCar->Score, 20);
-    EXPECT_EQ(game.host.sounds.size(), 1u);
+    EXPECT_EQ(game.host.SoundsPlayed.size(), 1u);
 }
 
 TEST(GameRules, LastDotStartsTheNextStage)
@@ -228,13 +210,13 @@ TEST(GameRules, CrashKeepsEatenDotsAndGameOverFallsBackToTheDemo)
     game.Ticks(2); // eats (2,1) and (3,1), where car 0 has just arrived: crash
     EXPECT_EQ(game.rules.MyCar->Rest, 1);
     EXPECT_EQ(game.rules.Map->DotAt(2, 1), 'o') << "a crash keeps the eaten dots";
-    EXPECT_EQ(game.host.sounds.back(), "crash.wav");
+    EXPECT_EQ(game.host.SoundsPlayed.back(), "crash.wav");
     EXPECT_FALSE(game.rules.Demo);
 
     game.rules.StartWait = 0;
     game.Ticks(2);
     EXPECT_TRUE(game.rules.Demo) << "no car left: the demo takes over";
-    EXPECT_EQ(game.host.status, "demo");
+    EXPECT_EQ(game.host.StatusText, "demo");
     EXPECT_EQ(game.rules.HiScore, 20);
     EXPECT_EQ(game.rules.MyCar->Score, 20) << "the last score stays on show";
     EXPECT_EQ(game.rules.MyCar->Rest, 2);
@@ -242,14 +224,14 @@ TEST(GameRules, CrashKeepsEatenDotsAndGameOverFallsBackToTheDemo)
     EXPECT_EQ(game.rules.Map->DotAt(2, 1), 'O');
 
     // A game over in the demo never changes the hi-score and plays no sound.
-    const size_t sounds = game.host.sounds.size();
+    const size_t sounds = game.host.SoundsPlayed.size();
     game.rules.HiScore = 0;
     for (int i = 0; i < 4; ++i) {
         game.rules.StartWait = 0;
         game.Ticks(2);
     }
     EXPECT_EQ(game.rules.HiScore, 0);
-    EXPECT_EQ(game.host.sounds.size(), sounds);
+    EXPECT_EQ(game.host.SoundsPlayed.size(), sounds);
 }
 
 TEST(GameRules, HiScoreNeedsAStrictlyHigherScore)
@@ -298,9 +280,9 @@ TEST(GameRules, FatalCourseErrorStopsEverything)
 {
     Game game(Corridor("Pos0=5,1,2,1", 1), 5);
     game.Ticks(1); // into (6,1): closed ahead and on both sides
-    EXPECT_FALSE(game.host.running);
-    EXPECT_EQ(game.host.errors, (std::vector<std::string>{"fatal course"}));
-    EXPECT_TRUE(game.host.closed);
+    EXPECT_FALSE(game.host.Running);
+    EXPECT_EQ(game.host.ErrorsShown, (std::vector<std::string>{"fatal course"}));
+    EXPECT_TRUE(game.host.Closed);
     EXPECT_EQ(TickDepth, 1u);
     TickDepth = 0;
 }

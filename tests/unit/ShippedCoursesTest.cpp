@@ -1,6 +1,7 @@
 // Every shipped course must stand long play: the demo and games with random keys run for a
 // long time without a car ever leaving the course or meeting a dead end.
 #include "game/rules/GameRules.h"
+#include "game/rules/HeadlessHost.h"
 #include "platform/Random.h"
 
 #include <gtest/gtest.h>
@@ -8,19 +9,6 @@
 #include <random>
 
 namespace {
-class QuietHost : public GameHost {
-public:
-    void SetRunning(bool) override {}
-    int32_t TimerInterval() const override { return 50; }
-    void SetStatusText(const std::string&) override {}
-    void InvalidateField() override {}
-    void CloseWindow() override { fatal = true; }
-    void ShowErrorBox(const std::string&) override {}
-    void PlaySound(const std::string&) override {}
-    brv::Canvas* FieldCanvas() override { return nullptr; }
-    bool fatal = false;
-};
-
 struct LongRun {
     std::string course;
     uint32_t clock;
@@ -34,7 +22,7 @@ TEST_P(ShippedCourse, PlaysAHundredThousandTicks)
 {
     const LongRun run = GetParam();
     brv::SetClock([clock = run.clock] { return clock; });
-    QuietHost host;
+    HeadlessHost host;
     TGameRules rules(host);
     rules.MapName = std::string(BREVANTO_ASSETS_DIR) + "/" + run.course;
     rules.Map = std::make_unique<TMap>(96, 160, 60, false);
@@ -42,7 +30,7 @@ TEST_P(ShippedCourse, PlaysAHundredThousandTicks)
     rules.StartPlay();
     std::mt19937 keys(run.clock);
     int32_t mostDotsEaten = 0;
-    for (int tick = 1; tick <= 100000 && !host.fatal; ++tick) {
+    for (int tick = 1; tick <= 100000 && !host.Closed; ++tick) {
         if (run.game) {
             if (rules.Demo)
                 rules.NewGame(); // keep playing: a game over starts the next game
@@ -56,7 +44,7 @@ TEST_P(ShippedCourse, PlaysAHundredThousandTicks)
         rules.Timer1Timer();
         mostDotsEaten = std::max(mostDotsEaten, rules.Map->DotsEaten);
     }
-    EXPECT_FALSE(host.fatal) << run.course << " clock " << run.clock;
+    EXPECT_FALSE(host.Closed) << run.course << " clock " << run.clock;
     EXPECT_GT(mostDotsEaten, 10) << "the player's car really drives";
     brv::SetClock({});
     TickDepth = 0;

@@ -10,8 +10,6 @@
 namespace {
 std::string Pair(TPoint p) { return "[" + std::to_string(p.X) + "," + std::to_string(p.Y) + "]"; }
 
-std::string Letter(char c) { return JsonString(std::string(1, c)); }
-
 void PrintInfo(const TMap& map)
 {
     std::string out = "{\"map_width\":" + std::to_string(map.MapWidth) +
@@ -33,7 +31,7 @@ void PrintInfo(const TMap& map)
         out += (i ? ",{" : "{");
         out += "\"x\":" + std::to_string(s.Left) + ",\"y\":" + std::to_string(s.Top) +
                ",\"dir\":" + std::to_string(s.Right) + ",\"lane\":" + std::to_string(s.Bottom) +
-               ",\"side\":" + Letter(map.StartSides[i]) + ",\"kind\":" + Letter(map.StartKinds[i]) +
+               ",\"side\":" + JsonLetter(map.StartSides[i]) + ",\"kind\":" + JsonLetter(map.StartKinds[i]) +
                "}";
     }
     out += "],\"display\":{\"program\":" + Pair(map.ProgramPos) + ",\"score\":" +

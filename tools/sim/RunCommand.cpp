@@ -78,15 +78,13 @@ void PressKey(TGameRules& rules, const std::string& key)
         rules.KeyToggleStop();
 }
 
-std::string Letter(char c) { return JsonString(std::string(1, c)); }
-
 std::string CarFields(const TCar& car)
 {
     return "\"x\":" + std::to_string(car.Position.X) + ",\"y\":" + std::to_string(car.Position.Y) +
            ",\"dir\":" + std::to_string(car.Direction) +
            ",\"turn\":" + std::to_string(car.TurnDirection) +
            ",\"lane\":" + std::to_string(car.Lane) + ",\"block\":" + std::to_string(car.Block) +
-           ",\"side\":" + Letter(car.Side) + ",\"kind\":" + Letter(car.Kind) +
+           ",\"side\":" + JsonLetter(car.Side) + ",\"kind\":" + JsonLetter(car.Kind) +
            ",\"progress\":" + std::to_string(car.Progress) +
            ",\"speed\":" + std::to_string(car.Speed);
 }

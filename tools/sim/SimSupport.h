@@ -2,6 +2,7 @@
 // What the simulator's subcommands share: a headless host for the rules, start-up as the
 // window does it, JSON output and the usual usage errors.
 #include "game/rules/GameRules.h"
+#include "game/rules/HeadlessHost.h"
 
 #include <cstdint>
 #include <memory>
@@ -15,29 +16,6 @@
 class UsageError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
-};
-
-// The rules' window hooks without a window: it records what a window would have shown. With a
-// Field canvas, the tick draws the moving cars on it as on the window's field.
-class HeadlessHost : public GameHost {
-public:
-    void SetRunning(bool run) override { Running = run; }
-    int32_t TimerInterval() const override { return Interval; }
-    void SetStatusText(const std::string& text) override { StatusText = text; }
-    void InvalidateField() override { RepaintPending = true; }
-    void CloseWindow() override { Closed = true; }
-    void ShowErrorBox(const std::string& text) override { ErrorShown = text; }
-    void PlaySound(const std::string& path) override { SoundsPlayed.push_back(path); }
-    brv::Canvas* FieldCanvas() override { return Field; }
-
-    brv::Canvas* Field = nullptr;
-    bool Running = false;
-    int32_t Interval = 50;
-    std::string StatusText;
-    bool RepaintPending = false;
-    bool Closed = false;
-    std::string ErrorShown;
-    std::vector<std::string> SoundsPlayed;
 };
 
 // The options that set up a game as the window's start-up does.
@@ -67,6 +45,8 @@ std::vector<std::string> LanguageErrorTexts();
 void PrintError(int code, const std::string& message);
 
 std::string JsonString(std::string_view bytes);
+// A one-letter JSON string ("L", "P" ...).
+inline std::string JsonLetter(char c) { return JsonString(std::string(1, c)); }
 
 // Option values: whole decimal numbers in [min, max], else a UsageError.
 int64_t ParseIntegerOption(const std::string& option, const std::string& value, int64_t min,
