@@ -2,6 +2,8 @@
 // refuses it with a SheetError or gives an RGB32 sheet within the limits, and whatever sizes an
 // accepted sheet implies, the field, its captions and a car driving across it (off the course
 // too) are drawn without touching a pixel outside any image.
+#include "FuzzSupport.h"
+
 #include "cars/TCar.h"
 #include "course/TMap.h"
 #include "platform/Canvas.h"
@@ -21,19 +23,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void Check(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
-}
-
 struct Files {
-    std::string dir, input, tiles, sprites, course;
-    ~Files()
-    {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
+    std::string input, tiles, sprites, course;
 };
 
 QImage Flat(int w, int h, QRgb rgb)
@@ -46,12 +37,9 @@ QImage Flat(int w, int h, QRgb rgb)
 const Files& WorkFiles()
 {
     static const Files files = [] {
-        const fs::path base =
-            fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        const fs::path dir = base / ("brevanto-fuzz-bmp-" + std::to_string(getpid()));
-        fs::create_directories(dir);
-        Files f{dir.string(), (dir / "INPUT.BMP").string(), (dir / "GROUND.BMP").string(),
-                (dir / "MYCAR.BMP").string(), (dir / "RING.DAT").string()};
+        static const FuzzDir dir("bmp");
+        Files f{dir.File("INPUT.BMP"), dir.File("GROUND.BMP"), dir.File("MYCAR.BMP"),
+                dir.File("RING.DAT")};
         // Companion sheets: 8-pixel tiles, 6-pixel sprites with two frames.
         QImage tiles = Flat(32, 32, qRgb(40, 90, 160));
         for (int t = 0; t < 16; ++t)
@@ -132,10 +120,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const Files& files = WorkFiles();
-    {
-        std::ofstream out(files.input, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    WriteInput(files.input, data, size);
     // The last byte, pixel data in a real picture, picks the options.
     const uint8_t flags = size ? data[size - 1] : 0;
     const bool useSheetColor = (flags & 64) != 0;

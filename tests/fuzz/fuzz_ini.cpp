@@ -1,5 +1,7 @@
 // Any bytes as a profile file: reading must not crash or hang, and a write must read back as
 // written while leaving the other sections as they were.
+#include "FuzzSupport.h"
+
 #include "platform/IniFile.h"
 
 #include <cstdint>
@@ -10,32 +12,6 @@
 #include <unistd.h>
 
 namespace {
-
-namespace fs = std::filesystem;
-
-void Check(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
-}
-
-// On tmpfs when there is one: every write flushes the file to disk. Removed at exit.
-struct WorkDir {
-    fs::path dir;
-    std::string file;
-    WorkDir()
-    {
-        const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        dir = base / ("brevanto-fuzz-ini-" + std::to_string(getpid()));
-        fs::create_directories(dir);
-        file = (dir / "FUZZ.INI").string();
-    }
-    ~WorkDir()
-    {
-        std::error_code ignored;
-        fs::remove_all(dir, ignored);
-    }
-};
 
 std::string_view Trim(std::string_view text)
 {
@@ -74,9 +50,9 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    static const WorkDir work;
-    const std::string& path = work.file;
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(text.data(), static_cast<std::streamsize>(size));
+    static const FuzzDir work("ini");
+    static const std::string path = work.File("FUZZ.INI");
+    WriteInput(path, data, size);
 
     brv::IniFile ini(path);
     const std::string section = FirstSectionName(text);

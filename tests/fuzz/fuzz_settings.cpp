@@ -1,6 +1,8 @@
 // Any bytes as the settings file: loading must not crash or hang; what a save writes must load
 // back as it was in memory, keys that are never written must read as before, and a second save
 // of what was loaded must change nothing.
+#include "FuzzSupport.h"
+
 #include "config/model/Settings.h"
 
 #include "platform/IniFile.h"
@@ -17,33 +19,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-void Check(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "check failed: %s\n", what);
-        __builtin_trap();
-    }
-}
-
-// On tmpfs when there is one: every write flushes the file to disk. Removed at exit.
-struct WorkDir {
-    fs::path dir;
-    SettingsPlaces places;
-    WorkDir()
-    {
-        const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        dir = base / ("brevanto-fuzz-settings-" + std::to_string(getpid()));
-        fs::create_directories(dir / "prog");
-        fs::create_directories(dir / "config");
-        places = {(dir / "prog").string() + "/", (dir / "config").string() + "/"};
-    }
-    ~WorkDir()
-    {
-        std::error_code ignored;
-        fs::remove_all(dir, ignored);
-    }
-};
 
 std::string Bytes(const std::string& path)
 {
@@ -79,8 +54,12 @@ int32_t Wrapped(int32_t value, int32_t add)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static WorkDir work;
-    const SettingsPlaces& places = work.places;
+    static const FuzzDir work("settings");
+    static const SettingsPlaces places = [] {
+        fs::create_directories(work.Path() / "prog");
+        fs::create_directories(work.Path() / "config");
+        return SettingsPlaces{work.File("prog") + "/", work.File("config") + "/"};
+    }();
     const std::string programIni = places.ProgramDir + "BREVANTO.INI";
     const std::string configIni = places.ConfigDir + "BREVANTO.INI";
 
@@ -90,8 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::error_code ignored;
     fs::remove(programIni, ignored);
     fs::remove(configIni, ignored);
-    std::ofstream(inConfig ? configIni : programIni, std::ios::binary)
-        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    WriteInput(inConfig ? configIni : programIni, data, size);
 
     const Settings loaded = LoadSettingsFile(places);
     Check(loaded.IniFileName == (inConfig ? configIni : programIni), "file location");
