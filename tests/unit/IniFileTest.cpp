@@ -1,3 +1,5 @@
+#include "TestFiles.h"
+
 #include "platform/IniFile.h"
 
 #include <gtest/gtest.h>
@@ -18,17 +20,7 @@ namespace {
 
 class IniFileTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path()
-               / ("brevanto-ini-" + std::to_string(getpid()) + "-" + info->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string Path(const std::string& name = "TEST.INI") const { return (dir_ / name).string(); }
+    std::string Path(const std::string& name = "TEST.INI") const { return dir_.File(name); }
 
     std::string Put(const std::string& bytes, const std::string& name = "TEST.INI") const
     {
@@ -36,15 +28,11 @@ protected:
         return Path(name);
     }
 
-    static std::string Bytes(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    static std::string Bytes(const std::string& path) { return ReadBytes(path); }
 
-    size_t EntriesInDir() const { return static_cast<size_t>(std::distance(fs::directory_iterator(dir_), {})); }
+    size_t EntriesInDir() const { return static_cast<size_t>(std::distance(fs::directory_iterator(dir_.Path()), {})); }
 
-    fs::path dir_;
+    TempDir dir_;
 };
 
 TEST(ParseIntegerTest, DecimalAndHexWithSignAndLeadingSpaces)
@@ -178,7 +166,7 @@ TEST_F(IniFileTest, SectionListsEachKeyOnceInFileOrderWithoutEmptyValues)
 
 TEST_F(IniFileTest, MissingDirectoryOrSpecialFilesReadAsEmpty)
 {
-    for (const std::string& path : {Path("absent.ini"), dir_.string(), std::string("/dev/null")}) {
+    for (const std::string& path : {Path("absent.ini"), dir_.Path().string(), std::string("/dev/null")}) {
         const IniFile ini(path);
         EXPECT_EQ(ini.FileName(), path);
         EXPECT_EQ(ini.ReadString("s", "k", "fallback"), "fallback");
@@ -275,12 +263,12 @@ TEST_F(IniFileTest, WritesThatCannotBeStoredAreRefused)
 
     IniFile inMissingDir(Path("nowhere/TEST.INI"));
     ExpectRefused(inMissingDir, "s", "a", "1");
-    EXPECT_FALSE(fs::exists(dir_ / "nowhere"));
+    EXPECT_FALSE(fs::exists(dir_.Path() / "nowhere"));
 
-    fs::create_directory(dir_ / "AS_DIR.INI");
+    fs::create_directory(dir_.Path() / "AS_DIR.INI");
     IniFile directory(Path("AS_DIR.INI"));
     ExpectRefused(directory, "s", "a", "1");
-    EXPECT_TRUE(fs::is_directory(dir_ / "AS_DIR.INI"));
+    EXPECT_TRUE(fs::is_directory(dir_.Path() / "AS_DIR.INI"));
     EXPECT_EQ(EntriesInDir(), 2u);
 }
 

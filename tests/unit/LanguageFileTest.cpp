@@ -1,3 +1,5 @@
+#include "TestFiles.h"
+
 #include "config/model/LanguageFile.h"
 
 #include <gtest/gtest.h>
@@ -13,24 +15,12 @@ namespace {
 
 class LanguageFileTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path()
-               / ("brevanto-language-" + std::to_string(getpid()) + "-" + info->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     std::string Put(const std::string& bytes) const
     {
-        const std::string path = (dir_ / "LANGUAGE.INI").string();
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
+        return dir_.Write("LANGUAGE.INI", bytes);
     }
 
-    fs::path dir_;
+    TempDir dir_;
 };
 
 void ExpectNoTexts(const MainWindowTexts& t)
@@ -135,13 +125,13 @@ TEST_F(LanguageFileTest, DialogTextsOfTheChosenLanguage)
 
 TEST_F(LanguageFileTest, MissingFileOrLanguageGivesEmptyTexts)
 {
-    const std::string missing = (dir_ / "NONE.INI").string();
+    const std::string missing = dir_.File("NONE.INI");
     ExpectNoTexts(ReadMainWindowTexts(missing, 1));
     ExpectNoTexts(ReadDialogTexts(missing, 1));
     EXPECT_TRUE(ReadLanguageList(missing).empty());
 
     // A directory in the file's place reads as no file.
-    ExpectNoTexts(ReadMainWindowTexts(dir_.string(), 1));
+    ExpectNoTexts(ReadMainWindowTexts(dir_.Path().string(), 1));
 
     // Numbers the index does not list, and an index entry naming an absent or empty section.
     const std::string file = Put(std::string(kTwoLanguages) + "[LANGUAGE]\n3=late\n"

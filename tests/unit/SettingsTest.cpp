@@ -1,3 +1,5 @@
+#include "TestFiles.h"
+
 #include "config/model/Settings.h"
 
 #include "platform/IniFile.h"
@@ -22,15 +24,10 @@ class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        root_ = fs::temp_directory_path()
-                / ("brevanto-settings-" + std::to_string(getpid()) + "-" + info->name());
-        fs::remove_all(root_);
-        fs::create_directories(root_ / "prog");
-        fs::create_directories(root_ / "config");
-        places_ = {(root_ / "prog").string() + "/", (root_ / "config").string() + "/"};
+        fs::create_directories(root_.Path() / "prog");
+        fs::create_directories(root_.Path() / "config");
+        places_ = {root_.File("prog") + "/", root_.File("config") + "/"};
     }
-    void TearDown() override { fs::remove_all(root_); }
 
     std::string ProgramIni() const { return places_.ProgramDir + "BREVANTO.INI"; }
     std::string ConfigIni() const { return places_.ConfigDir + "BREVANTO.INI"; }
@@ -39,11 +36,7 @@ protected:
     {
         std::ofstream(path, std::ios::binary) << bytes;
     }
-    static std::string Bytes(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    static std::string Bytes(const std::string& path) { return ReadBytes(path); }
     // Settings read from a program-directory file holding `body` under [SETTING].
     Settings LoadWith(const std::string& body)
     {
@@ -59,7 +52,7 @@ protected:
         return ini.ReadString("SETTING", key, "");
     }
 
-    fs::path root_;
+    TempDir root_;
     SettingsPlaces places_;
 };
 
@@ -284,7 +277,7 @@ TEST_F(SettingsTest, RunThatChangedNothingLeavesTheFileAlone)
     EXPECT_EQ(s.HiScore, 42);
     SaveSettingsFile(s, places_);
     ExpectUntouched(before, ProgramIni());
-    EXPECT_EQ(std::distance(fs::directory_iterator(root_ / "prog"), {}), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(root_.Path() / "prog"), {}), 1);
 }
 
 TEST_F(SettingsTest, NoFileAndNothingDifferentCreatesNoFile)
@@ -465,16 +458,16 @@ TEST_F(SettingsTest, RefusedWriteNamesTheFile)
     Settings s = LoadSettingsFile(places_);
     s.HiScore = 10;
 
-    s.IniFileName = (root_ / "missing-dir" / "BREVANTO.INI").string();
+    s.IniFileName = (root_.Path() / "missing-dir" / "BREVANTO.INI").string();
     try {
         SaveSettingsFile(s, places_);
         ADD_FAILURE() << "no error for a file in a missing directory";
     } catch (const brv::IniWriteError& error) {
         EXPECT_NE(std::string(error.what()).find(s.IniFileName), std::string::npos) << error.what();
     }
-    EXPECT_FALSE(fs::exists(root_ / "missing-dir"));
+    EXPECT_FALSE(fs::exists(root_.Path() / "missing-dir"));
 
-    s.IniFileName = (root_ / "a-directory").string();
+    s.IniFileName = (root_.Path() / "a-directory").string();
     fs::create_directories(s.IniFileName);
     EXPECT_THROW(SaveSettingsFile(s, places_), brv::IniWriteError);
     EXPECT_TRUE(fs::is_directory(s.IniFileName));

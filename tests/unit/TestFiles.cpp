@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <fstream>
+#include <iterator>
 #include <unistd.h>
 
 TempDir::TempDir()
@@ -24,6 +25,12 @@ std::string TempDir::Write(const std::string& name, const std::string& text) con
     const std::filesystem::path file = path_ / name;
     std::ofstream(file, std::ios::binary) << text;
     return file.string();
+}
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::string CourseText(const std::string& define, const std::string& map, const std::string& dots,

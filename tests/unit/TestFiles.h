@@ -15,10 +15,15 @@ public:
     const std::filesystem::path& Path() const { return path_; }
     // Writes the text (bytes as given) to a file in the directory and returns its full path.
     std::string Write(const std::string& name, const std::string& text) const;
+    // The path of a file in the directory (which need not exist).
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
 
 private:
     std::filesystem::path path_;
 };
+
+// The whole content of a file, empty when it cannot be read.
+std::string ReadBytes(const std::string& path);
 
 // A course text from its sections; rows and entries are "key=value" lines joined with "\n".
 std::string CourseText(const std::string& define, const std::string& map, const std::string& dots,
