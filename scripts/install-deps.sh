@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins libgl-dev
   gstreamer1.0-plugins-base
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-apps imagemagick fonts-dejavu-core python3
+  xvfb xauth xdotool x11-apps imagemagick fonts-dejavu-core fonts-ipafont-gothic python3
 )
 
 missing=()
