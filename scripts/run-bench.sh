@@ -16,9 +16,20 @@ trap cleanup EXIT
 export QT_QPA_PLATFORM=offscreen
 
 for bench in bench_tick bench_field bench_pursuit; do
-  "$bin/$bench" --benchmark_format=csv --benchmark_repetitions=5 \
-    --benchmark_report_aggregates_only=true 2>/dev/null | grep '_median,' >>"$work/bench.csv"
+  "$bin/$bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+    --benchmark_out="$work/$bench.json" --benchmark_out_format=json >/dev/null 2>&1
 done
+# name and median CPU time, in the largest unit that keeps it at 1 or more.
+python3 - "$work"/bench_*.json >"$work/bench.txt" <<'PY'
+import json, sys
+scale = {"ns": 1, "us": 1e3, "ms": 1e6, "s": 1e9}
+for path in sys.argv[1:]:
+    for run in json.load(open(path))["benchmarks"]:
+        if run.get("aggregate_name") == "median":
+            ns = run["cpu_time"] * scale[run["time_unit"]]
+            unit = next(u for u in ("s", "ms", "us", "ns") if ns >= scale[u] or u == "ns")
+            print(run["run_name"], "%.3g" % (ns / scale[unit]), unit)
+PY
 
 # The real game: time to its first painted frame, memory after 10 s and CPU over 30 s of demo.
 cp "$bin"/brevanto "$bin"/*.DAT "$bin"/*.BMP "$bin"/*.INI "$bin"/*.WAV "$work"/
@@ -43,7 +54,7 @@ cpu_percent=$(awk -v d=$((after - before)) -v hz="$ticks_per_s" 'BEGIN {printf "
 kill "$game_pid"; wait "$game_pid" 2>/dev/null || true; game_pid=""
 
 row() { printf '| %-46s | %14s | %-16s |\n' "$1" "$2" "$3"; }
-cpu_of() { awk -F, -v name="\"$1_median\"" '$1 == name {printf "%.3g %s", $4, $5}' "$work/bench.csv"; }
+cpu_of() { awk -v name="$1" '$1 == name {printf "%s %s", $2, $3}' "$work/bench.txt"; }
 echo
 echo "Machine: $(nproc) cores, $(awk -F': ' '/model name/ {print $2; exit}' /proc/cpuinfo)"
 echo
