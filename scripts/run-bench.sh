@@ -58,7 +58,7 @@ cpu_of() { awk -v name="$1" '$1 == name {printf "%s %s", $2, $3}' "$work/bench.t
 echo
 echo "Machine: $(nproc) cores, $(awk -F': ' '/model name/ {print $2; exit}' /proc/cpuinfo)"
 echo
-row "measure" "CPU time" "budget"
+row "measure" "measured" "budget"
 row "---" "---" "---"
 row "rules tick, no drawing (4 computer cars)" "$(cpu_of RulesTickWithoutDrawing)" "< 0.5 us"
 row "tick with incremental drawing (5 cars)" "$(cpu_of TickWithIncrementalDrawing)" "< 30 us"
