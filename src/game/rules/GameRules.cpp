@@ -89,6 +89,11 @@ void TGameRules::ResizeCars()
         Cars.push_back(std::make_unique<TCar>(Map.get(), 1));
 }
 
+void TGameRules::PassErrorTextsToMap()
+{
+    Map->SetErrorTexts(std::vector<std::string>(ErrorText.begin() + 1, ErrorText.end()));
+}
+
 void TGameRules::NewGame()
 {
     Demo = false;

@@ -50,6 +50,8 @@ public:
     void ResizeCars();
     // The New command as the rules see it.
     void NewGame();
+    // Hands the five error texts to the course model, which keeps those of course errors.
+    void PassErrorTextsToMap();
 
     // Keys; each returns whether it acted (nothing acts in demo mode).
     bool KeyDirection(int32_t direction);

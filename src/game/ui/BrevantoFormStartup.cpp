@@ -65,8 +65,7 @@ bool TBrevantoForm::FormCreate()
     PaintBox1->SetBackground(brv::ColorFromBgr(GroundColor));
 
     Rules.Map = std::make_unique<TMap>(GroundBitmap.get(), CarBitmap.get(), RedrawMap);
-    Rules.Map->SetErrorTexts({Rules.ErrorText[1], Rules.ErrorText[2], Rules.ErrorText[3],
-                              Rules.ErrorText[4], Rules.ErrorText[5]});
+    Rules.PassErrorTextsToMap();
     if (!LoadCourseShowingError())
         return false;
     Rules.StartPlay();

@@ -135,7 +135,6 @@ void TBrevantoForm::SettingClick()
         else
             SetStatusText(Rules.StatusText[1]);
         if (Rules.Map)
-            Rules.Map->SetErrorTexts({Rules.ErrorText[1], Rules.ErrorText[2], Rules.ErrorText[3],
-                                      Rules.ErrorText[4], Rules.ErrorText[5]});
+            Rules.PassErrorTextsToMap();
     }
 }
