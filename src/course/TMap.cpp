@@ -1,6 +1,7 @@
 #include "course/TMap.h"
 
 #include "course/StrLib.h"
+#include "platform/AsciiText.h"
 #include "platform/IniFile.h"
 #include "platform/Wrap.h"
 

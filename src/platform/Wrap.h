@@ -17,6 +17,5 @@ constexpr int32_t WrapMul(int32_t a, int32_t b)
 {
     return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
 }
-constexpr char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
 
 } // namespace brv

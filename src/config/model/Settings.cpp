@@ -1,6 +1,7 @@
 #include "config/model/Settings.h"
 
 #include "course/StrLib.h"
+#include "platform/AsciiText.h"
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
 
@@ -12,18 +13,6 @@ namespace {
 constexpr std::string_view kSection = "SETTING";
 constexpr std::string_view kFileName = "BREVANTO.INI";
 
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (UpperAscii(a[i]) != UpperAscii(b[i]))
-            return false;
-    return true;
-}
-
 // Blanks and control characters around the value do not count; letter case neither.
 std::string NormalizedColorText(std::string_view text)
 {
@@ -34,7 +23,7 @@ std::string NormalizedColorText(std::string_view text)
         text.remove_suffix(1);
     std::string result(text);
     for (char& c : result)
-        c = UpperAscii(c);
+        c = brv::AsciiUpper(c);
     return result;
 }
 
@@ -74,7 +63,7 @@ std::string StoredMapName(const std::string& mapName, const std::string& program
     if (separator == std::string::npos)
         return mapName;
     const std::string_view directory = std::string_view(mapName).substr(0, separator + 1);
-    if (EqualIgnoringAsciiCase(directory, programDir))
+    if (brv::EqualIgnoringAsciiCase(directory, programDir))
         return mapName.substr(separator + 1);
     return mapName;
 }

@@ -3,6 +3,7 @@
 #include "game/ui/TAboutBox.h"
 #include "game/ui/TBrevantoForm.h"
 
+#include "platform/AsciiText.h"
 #include "platform/TextCodec.h"
 
 #include <QFile>
@@ -11,19 +12,6 @@
 #include <string_view>
 
 namespace {
-
-bool SameIgnoringAsciiCase(std::string_view a, std::string_view b)
-{
-    const auto upper = [](char c) {
-        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    };
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (upper(a[i]) != upper(b[i]))
-            return false;
-    return true;
-}
 
 // A course error ends in a full stop unless it already ends in punctuation that sorts at or
 // before it ("." "!" ")"); any letter, digit or multi-byte character gets one.
@@ -67,7 +55,7 @@ void TBrevantoForm::LoadCourse1Click()
         return;
     const QByteArray encoded = QFile::encodeName(QFileInfo(chosen).absoluteFilePath());
     const std::string path(encoded.constData(), static_cast<size_t>(encoded.size()));
-    if (SameIgnoringAsciiCase(path, Rules.MapName))
+    if (brv::EqualIgnoringAsciiCase(path, Rules.MapName))
         return;
 
     // A course that cannot be loaded leaves the model as it was: play goes on with it.
