@@ -9,11 +9,7 @@ static void FullRepaint(benchmark::State& state)
     brv::Canvas windowCanvas(window);
     for (auto _ : state) {
         QImage field(map.ScreenWidth, map.ScreenHeight, QImage::Format_RGB32);
-        map.DrawField(field, game.rules.MyCar->Score, game.rules.HiScore, game.rules.MyCar->Rest);
-        brv::Canvas canvas(field);
-        game.rules.MyCar->Draw(canvas, false);
-        for (int32_t i = 0; i < game.rules.ActiveCars; ++i)
-            game.rules.Cars[static_cast<size_t>(i)]->Draw(canvas, false);
+        game.rules.DrawWholeField(field);
         windowCanvas.CopyRect(0, 0, field, field.rect());
         benchmark::DoNotOptimize(window.constBits());
     }

@@ -39,11 +39,9 @@ void PrintInfo(const TMap& map)
            Pair(map.HiScorePos) + ",\"hipoint\":" + Pair(map.HiPointPos) + ",\"rest\":" +
            Pair(map.RestPos) + ",\"restplay\":" + Pair(map.RestPlayPos) + "},\"speed_table\":[";
     bool first = true;
-    for (int32_t d = 2; d <= map.TileSize; d += 2) {
-        if (map.TileSize % d == 0) {
-            out += (first ? "" : ",") + std::to_string(d);
-            first = false;
-        }
+    for (const int32_t speed : SpeedTableFor(map.TileSize)) {
+        out += (first ? "" : ",") + std::to_string(speed);
+        first = false;
     }
     out += "]}\n";
     std::fputs(out.c_str(), stdout);

@@ -15,18 +15,12 @@
 
 namespace {
 
-// The window's full repaint: the field drawn afresh, then the player's car and every active
-// computer car in full.
-QImage Repaint(TGameRules& rules)
+// The window's full repaint, in a fresh picture.
+QImage Repaint(const TGameRules& rules)
 {
-    const TMap& map = *rules.Map;
-    QImage image(map.ScreenWidth, map.ScreenHeight, QImage::Format_RGB32);
+    QImage image(rules.Map->ScreenWidth, rules.Map->ScreenHeight, QImage::Format_RGB32);
     image.fill(Qt::black);
-    map.DrawField(image, rules.MyCar->Score, rules.HiScore, rules.MyCar->Rest);
-    brv::Canvas canvas(image);
-    rules.MyCar->Draw(canvas, false);
-    for (int32_t i = 0; i < rules.ActiveCars; ++i)
-        rules.Cars[static_cast<size_t>(i)]->Draw(canvas, false);
+    rules.DrawWholeField(image);
     return image;
 }
 

@@ -1,5 +1,6 @@
 #include "config/model/LanguageFile.h"
 
+#include "platform/AsciiText.h"
 #include "platform/IniFile.h"
 
 #include <algorithm>
@@ -26,16 +27,8 @@ std::string LanguageSection(const brv::IniFile& ini, int32_t language)
 
 bool IsAsciiPrefixIgnoringCase(std::string_view text, std::string_view prefix)
 {
-    if (text.size() < prefix.size())
-        return false;
-    for (size_t i = 0; i < prefix.size(); ++i) {
-        char c = text[i];
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-        if (c != prefix[i])
-            return false;
-    }
-    return true;
+    return text.size() >= prefix.size() &&
+           brv::EqualIgnoringAsciiCase(text.substr(0, prefix.size()), prefix);
 }
 
 // k when `key` is exactly what "Lang%d" makes of some k in 1..limit, else 0.

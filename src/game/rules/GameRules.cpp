@@ -4,14 +4,20 @@
 
 uint32_t TickDepth = 0;
 
+std::vector<int32_t> SpeedTableFor(int32_t tileSize)
+{
+    std::vector<int32_t> table;
+    for (int32_t d = 2; d <= tileSize; d += 2)
+        if (tileSize % d == 0)
+            table.push_back(d);
+    return table;
+}
+
 bool TGameRules::LoadCourse()
 {
     if (Map->LoadFromFile(MapName))
         return true;
-    std::vector<int32_t> table;
-    for (int32_t d = 2; d <= Map->TileSize; d += 2)
-        if (Map->TileSize % d == 0)
-            table.push_back(d);
+    std::vector<int32_t> table = SpeedTableFor(Map->TileSize);
     if (!table.empty())
         SpeedTable = std::move(table);
     return false;

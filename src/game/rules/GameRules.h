@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+class QImage;
 namespace brv { class Canvas; }
 
 class GameHost {
@@ -28,6 +29,10 @@ public:
 
 // Ticks under way; a tick dispatched inside another does nothing but record the depth.
 extern uint32_t TickDepth;
+
+// The even divisors of the tile size, ascending: the speeds at which a car reaches the next
+// cell in a whole number of ticks. Empty for an odd tile size.
+std::vector<int32_t> SpeedTableFor(int32_t tileSize);
 
 // Move result of the tick for a crash, after the cars' own 0, 1 and 2.
 inline constexpr int32_t MoveCrash = 3;
@@ -64,6 +69,10 @@ public:
         int32_t speed;
     };
     StagePlan PlanStage() const;
+
+    // The window's full repaint into `field` (ScreenWidth x ScreenHeight): the course with
+    // score, hi-score and cars left, then the player's car and every computer car in play.
+    void DrawWholeField(QImage& field) const;
 
     GameHost& Host;
     bool Demo = true;

@@ -132,12 +132,7 @@ void TBrevantoForm::RenderField()
     if (fresh.isNull() && map.ScreenWidth > 0 && map.ScreenHeight > 0)
         return; // no memory for the field: keep showing the last one
     fresh.fill(brv::ColorFromBgr(GroundColor));
-    map.DrawField(fresh, Rules.MyCar->Score, Rules.HiScore, Rules.MyCar->Rest);
-    brv::Canvas canvas(fresh);
-    canvas.SetFillColor(GroundColor);
-    Rules.MyCar->Draw(canvas, false);
-    for (int32_t i = 0; i < Rules.ActiveCars; ++i)
-        Rules.Cars[static_cast<size_t>(i)]->Draw(canvas, false);
+    Rules.DrawWholeField(fresh);
     FieldImage = std::move(fresh);
     ++FullRenders;
 }

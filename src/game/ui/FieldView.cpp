@@ -12,10 +12,12 @@ namespace {
 void ReportFirstFrame()
 {
     static bool reported = false;
-    const QString fileName = qEnvironmentVariable("BREVANTO_FIRST_FRAME_FILE");
-    if (reported || fileName.isEmpty())
+    if (reported)
         return;
     reported = true;
+    const QString fileName = qEnvironmentVariable("BREVANTO_FIRST_FRAME_FILE");
+    if (fileName.isEmpty())
+        return;
     QFile file(fileName);
     if (file.open(QIODevice::WriteOnly))
         file.write(QByteArray::number(QDateTime::currentMSecsSinceEpoch()));
