@@ -1,7 +1,7 @@
 // Brevanto: the program entry. Creates the main window, starts the game and runs the message
 // loop until the window closes.
 #include "config/model/Settings.h"
-#include "game/ui/DialogSeam.h"
+#include "ui/DialogSeam.h"
 #include "game/ui/TBrevantoForm.h"
 
 #include <QApplication>

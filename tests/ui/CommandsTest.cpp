@@ -2,7 +2,7 @@
 // Control and About.
 #include "support/RunningGame.h"
 
-#include "game/ui/FieldView.h"
+#include "ui/FieldView.h"
 #include "game/ui/TAboutBox.h"
 
 #include <QAction>

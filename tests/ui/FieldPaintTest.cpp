@@ -2,7 +2,7 @@
 // and only their rectangles reach the screen.
 #include "support/RunningGame.h"
 
-#include "game/ui/FieldView.h"
+#include "ui/FieldView.h"
 #include "platform/Canvas.h"
 
 #include <QPaintEvent>

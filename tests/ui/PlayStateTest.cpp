@@ -2,7 +2,7 @@
 // to deactivation, minimising and restoring, the keyboard, and the hints.
 #include "support/RunningGame.h"
 
-#include "game/ui/FieldView.h"
+#include "ui/FieldView.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "support/RunningGame.h"
 
 #include "config/ui/TfSetting.h"
-#include "game/ui/FieldView.h"
+#include "ui/FieldView.h"
 #include "platform/Canvas.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 // colour, and the ways start-up ends the program early.
 #include "support/RunningGame.h"
 
-#include "game/ui/FieldView.h"
+#include "ui/FieldView.h"
 #include "platform/Canvas.h"
 
 #include <QAction>

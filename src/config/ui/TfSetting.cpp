@@ -1,9 +1,9 @@
 #include "config/ui/TfSetting.h"
 
 #include "config/model/LanguageFile.h"
-#include "game/ui/DialogSeam.h"
-#include "game/ui/Glyphs.h"
-#include "game/ui/QtOwned.h"
+#include "ui/DialogSeam.h"
+#include "ui/Glyphs.h"
+#include "ui/QtOwned.h"
 #include "platform/TextCodec.h"
 
 #include <QCheckBox>

@@ -1,5 +1,5 @@
 // The menu and tool-bar commands of the main window.
-#include "game/ui/DialogSeam.h"
+#include "ui/DialogSeam.h"
 #include "game/ui/TAboutBox.h"
 #include "game/ui/TBrevantoForm.h"
 

@@ -1,7 +1,7 @@
 // What the main window does for the rules of play: the game clock with its indicators, the
 // status text, painting the field, closing, error boxes and sounds.
-#include "game/ui/DialogSeam.h"
-#include "game/ui/FieldView.h"
+#include "ui/DialogSeam.h"
+#include "ui/FieldView.h"
 #include "game/ui/TBrevantoForm.h"
 
 #include "platform/Canvas.h"

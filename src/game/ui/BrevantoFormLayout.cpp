@@ -1,7 +1,7 @@
 // The main window's controls: menu, tool bar panel, paint box and status bar.
-#include "game/ui/FieldView.h"
-#include "game/ui/Glyphs.h"
-#include "game/ui/QtOwned.h"
+#include "ui/FieldView.h"
+#include "ui/Glyphs.h"
+#include "ui/QtOwned.h"
 #include "game/ui/TAboutBox.h"
 #include "game/ui/TBrevantoForm.h"
 

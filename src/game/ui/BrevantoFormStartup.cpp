@@ -1,6 +1,6 @@
 // Start-up and shut-down of the main window, with its settings and language operations.
-#include "game/ui/DialogSeam.h"
-#include "game/ui/FieldView.h"
+#include "ui/DialogSeam.h"
+#include "ui/FieldView.h"
 #include "game/ui/TBrevantoForm.h"
 
 #include "config/model/LanguageFile.h"

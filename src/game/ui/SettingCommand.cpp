@@ -1,8 +1,8 @@
 // The Setting command: fills the settings dialog from the window, shows it, and applies what the
 // user confirmed with OK.
 #include "config/ui/TfSetting.h"
-#include "game/ui/DialogSeam.h"
-#include "game/ui/QtOwned.h"
+#include "ui/DialogSeam.h"
+#include "ui/QtOwned.h"
 #include "game/ui/TBrevantoForm.h"
 
 #include "course/TMap.h"

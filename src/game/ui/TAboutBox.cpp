@@ -1,7 +1,7 @@
 #include "game/ui/TAboutBox.h"
 
-#include "game/ui/Glyphs.h"
-#include "game/ui/QtOwned.h"
+#include "ui/Glyphs.h"
+#include "ui/QtOwned.h"
 
 #include <QFrame>
 #include <QLabel>

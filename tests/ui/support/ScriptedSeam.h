@@ -1,7 +1,7 @@
 #pragma once
 // A dialog seam that answers every box and dialog from the test script and records what was
 // asked, so no test ever waits for a person.
-#include "game/ui/DialogSeam.h"
+#include "ui/DialogSeam.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "game/ui/DialogSeam.h"
+#include "ui/DialogSeam.h"
 
 #include <QDialog>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "game/ui/FieldView.h"
+#include "ui/FieldView.h"
 
 #include <QDateTime>
 #include <QFile>

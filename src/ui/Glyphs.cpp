@@ -1,4 +1,4 @@
-#include "game/ui/Glyphs.h"
+#include "ui/Glyphs.h"
 
 #include <QPainter>
 #include <QPainterPath>
