@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 
+#include "config/model/AddedTexts.h"
 #include "config/model/LanguageFile.h"
 
 #include <gtest/gtest.h>
@@ -207,3 +208,16 @@ TEST_F(LanguageFileTest, HugeNumberStaysBounded)
 }
 
 } // namespace
+
+TEST_F(LanguageFileTest, AddedTextsFallBackToEnglishWhenTheLanguageLacksThem)
+{
+    const std::string file = Put("[LANGUAGE]\nNumber=2\n1=ENGLISH\n2=JAPANESE\n"
+                                 "[ENGLISH]\nMenu11=&View\n"
+                                 "[JAPANESE]\nMenu11=表示(&V)\nMenu12=\n");
+    const AddedTexts japanese(file, 2);
+    EXPECT_EQ(japanese.Text("Menu11", "&View"), "表示(&V)");
+    EXPECT_EQ(japanese.Text("menu12", "&Zoom In"), "&Zoom In"); // empty value
+    EXPECT_EQ(japanese.Text("Menu13", "Zoom &Out"), "Zoom &Out"); // absent key
+    EXPECT_EQ(AddedTexts(file, 3).Text("Menu11", "&View"), "&View"); // no such language
+    EXPECT_EQ(AddedTexts((dir_.Path() / "missing.ini").string(), 1).Text("Menu11", "&View"), "&View");
+}
