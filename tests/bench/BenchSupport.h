@@ -1,8 +1,8 @@
 #pragma once
 // Shared set-up for the benchmark programs: the shipped course and sheets, a game in demo mode
 // with every computer car of the course in play, and a window-less host.
-#include "game/rules/GameRules.h"
-#include "game/rules/HeadlessHost.h"
+#include "rules/GameRules.h"
+#include "rules/HeadlessHost.h"
 #include "platform/Canvas.h"
 #include "platform/Random.h"
 #include "platform/Sheets.h"

@@ -1,7 +1,7 @@
 #include "TestFiles.h"
 
-#include "game/rules/GameRules.h"
-#include "game/rules/HeadlessHost.h"
+#include "rules/GameRules.h"
+#include "rules/HeadlessHost.h"
 #include "platform/Random.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Every shipped course must stand long play: the demo and games with random keys run for a
 // long time without a car ever leaving the course or meeting a dead end.
-#include "game/rules/GameRules.h"
-#include "game/rules/HeadlessHost.h"
+#include "rules/GameRules.h"
+#include "rules/HeadlessHost.h"
 #include "platform/Random.h"
 
 #include <gtest/gtest.h>

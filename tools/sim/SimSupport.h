@@ -1,8 +1,8 @@
 #pragma once
 // What the simulator's subcommands share: a headless host for the rules, start-up as the
 // window does it, JSON output and the usual usage errors.
-#include "game/rules/GameRules.h"
-#include "game/rules/HeadlessHost.h"
+#include "rules/GameRules.h"
+#include "rules/HeadlessHost.h"
 
 #include <cstdint>
 #include <memory>

@@ -3,7 +3,7 @@
 // play (and through them the course model and the cars), the two sheets and every option of the
 // settings file, and provides the rules with what only a window does (GameHost).
 #include "config/model/Settings.h"
-#include "game/rules/GameRules.h"
+#include "rules/GameRules.h"
 
 #include <QImage>
 #include <QMainWindow>

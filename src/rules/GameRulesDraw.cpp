@@ -1,5 +1,5 @@
 // The full repaint of the field: the course afresh, then every car in play on top.
-#include "game/rules/GameRules.h"
+#include "rules/GameRules.h"
 
 #include "platform/Canvas.h"
 

@@ -2,7 +2,7 @@
 // The rules' window hooks without a window, for the simulator, the benchmarks and the tests:
 // it records what a window would have shown. With a Field canvas, the tick draws the moving
 // cars on it as on the window's field.
-#include "game/rules/GameRules.h"
+#include "rules/GameRules.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "game/rules/GameRules.h"
+#include "rules/GameRules.h"
 
 #include "platform/Random.h"
 
