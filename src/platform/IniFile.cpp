@@ -481,6 +481,17 @@ IniFile::IniFile(std::string fileName) : impl_(std::make_unique<Impl>())
     impl_->Load();
 }
 
+IniFile IniFile::FromBytes(std::string fileName, std::string_view bytes)
+{
+    IniFile ini{std::string()};
+    ini.impl_->fileName = std::move(fileName);
+    ini.impl_->text.assign(bytes.substr(0, std::min(bytes.size(), kMaxFileSize)));
+    if (bytes.size() > kMaxFileSize)
+        ini.impl_->readProblem = "larger than 64 MiB";
+    ini.impl_->BuildIndex();
+    return ini;
+}
+
 IniFile::~IniFile() = default;
 IniFile::IniFile(IniFile&&) noexcept = default;
 IniFile& IniFile::operator=(IniFile&&) noexcept = default;

@@ -29,6 +29,9 @@ class IniFile {
 public:
     // Reads the file at once; a missing or unreadable file (a directory, say) reads as empty.
     explicit IniFile(std::string fileName);
+    // The same reading rules over bytes already in memory (read through the same size limit);
+    // writes still go to `fileName`. For readers handed a file's content, and for fuzzing.
+    static IniFile FromBytes(std::string fileName, std::string_view bytes);
     ~IniFile();
     IniFile(IniFile&&) noexcept;
     IniFile& operator=(IniFile&&) noexcept;

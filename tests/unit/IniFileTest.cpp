@@ -334,3 +334,15 @@ TEST_F(IniFileTest, HugeLinesAndManyKeysStayFast)
 }
 
 } // namespace
+
+TEST(IniFileFromBytes, ReadsAsTheSameBytesOnDiskWould)
+{
+    const std::string bytes = "; c\r\n[Setting]\r\nKey = value \r\nkey=second\r[other]\nN=0x10\n";
+    TempDir dir;
+    const brv::IniFile onDisk(dir.Write("a.ini", bytes));
+    const brv::IniFile inMemory = brv::IniFile::FromBytes("unused.ini", bytes);
+    EXPECT_EQ(inMemory.ReadString("SETTING", "KEY", "-"), onDisk.ReadString("SETTING", "KEY", "-"));
+    EXPECT_EQ(inMemory.ReadSection("setting"), onDisk.ReadSection("setting"));
+    EXPECT_EQ(inMemory.ReadInteger("Other", "n", 0), 16);
+    EXPECT_EQ(inMemory.FileName(), "unused.ini");
+}
