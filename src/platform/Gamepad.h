@@ -20,6 +20,10 @@ public:
     static constexpr int StickRelease = 12288;
     static constexpr int StickSwitchMargin = 4096;
 
+    // While no controller is open only a plug-in can happen: the poll looks for one once in
+    // this many calls (a quarter second at the window's pace) and otherwise costs nothing.
+    static constexpr int IdlePollsPerLook = 16;
+
     // Starts SDL's game-controller subsystem; nothing when SDL cannot. Mappings in
     // `mappingFile` (the community database's text format), when it exists, join SDL's own.
     static std::unique_ptr<Gamepad> Open(const std::string& mappingFile = {});
@@ -27,6 +31,7 @@ public:
     Gamepad(const Gamepad&) = delete;
     Gamepad& operator=(const Gamepad&) = delete;
 
+    // The first poll always looks, so controllers plugged in before the game are found at once.
     void Poll(std::vector<PadButton>& presses) override;
     // Controllers open now.
     int Attached() const;
