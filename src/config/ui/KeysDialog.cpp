@@ -8,6 +8,7 @@
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -78,9 +79,14 @@ KeysDialog::KeysDialog(DialogSeam& seam, QWidget* parent) : QDialog(parent), sea
         }
     }
 
+    // Clear and Reset work on the list, at its left; OK and Cancel close, at the right.
+    auto* row = brv::MakeChild<QHBoxLayout>();
+    ClearButton = brv::MakeChild<QPushButton>(QStringLiteral("C&lear"), this);
+    ResetButton = brv::MakeChild<QPushButton>(QStringLiteral("&Reset"), this);
+    row->addWidget(ClearButton);
+    row->addWidget(ResetButton);
+    row->addStretch(1);
     auto* buttons = brv::MakeChild<QDialogButtonBox>(this);
-    ClearButton = buttons->addButton(QStringLiteral("C&lear"), QDialogButtonBox::ActionRole);
-    ResetButton = buttons->addButton(QStringLiteral("&Reset"), QDialogButtonBox::ResetRole);
     OkButton = buttons->addButton(QDialogButtonBox::Ok);
     CancelButton = buttons->addButton(QDialogButtonBox::Cancel);
     for (QPushButton* button : {ClearButton, ResetButton, OkButton, CancelButton})
@@ -90,7 +96,8 @@ KeysDialog::KeysDialog(DialogSeam& seam, QWidget* parent) : QDialog(parent), sea
     connect(ResetButton, &QPushButton::clicked, this, &KeysDialog::ResetClick);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    column->addWidget(buttons);
+    row->addWidget(buttons);
+    column->addLayout(row);
     // Whatever the dialog was doing when it closed, it opens again with no binding waiting.
     connect(this, &QDialog::finished, this, [this] { StopCapture(); });
 
