@@ -231,6 +231,17 @@ private slots:
         Tap(pad, form, SDL_CONTROLLER_BUTTON_START);
         QVERIFY(form.TimerRunning());
 
+        // Like the keys, the buttons belong to the active window only.
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        Tap(pad, form, SDL_CONTROLLER_BUTTON_START);
+        QVERIFY(form.TimerRunning());
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        other.hide();
+
         // Unplugged mid-game: the game goes on with the keyboard.
         pad.Unplug();
         form.PollGamepad();
