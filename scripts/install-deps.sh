@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins libgl-dev
   gstreamer1.0-plugins-base
   libgtest-dev libgmock-dev libbenchmark-dev
+  libsdl2-dev
   xvfb xauth xdotool x11-apps imagemagick fonts-dejavu-core fonts-ipafont-gothic python3
 )
 

@@ -4,6 +4,9 @@
 #include "ui/DialogSeam.h"
 #include "game/ui/TBrevantoForm.h"
 
+#include "platform/Gamepad.h"
+#include "platform/Paths.h"
+
 #include <QApplication>
 
 int main(int argc, char* argv[])
@@ -19,6 +22,10 @@ int main(int argc, char* argv[])
         form.FormDestroy();
         return 1;
     }
+    // Controllers join the keyboard when SDL can reach them; without, nothing changes.
+    const std::string configDir = brv::ConfigDir();
+    form.AttachGamepad(
+        brv::Gamepad::Open(configDir.empty() ? "" : configDir + "gamecontrollerdb.txt"));
     form.show();
     return application.exec();
 }

@@ -2,6 +2,11 @@
 // does at the end of every tick.
 #include "BenchSupport.h"
 
+#include "platform/Gamepad.h"
+
+#include <memory>
+#include <vector>
+
 static void RulesTickWithoutDrawing(benchmark::State& state)
 {
     BenchGame game;
@@ -36,5 +41,23 @@ static void IncrementalDrawOfEveryCar(benchmark::State& state)
     }
 }
 BENCHMARK(IncrementalDrawOfEveryCar);
+
+// What the window's controller poll costs while no controller is attached, to set against a
+// tick: it runs about three times per tick of the default 50 ms clock.
+static void GamepadPollWithoutController(benchmark::State& state)
+{
+    const std::unique_ptr<brv::Gamepad> pad = brv::Gamepad::Open();
+    if (!pad) {
+        state.SkipWithError("SDL's game-controller subsystem is not available");
+        return;
+    }
+    std::vector<brv::PadButton> presses;
+    for (auto _ : state) {
+        presses.clear();
+        pad->Poll(presses);
+    }
+    state.counters["controllers"] = pad->Attached();
+}
+BENCHMARK(GamepadPollWithoutController);
 
 BREVANTO_BENCHMARK_MAIN();

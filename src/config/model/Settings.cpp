@@ -89,6 +89,7 @@ public:
         if (ini_.ReadString(kSection, key, fallback) != value)
             ini_.WriteString(kSection, key, value);
     }
+    brv::IniFile& File() { return ini_; }
 
 private:
     brv::IniFile ini_;
@@ -141,6 +142,7 @@ Settings LoadSettingsFile(const SettingsPlaces& places)
     int32_t cursor = 1;
     settings.Left = NextInt(position, cursor);
     settings.Top = NextInt(position, cursor);
+    settings.Keys = ReadKeyBindings(ini);
     return settings;
 }
 
@@ -173,4 +175,5 @@ void SaveSettingsFile(const Settings& settings, const SettingsPlaces& places)
                       static_cast<int>(settings.Top));
         file.Text("Position", position, "0,0");
     }
+    WriteKeyBindings(file.File(), settings.Keys);
 }

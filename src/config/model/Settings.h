@@ -2,6 +2,8 @@
 // The settings file (section SETTING): every option, the other files' locations, the hi-score
 // and the window position. Read once at start-up, written back at shut-down, each key only
 // when its value differs from what the file holds.
+#include "config/model/KeyBindings.h"
+
 #include <cstdint>
 #include <string>
 
@@ -41,6 +43,7 @@ struct Settings {
     bool UseSheetColor = false;
     int32_t Left = 0; // window position; a coordinate of 0 is not applied
     int32_t Top = 0;
+    KeyBindings Keys = KeyBindings::Defaults(); // section KEYS
 };
 
 // A path from the settings: absolute when it begins with "/" or its second character is ":",

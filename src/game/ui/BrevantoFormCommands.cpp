@@ -85,7 +85,7 @@ void TBrevantoForm::Exit1Click()
 void TBrevantoForm::Control1Click()
 {
     TimerSuspension suspension(*this);
-    Seam.ShowInformation(this, QString::fromLatin1(ApplicationTitle), brv::DecodeText(ControlText));
+    Seam.ShowInformation(this, QString::fromLatin1(ApplicationTitle), ControlTextWithKeys());
 }
 
 void TBrevantoForm::About1Click()

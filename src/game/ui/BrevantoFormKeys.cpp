@@ -1,5 +1,6 @@
 // Keyboard control and the application's events: deactivation, minimise and restore, hints.
 #include "game/ui/TBrevantoForm.h"
+#include "ui/KeyNames.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -10,40 +11,18 @@
 
 bool TBrevantoForm::FormKeyDown(const QKeyEvent& key)
 {
-    if (Rules.Demo || !(key.modifiers() & Qt::KeypadModifier))
-        return false;
-    switch (key.key()) {
-    case Qt::Key_8: return Rules.KeyDirection(0);
-    case Qt::Key_6: return Rules.KeyDirection(2);
-    case Qt::Key_2: return Rules.KeyDirection(4);
-    case Qt::Key_4: return Rules.KeyDirection(6);
-    default: return false;
-    }
-}
-
-bool TBrevantoForm::HandleDialogKey(const QKeyEvent& key)
-{
     if (Rules.Demo)
         return false;
-    switch (key.key()) {
-    case Qt::Key_Left: return Rules.KeyDirection(6);
-    case Qt::Key_Up: return Rules.KeyDirection(0);
-    case Qt::Key_Right: return Rules.KeyDirection(2);
-    case Qt::Key_Down: return Rules.KeyDirection(4);
-    default: return false;
+    // Pause is a shortcut of its menu item (ApplyKeys): it acts in the demo too.
+    switch (Keys.ActionFor(brv::ChordOf(key)).value_or(KeyAction::Pause)) {
+    case KeyAction::Up: return Rules.KeyDirection(0);
+    case KeyAction::Right: return Rules.KeyDirection(2);
+    case KeyAction::Down: return Rules.KeyDirection(4);
+    case KeyAction::Left: return Rules.KeyDirection(6);
+    case KeyAction::DoubleSpeed: return Rules.KeyToggleDoubleSpeed();
+    case KeyAction::Stop: return Rules.KeyToggleStop();
+    case KeyAction::Pause: return false;
     }
-}
-
-bool TBrevantoForm::FormKeyPress(const QKeyEvent& key)
-{
-    // Z and X as typed characters; with Ctrl or Alt they are commands of someone else.
-    if (Rules.Demo || (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
-        return false;
-    const QString text = key.text();
-    if (text == QLatin1String("z") || text == QLatin1String("Z"))
-        return Rules.KeyToggleDoubleSpeed();
-    if (text == QLatin1String("x") || text == QLatin1String("X"))
-        return Rules.KeyToggleStop();
     return false;
 }
 
@@ -54,7 +33,7 @@ bool TBrevantoForm::eventFilter(QObject* watched, QEvent* event)
         const auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this) {
             const auto& key = static_cast<const QKeyEvent&>(*event);
-            if (FormKeyDown(key) || HandleDialogKey(key) || FormKeyPress(key))
+            if (FormKeyDown(key))
                 return true;
         }
     }

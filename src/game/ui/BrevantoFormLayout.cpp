@@ -107,6 +107,7 @@ void TBrevantoForm::BuildMenus()
 
     Option1 = newMenu("Option1", "&Option");
     Setting = newItem(Option1, "Setting", "&Setting...", &TBrevantoForm::SettingClick);
+    Keys1 = newItem(Option1, "Keys1", "&Keys...", &TBrevantoForm::KeysClick);
 
     Help1 = newMenu("Help1", "&Help");
     Control1 = newItem(Help1, "Control1", "&Control", &TBrevantoForm::Control1Click);

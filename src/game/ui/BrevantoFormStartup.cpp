@@ -146,6 +146,8 @@ void TBrevantoForm::LoadSettings()
     Rules.CrashWave = settings.CrashWave;
     GroundColor = settings.GroundColor;
     UseSheetColor = settings.UseSheetColor;
+    Keys = settings.Keys;
+    ApplyKeys();
     if (settings.Left != 0)
         move(settings.Left, y());
     if (settings.Top != 0)
@@ -178,6 +180,7 @@ void TBrevantoForm::SaveSettings()
     settings.UseSheetColor = UseSheetColor;
     settings.Left = x();
     settings.Top = y();
+    settings.Keys = Keys;
     try {
         SaveSettingsFile(settings, Places);
     } catch (const brv::IniWriteError& error) {
@@ -234,4 +237,5 @@ void TBrevantoForm::ApplyLanguage()
         items[i].button->setStatusTip(hint);
         items[i].button->setToolTip(ShortHint(hint));
     }
+    ApplyKeysLanguage();
 }

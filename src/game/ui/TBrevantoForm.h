@@ -3,6 +3,7 @@
 // play (and through them the course model and the cars), the two sheets and every option of the
 // settings file, and provides the rules with what only a window does (GameHost).
 #include "config/model/Settings.h"
+#include "platform/PadInput.h"
 #include "rules/GameRules.h"
 
 #include <QImage>
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 class DialogSeam;
 class FieldView;
@@ -85,10 +87,21 @@ public:
     void AppMinimize();
     void AppRestore();
     void AppHint(const QString& hint);
-    // Keyboard, each true when it consumed the key.
+    // Keyboard: the game's keys as bound in Keys; true when it consumed the key.
     bool FormKeyDown(const QKeyEvent& key);
-    bool HandleDialogKey(const QKeyEvent& key);
-    bool FormKeyPress(const QKeyEvent& key);
+
+    // Option > Keys... and what the keys in force change: the pause shortcuts, the help text.
+    void KeysClick();
+    void ApplyKeys();
+    void ApplyKeysLanguage();
+    // The Control box's text: the language's, followed by the keys in force once they differ
+    // from the game's own.
+    QString ControlTextWithKeys() const;
+
+    // A game controller, polled while the window lives; its buttons act where the keys do.
+    void AttachGamepad(std::unique_ptr<brv::PadInput> pad);
+    void PollGamepad();
+    void GamepadPress(brv::PadButton button);
 
     // Controls.
     QMenu* File1 = nullptr;
@@ -100,6 +113,7 @@ public:
     QAction* N1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* Setting = nullptr;
+    QAction* Keys1 = nullptr;
     QAction* Control1 = nullptr;
     QAction* N3 = nullptr;
     QAction* About1 = nullptr;
@@ -133,6 +147,7 @@ public:
     std::string CarBitmapName;
     std::string RunWave;
     std::string ControlText;
+    KeyBindings Keys = KeyBindings::Defaults();
     uint32_t GroundColor = ColorButtonFace;
     std::unique_ptr<QImage> GroundBitmap;
     std::unique_ptr<QImage> CarBitmap;
@@ -170,6 +185,9 @@ private:
     bool Started = false;
     bool Destroyed = false;
     std::unique_ptr<brv::Sound> Sounds;
+    std::unique_ptr<brv::PadInput> Gamepad;
+    QTimer* GamepadTimer = nullptr;
+    std::vector<brv::PadButton> PadPresses;
 };
 
 // Keeps the game clock stopped for the life of a command (see SuspendTimer).

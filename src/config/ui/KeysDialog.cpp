@@ -1,0 +1,237 @@
+#include "config/ui/KeysDialog.h"
+
+#include "config/model/AddedTexts.h"
+#include "ui/DialogSeam.h"
+#include "ui/KeyNames.h"
+#include "ui/QtOwned.h"
+#include "platform/TextCodec.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+size_t ButtonIndex(KeySlot slot)
+{
+    return static_cast<size_t>(slot.Action) * BindingsPerAction + slot.Index;
+}
+
+// The built-in English of each action's name, and its language key.
+struct ActionNaming {
+    const char* key;
+    const char* english;
+};
+constexpr std::array<ActionNaming, KeyActionCount> ActionNamings{{
+    {"KeysUp", "Up"},
+    {"KeysRight", "Right"},
+    {"KeysDown", "Down"},
+    {"KeysLeft", "Left"},
+    {"KeysDoubleSpeed", "Double speed"},
+    {"KeysStop", "Stop and go"},
+    {"KeysPause", "Pause"},
+}};
+
+QString Text(const AddedTexts& texts, const char* key, const char* english)
+{
+    return brv::DecodeText(texts.Text(key, english));
+}
+
+} // namespace
+
+QString KeyActionText(const AddedTexts& texts, KeyAction action)
+{
+    const ActionNaming& naming = ActionNamings[static_cast<size_t>(action)];
+    return Text(texts, naming.key, naming.english);
+}
+
+KeysDialog::KeysDialog(DialogSeam& seam, QWidget* parent) : QDialog(parent), seam_(seam)
+{
+    setObjectName(QStringLiteral("KeysDialog"));
+    setWindowTitle(QStringLiteral("Keys"));
+    auto* column = brv::MakeChild<QVBoxLayout>(this);
+    auto* grid = brv::MakeChild<QGridLayout>();
+    column->addLayout(grid);
+
+    firstHeader_ = brv::MakeChild<QLabel>(this);
+    secondHeader_ = brv::MakeChild<QLabel>(this);
+    grid->addWidget(firstHeader_, 0, 1);
+    grid->addWidget(secondHeader_, 0, 2);
+    for (size_t a = 0; a < KeyActionCount; ++a) {
+        const int row = static_cast<int>(a) + 1;
+        actionLabels_[a] = brv::MakeChild<QLabel>(this);
+        grid->addWidget(actionLabels_[a], row, 0);
+        for (size_t i = 0; i < BindingsPerAction; ++i) {
+            const KeySlot slot{AllKeyActions[a], i};
+            auto* button = brv::MakeChild<QPushButton>(this);
+            button->setObjectName(QString::fromStdString(KeySlotName(slot)));
+            button->setAutoDefault(false);
+            button->setMinimumWidth(110);
+            button->installEventFilter(this);
+            connect(button, &QPushButton::clicked, this, [this, slot] { StartCapture(slot); });
+            grid->addWidget(button, row, static_cast<int>(i) + 1);
+            buttons_[ButtonIndex(slot)] = button;
+        }
+    }
+
+    // Clear and Reset work on the list, at its left; OK and Cancel close, at the right.
+    auto* row = brv::MakeChild<QHBoxLayout>();
+    ClearButton = brv::MakeChild<QPushButton>(QStringLiteral("C&lear"), this);
+    ResetButton = brv::MakeChild<QPushButton>(QStringLiteral("&Reset"), this);
+    row->addWidget(ClearButton);
+    row->addWidget(ResetButton);
+    row->addStretch(1);
+    auto* buttons = brv::MakeChild<QDialogButtonBox>(this);
+    OkButton = buttons->addButton(QDialogButtonBox::Ok);
+    CancelButton = buttons->addButton(QDialogButtonBox::Cancel);
+    for (QPushButton* button : {ClearButton, ResetButton, OkButton, CancelButton})
+        button->setAutoDefault(false);
+    OkButton->setDefault(true);
+    connect(ClearButton, &QPushButton::clicked, this, &KeysDialog::ClearClick);
+    connect(ResetButton, &QPushButton::clicked, this, &KeysDialog::ResetClick);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    row->addWidget(buttons);
+    column->addLayout(row);
+    // Whatever the dialog was doing when it closed, it opens again with no binding waiting.
+    connect(this, &QDialog::finished, this, [this] { StopCapture(); });
+
+    for (size_t a = 0; a < KeyActionCount; ++a)
+        actionTexts_[a] = QString::fromLatin1(ActionNamings[a].english);
+    ShowBindings();
+}
+
+void KeysDialog::ApplyTexts(const AddedTexts& texts)
+{
+    setWindowTitle(Text(texts, "KeysTitle", "Keys"));
+    firstHeader_->setText(Text(texts, "KeysFirst", "Key 1"));
+    secondHeader_->setText(Text(texts, "KeysSecond", "Key 2"));
+    for (size_t a = 0; a < KeyActionCount; ++a) {
+        actionTexts_[a] = KeyActionText(texts, AllKeyActions[a]);
+        actionLabels_[a]->setText(actionTexts_[a]);
+    }
+    ClearButton->setText(Text(texts, "KeysClear", "C&lear"));
+    ResetButton->setText(Text(texts, "KeysReset", "&Reset"));
+    noKeyText_ = Text(texts, "KeysNone", "-");
+    pressText_ = Text(texts, "KeysPress", "Press a key...");
+    conflictText_ = Text(texts, "KeysConflict", "%1 is the key for %2. Use it for %3 instead?");
+    ShowBindings();
+}
+
+void KeysDialog::SetBindings(const KeyBindings& bindings)
+{
+    StopCapture();
+    bindings_ = bindings;
+    ShowBindings();
+}
+
+QPushButton* KeysDialog::BindingButton(KeySlot slot) const { return buttons_[ButtonIndex(slot)]; }
+
+QString KeysDialog::ActionText(KeyAction action) const
+{
+    return actionTexts_[static_cast<size_t>(action)];
+}
+
+void KeysDialog::ShowBindings()
+{
+    for (size_t a = 0; a < KeyActionCount; ++a) {
+        actionLabels_[a]->setText(actionTexts_[a]);
+        for (size_t i = 0; i < BindingsPerAction; ++i) {
+            const KeySlot slot{AllKeyActions[a], i};
+            const brv::KeyChord chord = bindings_.Get(slot);
+            QString text =
+                chord.Empty() ? (noKeyText_.isEmpty() ? QStringLiteral("-") : noKeyText_)
+                              : brv::KeyDisplayName(chord);
+            if (capturing_ == slot)
+                text = pressText_.isEmpty() ? QStringLiteral("...") : pressText_;
+            BindingButton(slot)->setText(text);
+        }
+    }
+    ClearButton->setEnabled(capturing_.has_value());
+}
+
+void KeysDialog::StartCapture(KeySlot slot)
+{
+    capturing_ = slot;
+    BindingButton(slot)->setFocus();
+    ShowBindings();
+}
+
+void KeysDialog::StopCapture()
+{
+    capturing_.reset();
+    ShowBindings();
+}
+
+bool KeysDialog::TakeKey(brv::KeyChord chord)
+{
+    if (!capturing_ || chord.Empty())
+        return false;
+    const KeySlot slot = *capturing_;
+    if (const std::optional<KeySlot> holder = bindings_.HolderOf(chord, slot);
+        holder && holder->Action != slot.Action) {
+        const QString keyName = brv::KeyDisplayName(chord);
+        QMessageBox ask(QMessageBox::Question, windowTitle(),
+                        conflictText_.arg(keyName, ActionText(holder->Action),
+                                          ActionText(slot.Action)),
+                        QMessageBox::Yes | QMessageBox::No, this);
+        ask.setObjectName(QStringLiteral("KeysConflictBox"));
+        ask.setDefaultButton(QMessageBox::No);
+        if (seam_.ExecDialog(ask) != QMessageBox::Yes) {
+            StopCapture();
+            return false;
+        }
+    }
+    bindings_.Move(slot, chord);
+    StopCapture();
+    return true;
+}
+
+void KeysDialog::ClearClick()
+{
+    if (!capturing_)
+        return;
+    bindings_.Move(*capturing_, brv::KeyChord{});
+    StopCapture();
+}
+
+void KeysDialog::ResetClick()
+{
+    bindings_.Reset();
+    StopCapture();
+}
+
+bool KeysDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    // While a binding waits, every key is a candidate, Tab and Return included: none of them
+    // moves the focus, presses a button or triggers a shortcut.
+    if (capturing_ && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (event->type() == QEvent::ShortcutOverride) {
+            event->accept();
+            return true;
+        }
+        switch (key.key()) {
+        case Qt::Key_Escape:
+            StopCapture();
+            break;
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_Meta:
+        case Qt::Key_AltGr:
+        case Qt::Key_unknown:
+        case 0:
+            break; // waits for the key the modifiers go with
+        default:
+            TakeKey(brv::ChordOf(key));
+        }
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}

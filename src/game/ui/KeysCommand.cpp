@@ -1,0 +1,120 @@
+// Option > Keys...: the key bindings dialog, the keys in force (pause shortcuts, the Control
+// text) and the game controller, whose buttons act where the keys do.
+#include "config/model/AddedTexts.h"
+#include "config/ui/KeysDialog.h"
+#include "ui/DialogSeam.h"
+#include "ui/KeyNames.h"
+#include "ui/QtOwned.h"
+#include "game/ui/TBrevantoForm.h"
+
+#include "platform/TextCodec.h"
+
+#include <QAction>
+#include <QList>
+#include <QStringList>
+#include <QTimer>
+
+namespace {
+
+// Often enough that a tap of a button is never late by a visible step of the car.
+constexpr int GamepadPollMs = 16;
+
+} // namespace
+
+void TBrevantoForm::ApplyKeys()
+{
+    QList<QKeySequence> pause;
+    for (size_t i = 0; i < BindingsPerAction; ++i)
+        if (const brv::KeyChord chord = Keys.Get({KeyAction::Pause, i}); !chord.Empty())
+            pause << brv::SequenceOf(chord);
+    Pause1->setShortcuts(pause);
+}
+
+void TBrevantoForm::ApplyKeysLanguage()
+{
+    const AddedTexts texts(LanguageFileName, Language);
+    Keys1->setText(brv::DecodeText(texts.Text("KeysMenu", "&Keys...")));
+    Keys1->setStatusTip(
+        brv::DecodeText(texts.Text("KeysHint", "Keys|Choose the keys that steer your car")));
+}
+
+QString TBrevantoForm::ControlTextWithKeys() const
+{
+    QString text = brv::DecodeText(ControlText);
+    if (Keys == KeyBindings::Defaults())
+        return text;
+    const AddedTexts texts(LanguageFileName, Language);
+    if (!text.isEmpty())
+        text += QStringLiteral("\n\n");
+    text += brv::DecodeText(texts.Text("KeysInForce", "Your keys (Option > Keys...):"));
+    for (const KeyAction action : AllKeyActions) {
+        QStringList keys;
+        for (size_t i = 0; i < BindingsPerAction; ++i)
+            if (const brv::KeyChord chord = Keys.Get({action, i}); !chord.Empty())
+                keys << brv::KeyDisplayName(chord);
+        text += QStringLiteral("\n%1: %2").arg(
+            KeyActionText(texts, action),
+            keys.isEmpty() ? QStringLiteral("-") : keys.join(QStringLiteral(", ")));
+    }
+    return text;
+}
+
+void TBrevantoForm::KeysClick()
+{
+    TimerSuspension suspension(*this);
+    KeysDialog dialog(Seam, this);
+    dialog.setFont(font());
+    dialog.ApplyTexts(AddedTexts(LanguageFileName, Language));
+    dialog.SetBindings(Keys);
+    if (Seam.ExecDialog(dialog) != QDialog::Accepted)
+        return;
+    Keys = dialog.Bindings();
+    ApplyKeys();
+}
+
+void TBrevantoForm::AttachGamepad(std::unique_ptr<brv::PadInput> pad)
+{
+    Gamepad = std::move(pad);
+    if (!Gamepad)
+        return;
+    if (!GamepadTimer) {
+        GamepadTimer = brv::MakeChild<QTimer>(this);
+        GamepadTimer->setObjectName(QStringLiteral("GamepadTimer"));
+        connect(GamepadTimer, &QTimer::timeout, this, &TBrevantoForm::PollGamepad);
+    }
+    GamepadTimer->start(GamepadPollMs);
+}
+
+void TBrevantoForm::PollGamepad()
+{
+    if (!Gamepad)
+        return;
+    PadPresses.clear();
+    Gamepad->Poll(PadPresses);
+    // Like keys, buttons belong to the window that has the keyboard: not to another program,
+    // nor to this one while one of its dialogs is open.
+    if (!isActiveWindow())
+        return;
+    for (const brv::PadButton button : PadPresses)
+        GamepadPress(button);
+}
+
+void TBrevantoForm::GamepadPress(brv::PadButton button)
+{
+    if (!Started || Destroyed)
+        return;
+    switch (button) {
+    case brv::PadButton::Up: Rules.KeyDirection(0); break;
+    case brv::PadButton::Right: Rules.KeyDirection(2); break;
+    case brv::PadButton::Down: Rules.KeyDirection(4); break;
+    case brv::PadButton::Left: Rules.KeyDirection(6); break;
+    case brv::PadButton::A: Rules.KeyToggleDoubleSpeed(); break;
+    case brv::PadButton::B: Rules.KeyToggleStop(); break;
+    case brv::PadButton::Start:
+        if (Rules.Demo)
+            New1Click();
+        else
+            Pause1Click();
+        break;
+    }
+}

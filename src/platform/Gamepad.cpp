@@ -1,0 +1,175 @@
+#include "platform/Gamepad.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <optional>
+
+namespace brv {
+
+namespace {
+
+std::optional<PadButton> ButtonOf(uint8_t button)
+{
+    switch (button) {
+    case SDL_CONTROLLER_BUTTON_DPAD_UP: return PadButton::Up;
+    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return PadButton::Right;
+    case SDL_CONTROLLER_BUTTON_DPAD_DOWN: return PadButton::Down;
+    case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return PadButton::Left;
+    case SDL_CONTROLLER_BUTTON_A: return PadButton::A;
+    case SDL_CONTROLLER_BUTTON_B: return PadButton::B;
+    case SDL_CONTROLLER_BUTTON_START: return PadButton::Start;
+    default: return std::nullopt;
+    }
+}
+
+bool Horizontal(PadButton direction)
+{
+    return direction == PadButton::Left || direction == PadButton::Right;
+}
+
+struct Controller {
+    SDL_GameController* Handle = nullptr;
+    int X = 0;
+    int Y = 0;
+    std::optional<PadButton> Stick; // the direction the stick is held in
+};
+
+// Where the stick now points, if that is a new push.
+std::optional<PadButton> StickPush(Controller& pad)
+{
+    const int ax = std::abs(pad.X);
+    const int ay = std::abs(pad.Y);
+    const int lean = std::max(ax, ay);
+    if (lean < Gamepad::StickRelease) {
+        pad.Stick.reset();
+        return std::nullopt;
+    }
+    if (lean < Gamepad::StickPress)
+        return std::nullopt; // neither a push nor let go: whatever it was, it stays
+    bool horizontal = ax >= ay;
+    if (pad.Stick)
+        horizontal = Horizontal(*pad.Stick) ? ay <= ax + Gamepad::StickSwitchMargin
+                                            : ax > ay + Gamepad::StickSwitchMargin;
+    const PadButton direction = horizontal ? (pad.X > 0 ? PadButton::Right : PadButton::Left)
+                                           : (pad.Y > 0 ? PadButton::Down : PadButton::Up);
+    if (pad.Stick == direction)
+        return std::nullopt;
+    pad.Stick = direction;
+    return direction;
+}
+
+} // namespace
+
+struct Gamepad::Impl {
+    std::map<SDL_JoystickID, Controller> Controllers;
+    int IdlePolls = 0;
+
+    void Add(int deviceIndex)
+    {
+        SDL_GameController* handle = SDL_GameControllerOpen(deviceIndex);
+        if (!handle)
+            return;
+        const SDL_JoystickID id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(handle));
+        // A controller announced twice is opened once; SDL counts the opens.
+        Controller pad;
+        pad.Handle = handle;
+        if (!Controllers.emplace(id, pad).second)
+            SDL_GameControllerClose(handle);
+    }
+
+    void Remove(SDL_JoystickID id)
+    {
+        if (const auto it = Controllers.find(id); it != Controllers.end()) {
+            SDL_GameControllerClose(it->second.Handle);
+            Controllers.erase(it);
+        }
+    }
+
+    void Handle(const SDL_Event& event, std::vector<PadButton>& presses)
+    {
+        switch (event.type) {
+        case SDL_CONTROLLERDEVICEADDED:
+            Add(event.cdevice.which);
+            break;
+        case SDL_CONTROLLERDEVICEREMOVED:
+            Remove(event.cdevice.which);
+            break;
+        case SDL_CONTROLLERBUTTONDOWN:
+            if (Controllers.count(event.cbutton.which))
+                if (const std::optional<PadButton> button = ButtonOf(event.cbutton.button))
+                    presses.push_back(*button);
+            break;
+        case SDL_CONTROLLERAXISMOTION: {
+            const auto it = Controllers.find(event.caxis.which);
+            if (it == Controllers.end())
+                break;
+            if (event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX)
+                it->second.X = event.caxis.value;
+            else if (event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTY)
+                it->second.Y = event.caxis.value;
+            else
+                break;
+            if (const std::optional<PadButton> push = StickPush(it->second))
+                presses.push_back(*push);
+            break;
+        }
+        default:
+            break; // the raw joystick events behind these, and anything else SDL queues
+        }
+    }
+};
+
+Gamepad::Gamepad() : impl_(std::make_unique<Impl>()) {}
+
+std::unique_ptr<Gamepad> Gamepad::Open(const std::string& mappingFile)
+{
+    // The game's window is not SDL's: SDL must neither wait for focus on a window of its own
+    // nor take over the signals that end the program.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
+        return nullptr;
+    std::error_code error;
+    if (!mappingFile.empty() && std::filesystem::is_regular_file(mappingFile, error))
+        SDL_GameControllerAddMappingsFromFile(mappingFile.c_str());
+    // Controllers already plugged in are announced by the first poll, like those plugged later.
+    return std::unique_ptr<Gamepad>(new Gamepad());
+}
+
+Gamepad::~Gamepad()
+{
+    for (const auto& [id, pad] : impl_->Controllers)
+        SDL_GameControllerClose(pad.Handle);
+    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+    if (SDL_WasInit(0) == 0)
+        SDL_Quit();
+}
+
+void Gamepad::Poll(std::vector<PadButton>& presses)
+{
+    if (impl_->Controllers.empty()) {
+        const bool look = impl_->IdlePolls == 0;
+        impl_->IdlePolls = (impl_->IdlePolls + 1) % IdlePollsPerLook;
+        if (!look)
+            return;
+    } else {
+        impl_->IdlePolls = 0;
+    }
+    SDL_PumpEvents();
+    // Every queued event is taken, so what the game ignores never fills SDL's queue.
+    SDL_Event events[32];
+    int count = 0;
+    do {
+        count = SDL_PeepEvents(events, 32, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT);
+        for (int i = 0; i < count; ++i)
+            impl_->Handle(events[i], presses);
+    } while (count == 32);
+}
+
+int Gamepad::Attached() const { return static_cast<int>(impl_->Controllers.size()); }
+
+} // namespace brv

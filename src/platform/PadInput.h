@@ -1,0 +1,17 @@
+#pragma once
+// What the game takes from a game controller: presses of the buttons it uses. The directions
+// come from the D-pad or the left stick, each once per push, never repeated while held.
+#include <vector>
+
+namespace brv {
+
+enum class PadButton { Up, Right, Down, Left, A, B, Start };
+
+class PadInput {
+public:
+    virtual ~PadInput() = default;
+    // Appends the presses since the last poll, in the order they happened.
+    virtual void Poll(std::vector<PadButton>& presses) = 0;
+};
+
+} // namespace brv
