@@ -23,5 +23,14 @@ void CheckWalls(const TMap& map, Findings& out);
 void CheckBlocks(const TMap& map, Findings& out);
 // Captions outside the field, over the lanes or over each other, for tiles of `tileSize`.
 void CheckCaptions(const TMap& map, int32_t tileSize, Findings& out);
+// Where the cars can drive: fatal arrivals, dots out of the player's reach, lanes in no block.
+void CheckDriving(const TMap& map, Findings& out);
+// The demo played for `options.Ticks` ticks at several clocks.
+void CheckDemo(const TMap& map, const CheckOptions& options, Findings& out);
+
+// "the player's car" or "computer car k (Posk)".
+std::string CarName(int32_t entry);
+// Whether start entry `entry` stands on the course facing one of the four directions.
+bool EntryOnCourse(const TMap& map, int32_t entry);
 
 } // namespace check_detail
