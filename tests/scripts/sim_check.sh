@@ -2,18 +2,7 @@
 # brevanto-sim check from the outside: shipped courses clean, faults found with status 5, the
 # demo soak's repro command really replays the fault, refusals and usage errors as for info.
 set -u
-bin=$(cd "$1" && pwd)
-sim="$bin/brevanto-sim"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-expect_status() { # expected, command...
-  local expected=$1; shift
-  "$@" >"$work/out" 2>"$work/err"
-  local status=$?
-  [ "$status" -eq "$expected" ] || fail "$* exited $status, expected $expected"
-}
+source "$(dirname "$0")/sim_test_lib.bash"
 
 # Every shipped course beside the program: only the summary, status 0.
 shipped=0
