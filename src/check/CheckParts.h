@@ -11,6 +11,12 @@ namespace check_detail {
 using Findings = std::vector<CourseFinding>;
 
 std::string CellText(TPoint cell); // "(x,y)"
+// Where a course cell stands in the row-major grids.
+inline size_t CellIndex(const TMap& map, TPoint cell)
+{
+    return static_cast<size_t>(cell.Y - 1) * static_cast<size_t>(map.MapWidth) +
+           static_cast<size_t>(cell.X - 1);
+}
 void Add(Findings& out, FindingLevel level, const char* code, TPoint cell, int32_t entry,
          std::string message);
 

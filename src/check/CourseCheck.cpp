@@ -77,7 +77,8 @@ std::vector<CourseFinding> CheckCourse(const TMap& map, const CheckOptions& opti
     if (map.MapWidth < 1 || map.MapHeight < 1)
         return out;
     CheckOptions used = options;
-    used.TileSize = std::max(options.TileSize, 2);
+    // A tile no larger than a whole field: the speeds are the tile size's divisors.
+    used.TileSize = static_cast<int32_t>(std::clamp<int64_t>(options.TileSize, 2, MaxFieldPixels));
     const TMap work = WorkingCopy(map, out);
     CheckWalls(work, out);
     CheckBlocks(work, out);
