@@ -1,6 +1,10 @@
 # The two commands of the README: `make run` builds and starts the game, `make test` builds and
 # runs every test. Both install what is missing first (Debian 12, as root).
-.PHONY: deps build run test bench clean
+# `make install` puts the game under PREFIX (DESTDIR honoured), `make uninstall` removes exactly
+# the files the last install listed, `make package` builds brevanto_<version>_<arch>.deb here.
+.PHONY: deps build run test bench clean install uninstall package
+
+PREFIX ?= /usr/local
 
 deps:
 	@bash scripts/install-deps.sh
@@ -17,6 +21,18 @@ test:
 
 bench: build
 	@bash scripts/run-bench.sh
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install build --prefix "$(PREFIX)"
+
+uninstall:
+	@[ -f build/install_manifest.txt ] || { echo "nothing to uninstall: no build/install_manifest.txt" >&2; exit 1; }
+	@while IFS= read -r file; do rm -fv -- "$$file"; done < build/install_manifest.txt
+
+package: build
+	rm -rf build/package
+	cd build && cpack -G DEB -B package
+	cp build/package/brevanto_*.deb .
 
 clean:
 	rm -rf build build-asan build-fuzz
