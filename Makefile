@@ -27,7 +27,7 @@ install: build
 
 uninstall:
 	@[ -f build/install_manifest.txt ] || { echo "nothing to uninstall: no build/install_manifest.txt" >&2; exit 1; }
-	@while IFS= read -r file; do rm -fv -- "$$file"; done < build/install_manifest.txt
+	@while IFS= read -r file || [ -n "$$file" ]; do rm -fv -- "$$file"; done < build/install_manifest.txt
 
 package: build
 	rm -rf build/package
