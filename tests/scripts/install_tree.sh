@@ -87,6 +87,10 @@ QT_QPA_PLATFORM=offscreen "$tree/bin/brevanto" --no-such-option >/dev/null 2>"$w
 [ $? -eq 2 ] || fail "an unknown option does not end with status 2"
 grep -q "no-such-option" "$work/err" || fail "an unknown option is not named"
 
+# The installed simulator finds the sheets and texts in share/brevanto/ too.
+QT_QPA_PLATFORM=offscreen "$tree/bin/brevanto-sim" render "$data/COURSE1.DAT" "$work/field.png" >"$work/sim.log" 2>&1 ||
+    fail "the installed brevanto-sim cannot render: $(cat "$work/sim.log")"
+
 # --- Read-only installed tree, fresh home ----------------------------------------------------
 chmod -R a-w "$work/dest"
 snapshot() {
