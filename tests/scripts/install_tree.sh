@@ -86,6 +86,8 @@ grep -q 'COURSE.DAT' "$work/help" || fail "brevanto --help does not mention the 
 QT_QPA_PLATFORM=offscreen "$tree/bin/brevanto" --no-such-option >/dev/null 2>"$work/err"
 [ $? -eq 2 ] || fail "an unknown option does not end with status 2"
 grep -q "no-such-option" "$work/err" || fail "an unknown option is not named"
+QT_QPA_PLATFORM=offscreen "$tree/bin/brevanto" "$data/COURSE1.DAT" "$data/COURSE2.DAT" >/dev/null 2>&1
+[ $? -eq 2 ] || fail "two course files do not end with status 2"
 
 # The installed simulator finds the sheets and texts in share/brevanto/ too.
 QT_QPA_PLATFORM=offscreen "$tree/bin/brevanto-sim" render "$data/COURSE1.DAT" "$work/field.png" >"$work/sim.log" 2>&1 ||
