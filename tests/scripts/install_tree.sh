@@ -81,6 +81,9 @@ version=$(sed -n 's/^project(Brevanto VERSION \([0-9.]*\).*/\1/p' "$source_root/
 [ "$(env -u DISPLAY "$tree/bin/brevanto" --version)" = "brevanto $version" ] || fail "brevanto --version"
 [ "$("$tree/bin/brevanto-sim" --version)" = "brevanto-sim $version" ] || fail "brevanto-sim --version"
 grep -q "<release version=\"$version\"" "${metainfo[@]}" || fail "the metainfo has no release $version"
+for page in "$source_root"/dist/man/brevanto.6 "$source_root"/dist/man/brevanto-sim.1; do
+    grep -q "^\.TH .*\"Brevanto $version\"" "$page" || fail "$(basename "$page") is not the page of version $version"
+done
 env -u DISPLAY "$tree/bin/brevanto" --help >"$work/help" 2>&1 || fail "brevanto --help failed"
 grep -q 'COURSE.DAT' "$work/help" || fail "brevanto --help does not mention the course argument"
 QT_QPA_PLATFORM=offscreen "$tree/bin/brevanto" --no-such-option >/dev/null 2>"$work/err"
