@@ -1,6 +1,10 @@
 # The two commands of the README: `make run` builds and starts the game, `make test` builds and
 # runs every test. Both install what is missing first (Debian 12, as root).
-.PHONY: deps build run test bench clean
+# `make install` puts the game under PREFIX (DESTDIR honoured), `make uninstall` removes exactly
+# the files that install listed, `make package` builds brevanto_<version>_<arch>.deb here.
+.PHONY: deps build run test bench clean install uninstall package
+
+PREFIX ?= /usr/local
 
 deps:
 	@bash scripts/install-deps.sh
@@ -17,6 +21,23 @@ test:
 
 bench: build
 	@bash scripts/run-bench.sh
+
+# CMake's install_manifest.txt lists the installed files without DESTDIR, and every later
+# install from the build (cpack, the install checks) rewrites it; `make install` keeps its own
+# copy, which `make uninstall` (given the same DESTDIR) removes file by file.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install build --prefix "$(PREFIX)"
+	cp build/install_manifest.txt build/make-install-manifest.txt
+
+uninstall:
+	@[ -f build/make-install-manifest.txt ] || { echo "nothing to uninstall: no build/make-install-manifest.txt" >&2; exit 1; }
+	@while IFS= read -r file || [ -n "$$file" ]; do rm -fv -- "$(DESTDIR)$$file"; done < build/make-install-manifest.txt
+	rm -f build/make-install-manifest.txt
+
+package: build
+	rm -rf build/package
+	cd build && cpack -G DEB -B package
+	cp build/package/brevanto_*.deb .
 
 clean:
 	rm -rf build build-asan build-fuzz

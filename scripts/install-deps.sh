@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-dev
   xvfb xauth xdotool x11-apps imagemagick fonts-dejavu-core fonts-ipafont-gothic python3
+  desktop-file-utils appstream dpkg-dev fakeroot file
 )
 
 missing=()

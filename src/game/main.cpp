@@ -1,6 +1,9 @@
-// Brevanto: the program entry. Creates the main window, starts the game and runs the message
-// loop until the window closes.
+// Brevanto: the program entry. Answers --help and --version, creates the main window, starts the
+// game (on the course named on the command line, if any) and runs the message loop until the
+// window closes.
+#include "BrevantoBuild.h"
 #include "config/model/Settings.h"
+#include "game/CommandLine.h"
 #include "ui/DialogSeam.h"
 #include "game/ui/TBrevantoForm.h"
 
@@ -8,16 +11,63 @@
 #include "platform/Paths.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> ArgumentsOf(const QStringList& arguments)
+{
+    std::vector<std::string> result;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QByteArray bytes = QFile::encodeName(arguments[i]);
+        result.emplace_back(bytes.constData(), static_cast<size_t>(bytes.size()));
+    }
+    return result;
+}
+
+// The course as Load Course names it: an absolute path.
+std::string AbsoluteCoursePath(const std::string& file)
+{
+    const QByteArray path =
+        QFile::encodeName(QFileInfo(QFile::decodeName(file.c_str())).absoluteFilePath());
+    return {path.constData(), static_cast<size_t>(path.size())};
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    // Help and version need no window system, so they are answered before one is opened.
+    const GameCommandLine early = ParseGameCommandLine({argv + (argc > 0 ? 1 : 0), argv + argc});
+    if (early.Help) {
+        std::fputs(GameUsage, stdout);
+        return 0;
+    }
+    if (early.Version) {
+        std::printf("brevanto %s\n", BrevantoVersion);
+        return 0;
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("brevanto"));
+    QApplication::setApplicationVersion(QString::fromLatin1(BrevantoVersion));
     QApplication::setApplicationDisplayName(QString::fromLatin1(ApplicationTitle));
+    // Qt has taken its own options (-platform, -style ...) out of the arguments by now.
+    const GameCommandLine line = ParseGameCommandLine(ArgumentsOf(QApplication::arguments()));
+    if (!line.Error.empty()) {
+        std::fprintf(stderr, "brevanto: %s\n%s", line.Error.c_str(), GameUsage);
+        return 2;
+    }
 
     QtDialogSeam seam;
     TBrevantoForm form(DefaultSettingsPlaces(), seam);
-    if (!form.FormCreate()) {
+    const std::string course = line.CourseFile.empty() ? std::string() : AbsoluteCoursePath(line.CourseFile);
+    if (!form.FormCreate(course)) {
         // The error has been shown; nothing may run without a course.
         form.FormDestroy();
         return 1;

@@ -1,21 +1,49 @@
 #include "platform/Paths.h"
 
+#include "BrevantoBuild.h"
+
 #include <cstdlib>
 #include <filesystem>
 
 namespace brv {
+namespace {
 
-std::string ProgramDir()
+std::string WithSlash(std::string dir)
+{
+    if (dir.empty() || dir.back() != '/')
+        dir += '/';
+    return dir;
+}
+
+std::string ExecutableDir()
 {
     std::error_code ec;
     const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec)
         return "./";
-    std::string dir = exe.parent_path().string();
-    if (dir.empty() || dir.back() != '/')
-        dir += '/';
-    return dir;
+    return WithSlash(exe.parent_path().string());
 }
+
+} // namespace
+
+ProgramFolder LocateProgramFolder(const std::string& executableDir, const std::string& dataFromBin)
+{
+    if (!dataFromBin.empty()) {
+        std::error_code ec;
+        const std::filesystem::path data =
+            (std::filesystem::path(executableDir) / dataFromBin).lexically_normal();
+        if (std::filesystem::is_directory(data, ec))
+            return {WithSlash(data.string()), true};
+    }
+    return {WithSlash(executableDir), false};
+}
+
+ProgramFolder RunningProgramFolder()
+{
+    return LocateProgramFolder(ExecutableDir(), BrevantoDataFromBin);
+}
+
+std::string ProgramDir() { return RunningProgramFolder().Dir; }
 
 std::string ConfigDir()
 {

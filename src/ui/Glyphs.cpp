@@ -187,12 +187,15 @@ QPixmap ToolGlyphPixmap(ToolGlyph glyph)
     return pixmap;
 }
 
-QPixmap ProgramPicture(int size)
+QPixmap ProgramPicture(int size) { return QPixmap::fromImage(ProgramPictureImage(size)); }
+
+QImage ProgramPictureImage(int size)
 {
     // Drawn on a 64-unit grid and scaled: a lane bend with dots and a red car taking it.
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
+    // dist/icons/hicolor/scalable/apps/brevanto.svg draws the same on the same grid.
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.scale(size / 64.0, size / 64.0);
 
@@ -226,7 +229,8 @@ QPixmap ProgramPicture(int size)
     p.drawRoundedRect(QRectF(38, 32, 7, 14), 2, 2);
     p.setBrush(White);
     p.drawRect(QRectF(22, 37, 14, 4));
-    return pixmap;
+    p.end();
+    return image;
 }
 
 QIcon ProgramIcon()

@@ -1,6 +1,6 @@
 # The settings file and the language file, as the game reads (and writes back) them.
 brevanto_fuzz_target(fuzz_settings ${SRC}/platform/IniFile.cpp ${SRC}/platform/Paths.cpp
-  ${SRC}/course/StrLib.cpp ${SRC}/config/model/Settings.cpp)
+  ${SRC}/platform/SaveTarget.cpp ${SRC}/course/StrLib.cpp ${SRC}/config/model/Settings.cpp)
 # The settings carry the key bindings, whose text is the toolkit's.
 find_package(Qt6 REQUIRED COMPONENTS Gui)
 target_sources(fuzz_settings PRIVATE ${SRC}/config/model/KeyBindings.cpp ${SRC}/platform/KeyText.cpp)

@@ -21,12 +21,10 @@ done
 [ -x "$bin/brevanto" ] || fail "no game program in $bin"
 
 work=$(mktemp -d)
-xvfb_pid=""
-game_pid=""
+# shellcheck source=lib/x11_game.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/x11_game.sh"
 cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
+    stop_x11_game
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -42,30 +40,10 @@ for pattern in '*.DAT' '*.BMP' '*.INI' '*.WAV'; do
 done
 [ -f "$work/game/BREVANTO.INI" ] || fail "no settings file beside the program in $bin"
 
-# Xvfb picks a free display itself and reports its number, so parallel runs never collide.
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb reported no display"
-export DISPLAY=":$(head -n1 "$work/display" | tr -dc '0-9')"
-export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY
-
-(cd "$work/game" && exec ./brevanto) >"$work/game.log" 2>&1 &
-game_pid=$!
-
-window=""
-for _ in $(seq 100); do
-    kill -0 "$game_pid" 2>/dev/null || fail "the game ended before showing its window"
-    window=$(xdotool search --onlyvisible --name '^Brevanto$' 2>/dev/null | head -n1)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || fail "no window named Brevanto appeared"
+start_xvfb
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+cd "$work/game" || fail "no game folder"
+start_game ./brevanto
 sleep 1
 kill -0 "$game_pid" 2>/dev/null || fail "the game ended while running its demo"
 
@@ -81,21 +59,7 @@ if command -v convert >/dev/null 2>&1; then
     fi
 fi
 
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-xdotool key --clearmodifiers alt+F4
-
-status=""
-for _ in $(seq 50); do
-    if ! kill -0 "$game_pid" 2>/dev/null; then
-        wait "$game_pid"
-        status=$?
-        break
-    fi
-    sleep 0.1
-done
 game_pid_left=$game_pid
-[ -n "$status" ] || fail "the game did not end within 5 seconds of Alt+F4"
-game_pid=""
-[ "$status" -eq 0 ] || fail "the game ended with status $status"
+quit_game
 grep -q '^Position=' "$work/game/BREVANTO.INI" || fail "the settings were not stored at shut-down"
 echo "PASS: window shown, screenshot taken, Alt+F4 ended the game (pid $game_pid_left) with status 0"

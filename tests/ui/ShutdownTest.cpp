@@ -83,13 +83,16 @@ private slots:
         QVERIFY(game.Start());
         TBrevantoForm& form = *game.Form;
         form.Rules.HiScore = 50;
-        // The settings file turns into a directory: it can no longer be replaced.
+        // The settings file turns into a directory: it can no longer be replaced. Nor can the
+        // per-user folder be made, since a file stands where it would be.
         const QString settingsPath = QString::fromStdString(game.Files.Path("BREVANTO.INI"));
         QVERIFY(QFile::remove(settingsPath));
         QVERIFY(QDir().mkdir(settingsPath));
+        game.Files.Write("config", "a file where the per-user folder would be");
         form.close();
         QCOMPARE(game.Seam.CountOf(QStringLiteral("error")), 1);
-        QVERIFY2(game.Seam.Boxes[0].Text.contains(settingsPath), qPrintable(game.Seam.Boxes[0].Text));
+        const QString perUserPath = QString::fromStdString(game.Files.Path("config/BREVANTO.INI"));
+        QVERIFY2(game.Seam.Boxes[0].Text.contains(perUserPath), qPrintable(game.Seam.Boxes[0].Text));
         QVERIFY(!form.isVisible());
         QVERIFY(!form.Rules.Map);
     }

@@ -252,6 +252,29 @@ private slots:
         QCOMPARE(game.Seam.Boxes.size(), size_t{1});
         QCOMPARE(game.Seam.Boxes[0].Text, QString::fromLatin1(ErrorBadMap));
     }
+    void aCourseFromTheCommandLineIsPlayedAndRemembered()
+    {
+        RunningGame game;
+        game.Files.Write("LONE.DAT", RingCourse(10, 8, 1));
+        QVERIFY(game.Start(false, game.Files.Path("LONE.DAT")));
+        QVERIFY(game.Seam.Boxes.empty());
+        QCOMPARE(game.Form->Rules.Cars.size(), size_t{1});
+        game.Form->FormDestroy();
+        QVERIFY2(game.Files.Read("BREVANTO.INI").find("MapName=LONE.DAT") != std::string::npos,
+                 game.Files.Read("BREVANTO.INI").c_str());
+    }
+
+    void aCommandLineCourseThatFailsIsReportedAndTheSettingsCourseIsPlayed()
+    {
+        RunningGame game;
+        QVERIFY(game.Start(false, game.Files.Path("NOSUCH.DAT")));
+        QCOMPARE(game.Seam.Boxes.size(), size_t{1});
+        QCOMPARE(game.Seam.Boxes[0].Text, QString::fromLatin1(ErrorMissingCourse) + ".");
+        QCOMPARE(game.Form->Rules.MapName, game.Files.Path("COURSE.DAT"));
+        QCOMPARE(game.Form->Rules.Cars.size(), size_t{2});
+        QVERIFY(game.Form->TimerRunning());
+    }
+
 };
 
 QTEST_MAIN(StartupTest)

@@ -455,6 +455,8 @@ TEST_F(SettingsTest, MapNameStoredBareOnlyForTheProgramDirectoryItself)
 
 TEST_F(SettingsTest, RefusedWriteNamesTheFile)
 {
+    // No per-user folder to turn to: the save is tried where the settings were read.
+    places_.ConfigDir.clear();
     Settings s = LoadSettingsFile(places_);
     s.HiScore = 10;
 

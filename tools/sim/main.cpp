@@ -2,6 +2,8 @@
 #include "Commands.h"
 #include "SimSupport.h"
 
+#include "BrevantoBuild.h"
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -14,7 +16,10 @@ const char* const Usage =
     "                    [--interval MS] [--clock MS] [--trace]\n"
     "       brevanto-sim render COURSE.DAT OUT.png [--ground FILE.BMP] [--car FILE.BMP]\n"
     "                    [--ticks N] [--clock MS]\n"
-    "       brevanto-sim check COURSE.DAT [--ticks N] [--tile-size N]\n";
+    "       brevanto-sim check COURSE.DAT [--ticks N] [--tile-size N]
+"
+    "       brevanto-sim --version | --help
+";
 } // namespace
 
 int main(int argc, char** argv)
@@ -24,6 +29,14 @@ int main(int argc, char** argv)
         return ExitUsage;
     }
     const std::string command = argv[1];
+    if (command == "--version") {
+        std::printf("brevanto-sim %s\n", BrevantoVersion);
+        return 0;
+    }
+    if (command == "--help") {
+        std::fputs(Usage, stdout);
+        return 0;
+    }
     const std::vector<std::string> args(argv + 2, argv + argc);
     try {
         if (command == "info")

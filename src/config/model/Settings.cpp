@@ -4,9 +4,11 @@
 #include "platform/AsciiText.h"
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
+#include "platform/SaveTarget.h"
 
 #include <cstdio>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -72,7 +74,7 @@ std::string StoredMapName(const std::string& mapName, const std::string& program
 // leaves the file alone (and does not create a missing one).
 class ChangedKeyWriter {
 public:
-    explicit ChangedKeyWriter(const std::string& fileName) : ini_(fileName) {}
+    explicit ChangedKeyWriter(brv::IniFile ini) : ini_(std::move(ini)) {}
 
     void Integer(std::string_view key, int32_t value, int32_t fallback)
     {
@@ -97,7 +99,11 @@ private:
 
 } // namespace
 
-SettingsPlaces DefaultSettingsPlaces() { return {brv::ProgramDir(), brv::ConfigDir()}; }
+SettingsPlaces DefaultSettingsPlaces()
+{
+    const brv::ProgramFolder program = brv::RunningProgramFolder();
+    return {program.Dir, brv::ConfigDir(), program.Installed};
+}
 
 std::string ResolveSettingsPath(const std::string& value, const std::string& programDir)
 {
@@ -149,9 +155,12 @@ Settings LoadSettingsFile(const SettingsPlaces& places)
 void SaveSettingsFile(const Settings& settings, const SettingsPlaces& places)
 {
     // Settings that were never loaded go where loading would have looked.
-    const std::string fileName =
+    const std::string readFile =
         settings.IniFileName.empty() ? LocateSettingsFile(places) : settings.IniFileName;
-    ChangedKeyWriter file(fileName);
+    const std::string perUserFile =
+        places.ConfigDir.empty() ? std::string() : places.ConfigDir + std::string(kFileName);
+    ChangedKeyWriter file(
+        brv::OpenSaveTarget(brv::ChooseSaveTarget(readFile, perUserFile, places.Installed)));
 
     file.Integer("Language", settings.Language, 1);
     if (const std::string map = StoredMapName(settings.MapName, places.ProgramDir); !map.empty())

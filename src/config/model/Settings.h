@@ -13,9 +13,11 @@ inline constexpr uint32_t ColorSilver = 0xC0C0C0u;
 
 // Where the game looks for its files: the program's own directory and the per-user
 // configuration directory (which takes the part of the system directory). Both end in "/".
+// An installed program's directory is never written: its settings are saved per user.
 struct SettingsPlaces {
     std::string ProgramDir;
     std::string ConfigDir;
+    bool Installed = false;
 };
 SettingsPlaces DefaultSettingsPlaces();
 
@@ -51,6 +53,7 @@ struct Settings {
 std::string ResolveSettingsPath(const std::string& value, const std::string& programDir);
 
 Settings LoadSettingsFile(const SettingsPlaces& places);
-// Writes back what differs from the file (Position only while SaveScreen); throws
+// Writes back what differs from the file (Position only while SaveScreen), into the file that
+// was read or, where that one may not or cannot be written, into the per-user file; throws
 // brv::IniWriteError naming the file when a write is refused.
 void SaveSettingsFile(const Settings& settings, const SettingsPlaces& places);

@@ -53,7 +53,7 @@ void TBrevantoForm::HookApplicationEvents()
     AppEventsHooked = true;
 }
 
-bool TBrevantoForm::FormCreate()
+bool TBrevantoForm::FormCreate(const std::string& courseFile)
 {
     Rules.Demo = true;
     HookApplicationEvents();
@@ -66,7 +66,7 @@ bool TBrevantoForm::FormCreate()
 
     Rules.Map = std::make_unique<TMap>(GroundBitmap.get(), CarBitmap.get(), RedrawMap);
     Rules.PassErrorTextsToMap();
-    if (!LoadCourseShowingError())
+    if (!LoadStartCourse(courseFile))
         return false;
     Rules.StartPlay();
     ResizePending = true;
@@ -75,6 +75,20 @@ bool TBrevantoForm::FormCreate()
     PaintBox1->Invalidate();
     SetRunning(true);
     return true;
+}
+
+bool TBrevantoForm::LoadStartCourse(const std::string& courseFile)
+{
+    // As with Load Course, a course that cannot be loaded is reported and the game goes on with
+    // the one it had: here, the course of the settings.
+    if (!courseFile.empty()) {
+        const std::string settingsCourse = Rules.MapName;
+        Rules.MapName = courseFile;
+        if (LoadCourseShowingError())
+            return true;
+        Rules.MapName = settingsCourse;
+    }
+    return LoadCourseShowingError();
 }
 
 bool TBrevantoForm::LoadBitmaps()

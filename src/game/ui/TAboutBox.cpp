@@ -1,5 +1,7 @@
 #include "game/ui/TAboutBox.h"
 
+#include "BrevantoBuild.h"
+
 #include "ui/Glyphs.h"
 #include "ui/QtOwned.h"
 
@@ -35,7 +37,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     ProductName->move(88, 16);
     ProductName->adjustSize();
 
-    Version = brv::MakeChild<QLabel>(QStringLiteral("Version 3.0"), Panel1);
+    Version = brv::MakeChild<QLabel>(QStringLiteral("Version ") + QString::fromLatin1(BrevantoVersion), Panel1);
     Version->setObjectName(QStringLiteral("Version"));
     Version->move(88, 40);
     Version->adjustSize();

@@ -42,8 +42,9 @@ public:
     ~TBrevantoForm() override;
 
     // Start-up. False when it failed (the error has been shown): the program must then end
-    // without running the message loop.
-    bool FormCreate();
+    // without running the message loop. `courseFile` (absolute), when not empty, is opened
+    // instead of the settings' course, as Load Course would open it.
+    bool FormCreate(const std::string& courseFile = {});
     // Shut-down: stops the clock, stores the settings and frees the game. Runs once, when the
     // window closes (or is destroyed without closing).
     void FormDestroy();
@@ -176,6 +177,9 @@ private:
     bool LoadBitmaps();
     // LoadCourse with its error shown; false when the course could not be loaded.
     bool LoadCourseShowingError();
+    // The first course: the one named on the command line, else (or when that one fails) the
+    // settings' course.
+    bool LoadStartCourse(const std::string& courseFile);
     void ShowCourseError(const std::string& text);
     void FitClientArea();
     void RenderField();

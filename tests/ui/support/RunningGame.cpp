@@ -5,10 +5,10 @@
 
 namespace testing_ui {
 
-bool RunningGame::Start(bool show)
+bool RunningGame::Start(bool show, const std::string& courseFile)
 {
     Form = std::make_unique<TBrevantoForm>(Files.Places(), Seam);
-    if (!Form->FormCreate())
+    if (!Form->FormCreate(courseFile))
         return false;
     if (show) {
         Form->show();

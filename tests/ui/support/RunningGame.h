@@ -14,9 +14,10 @@ struct RunningGame {
     ScriptedSeam Seam;
     std::unique_ptr<TBrevantoForm> Form;
 
-    // Runs start-up; with `show`, also shows the window, makes it active and lets the first
-    // paint happen. False when start-up failed.
-    bool Start(bool show = true);
+    // Runs start-up (on `courseFile`, as the command line names it, when not empty); with
+    // `show`, also shows the window, makes it active and lets the first paint happen. False when
+    // start-up failed.
+    bool Start(bool show = true, const std::string& courseFile = {});
     // Lets pending events (paints, resizes) run.
     static void Settle();
 };

@@ -1,0 +1,153 @@
+#!/usr/bin/env bash
+# The installed game: installs the build into a scratch DESTDIR, checks the layout, the desktop
+# entry, the AppStream file, the man pages and the command line, then makes the whole tree
+# read-only and plays it under Xvfb with a fresh home: the settings land in the per-user file
+# (copied from the shipped one), the installed tree stays the same byte for byte, and the next
+# start reads the per-user values. Usage: install_tree.sh BIN_DIR
+set -uo pipefail
+
+bin=${1:?usage: install_tree.sh BIN_DIR}
+build=$(cd "$bin/.." && pwd)
+source_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+fail() {
+    echo "FAIL: $*" >&2
+    [ -n "${work:-}" ] && [ -f "$work/game.log" ] && sed 's/^/  game: /' "$work/game.log" >&2
+    exit 1
+}
+if ! command -v Xvfb >/dev/null 2>&1; then
+    echo "SKIP: Xvfb is not installed"
+    exit 0
+fi
+for tool in xdotool desktop-file-validate appstreamcli identify; do
+    command -v "$tool" >/dev/null 2>&1 || fail "$tool is not installed"
+done
+
+work=$(mktemp -d)
+# shellcheck source=lib/x11_game.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/x11_game.sh"
+cleanup() {
+    stop_x11_game
+    chmod -R u+w "$work" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+# Installed for /usr, but run from wherever DESTDIR put it: the data is found relative to the
+# executable.
+DESTDIR="$work/dest" cmake --install "$build" --prefix /usr >"$work/install.log" 2>&1 ||
+    fail "install failed: $(cat "$work/install.log")"
+tree="$work/dest/usr"
+data="$tree/share/brevanto"
+
+# --- Layout -------------------------------------------------------------------------------
+for program in brevanto brevanto-sim; do
+    [ -x "$tree/bin/$program" ] || fail "bin/$program not installed"
+done
+for shipped in "$source_root"/assets/*.DAT "$source_root"/assets/*.BMP "$source_root"/assets/*.INI \
+    "$source_root"/assets/*.WAV; do
+    cmp -s "$shipped" "$data/$(basename "$shipped")" || fail "share/brevanto/$(basename "$shipped") missing or different"
+done
+for size in 16 32 48 64 128 256; do
+    icon="$tree/share/icons/hicolor/${size}x${size}/apps/brevanto.png"
+    [ "$(identify -format '%wx%h' "$icon" 2>/dev/null)" = "${size}x${size}" ] || fail "icon $icon is not ${size}x${size}"
+done
+[ -f "$tree/share/icons/hicolor/scalable/apps/brevanto.svg" ] || fail "no scalable icon"
+for page in "$source_root"/dist/man/*.[1-9]; do
+    name=$(basename "$page")
+    cmp -s "$page" "$tree/share/man/man${name##*.}/$name" || fail "man page $name not installed in man${name##*.}"
+done
+
+# --- Desktop entry and AppStream file -----------------------------------------------------
+for entry in "$source_root"/dist/*.desktop; do
+    installed="$tree/share/applications/$(basename "$entry")"
+    [ -f "$installed" ] || fail "$(basename "$entry") not installed"
+    desktop-file-validate "$installed" || fail "desktop-file-validate refused $(basename "$entry")"
+done
+desktop="$tree/share/applications/brevanto.desktop"
+grep -qx 'Categories=Game;ArcadeGame;' "$desktop" || fail "the desktop entry's categories"
+exec_program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+[ -x "$tree/bin/$exec_program" ] || fail "the desktop entry runs '$exec_program', which is not installed"
+icon_name=$(sed -n 's/^Icon=//p' "$desktop")
+[ -f "$tree/share/icons/hicolor/scalable/apps/$icon_name.svg" ] || fail "the desktop entry's icon '$icon_name' is not installed"
+metainfo=("$tree"/share/metainfo/*.metainfo.xml)
+[ -f "${metainfo[0]}" ] || fail "no AppStream metainfo installed"
+appstreamcli validate --no-net "${metainfo[@]}" >"$work/appstream.log" 2>&1 ||
+    fail "appstreamcli refused the metainfo: $(cat "$work/appstream.log")"
+
+# --- Command line: one version everywhere, help and version without a display --------------
+version=$(sed -n 's/^project(Brevanto VERSION \([0-9.]*\).*/\1/p' "$source_root/CMakeLists.txt")
+[ -n "$version" ] || fail "no project version in CMakeLists.txt"
+[ "$(env -u DISPLAY "$tree/bin/brevanto" --version)" = "brevanto $version" ] || fail "brevanto --version"
+[ "$("$tree/bin/brevanto-sim" --version)" = "brevanto-sim $version" ] || fail "brevanto-sim --version"
+grep -q "<release version=\"$version\"" "${metainfo[@]}" || fail "the metainfo has no release $version"
+for page in "$source_root"/dist/man/brevanto.6 "$source_root"/dist/man/brevanto-sim.1; do
+    grep -q "^\.TH .*\"Brevanto $version\"" "$page" || fail "$(basename "$page") is not the page of version $version"
+done
+env -u DISPLAY "$tree/bin/brevanto" --help >"$work/help" 2>&1 || fail "brevanto --help failed"
+grep -q 'COURSE.DAT' "$work/help" || fail "brevanto --help does not mention the course argument"
+QT_QPA_PLATFORM=offscreen "$tree/bin/brevanto" --no-such-option >/dev/null 2>"$work/err"
+[ $? -eq 2 ] || fail "an unknown option does not end with status 2"
+grep -q "no-such-option" "$work/err" || fail "an unknown option is not named"
+QT_QPA_PLATFORM=offscreen "$tree/bin/brevanto" "$data/COURSE1.DAT" "$data/COURSE2.DAT" >/dev/null 2>&1
+[ $? -eq 2 ] || fail "two course files do not end with status 2"
+
+# The installed simulator finds the sheets and texts in share/brevanto/ too.
+QT_QPA_PLATFORM=offscreen "$tree/bin/brevanto-sim" render "$data/COURSE1.DAT" "$work/field.png" >"$work/sim.log" 2>&1 ||
+    fail "the installed brevanto-sim cannot render: $(cat "$work/sim.log")"
+
+# --- Read-only installed tree, fresh home ----------------------------------------------------
+chmod -R a-w "$work/dest"
+snapshot() {
+    (cd "$work/dest" && find . -printf '%y %m %s %p\n' | sort && find . -type f -exec sha256sum {} + | sort)
+}
+snapshot >"$work/tree.before"
+mkdir -p "$work/home" "$work/runtime"
+chmod 700 "$work/runtime"
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime"
+unset XDG_CONFIG_HOME XDG_DATA_HOME
+user_ini="$HOME/.config/brevanto/BREVANTO.INI"
+setting() { sed -n "s/^$1=//p" "$user_ini" | tr -d '\r'; }
+
+# A course where the computer car comes head-on down the player's lane: the player eats a dot,
+# then loses all three cars within seconds, which ends the game with a new hi-score. Named on the
+# command line, it also becomes the course the settings remember.
+printf '%s\n' '[DEFINE]' 'MapSize=3,3' 'StartNumber=2' '[MAP]' '1=953' '2=AFA' '3=C56' \
+    '[MAPDOT]' '1=OOO' '2=O.O' '3=OOO' '[START]' 'Pos0=1,1,2,1,L,P' 'Pos1=3,1,6,1,L,P' >"$work/HEADON.DAT"
+start_xvfb
+start_game "$tree/bin/brevanto" "$work/HEADON.DAT"
+sleep 0.5
+xdotool key --clearmodifiers alt+f # File > New
+sleep 0.3
+xdotool key --clearmodifiers n
+sleep 14
+quit_game
+[ -f "$user_ini" ] || fail "no per-user settings file after the first run"
+hiscore=$(setting HiScore)
+[ "${hiscore:-0}" -gt 0 ] 2>/dev/null || fail "no hi-score stored (HiScore='$hiscore'): $(cat "$user_ini")"
+grep -q '^Position=' "$user_ini" || fail "the window position was not stored"
+[ "$(setting MapName)" = "$work/HEADON.DAT" ] || fail "the course argument did not become MapName: $(setting MapName)"
+# The per-user file started as a copy of the shipped one: every other line is still there.
+grep -v -e '^MapName=' -e '^HiScore=' -e '^Position=' "$data/BREVANTO.INI" | while IFS= read -r line; do
+    grep -qxF "$line" "$user_ini" || fail "the shipped line '$line' is missing from the per-user file"
+done || exit 1
+snapshot | cmp -s - "$work/tree.before" || fail "the installed tree changed"
+
+# A second start reads the per-user values: it opens where they say and leaves them as they are.
+sed -i 's/^Position=.*/Position=37,41/' "$user_ini"
+cp "$user_ini" "$work/user.before"
+start_game "$tree/bin/brevanto"
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[ "$X,$Y" = "37,41" ] || fail "the second start did not open at the stored position ($X,$Y)"
+quit_game
+cmp -s "$user_ini" "$work/user.before" || fail "a run that changed nothing rewrote the per-user file"
+
+# A shipped course named on the command line is remembered by its bare name.
+start_game "$tree/bin/brevanto" "$data/COURSE2.DAT"
+quit_game
+[ "$(setting MapName)" = "COURSE2.DAT" ] || fail "MapName after playing COURSE2.DAT: $(setting MapName)"
+[ "$(setting HiScore)" = "$hiscore" ] || fail "the hi-score was lost"
+snapshot | cmp -s - "$work/tree.before" || fail "the installed tree changed"
+
+echo "PASS: installed tree complete and valid, read-only install played with settings per user (hi-score $hiscore)"
