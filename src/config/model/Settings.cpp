@@ -5,6 +5,7 @@
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 
@@ -141,6 +142,9 @@ Settings LoadSettingsFile(const SettingsPlaces& places)
     int32_t cursor = 1;
     settings.Left = NextInt(position, cursor);
     settings.Top = NextInt(position, cursor);
+
+    settings.Zoom = std::max<int32_t>(1, ini.ReadInteger(kSection, "Zoom", 1));
+    settings.FullScreen = ini.ReadBool(kSection, "FullScreen", false);
     return settings;
 }
 
@@ -173,4 +177,6 @@ void SaveSettingsFile(const Settings& settings, const SettingsPlaces& places)
                       static_cast<int>(settings.Top));
         file.Text("Position", position, "0,0");
     }
+    file.Integer("Zoom", settings.Zoom, 1);
+    file.Bool("FullScreen", settings.FullScreen, false);
 }

@@ -150,6 +150,7 @@ void TBrevantoForm::LoadSettings()
         move(settings.Left, y());
     if (settings.Top != 0)
         move(x(), settings.Top);
+    ApplyViewSettings(settings);
 }
 
 void TBrevantoForm::SaveSettings()
@@ -178,6 +179,7 @@ void TBrevantoForm::SaveSettings()
     settings.UseSheetColor = UseSheetColor;
     settings.Left = x();
     settings.Top = y();
+    StoreViewSettings(settings);
     try {
         SaveSettingsFile(settings, Places);
     } catch (const brv::IniWriteError& error) {
@@ -234,4 +236,5 @@ void TBrevantoForm::ApplyLanguage()
         items[i].button->setStatusTip(hint);
         items[i].button->setToolTip(ShortHint(hint));
     }
+    ApplyViewLanguage();
 }
