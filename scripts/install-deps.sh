@@ -9,6 +9,7 @@ packages=(
   gstreamer1.0-plugins-base
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-apps imagemagick fonts-dejavu-core fonts-ipafont-gothic python3
+  openbox
 )
 
 missing=()

@@ -125,6 +125,7 @@ void TBrevantoForm::FitClientArea()
     const int zoom = PaintBox1->Zoom();
     resize(Rules.Map->ScreenWidth * zoom + around.width(),
            Rules.Map->ScreenHeight * zoom + around.height());
+    KeepZoomedWindowOnScreen();
 }
 
 void TBrevantoForm::RenderField()

@@ -134,6 +134,7 @@ void TBrevantoForm::SetFullScreen(bool on)
         FullScreen = false;
         PaintBox1->SetFitToBox(false);
         setWindowState(windowState() & ~Qt::WindowFullScreen);
+        move(BeforeFullScreen.Position);
         Panel1->setVisible(BeforeFullScreen.ToolBar);
         StatusBar1->setVisible(BeforeFullScreen.StatusBar);
         ResizePending = true;
@@ -158,6 +159,22 @@ QSize TBrevantoForm::AroundField()
     if (QLayout* column = centralWidget()->layout())
         column->activate();
     return size() - PaintBox1->size();
+}
+
+void TBrevantoForm::KeepZoomedWindowOnScreen()
+{
+    const QScreen* shownOn = screen();
+    if (!shownOn || PaintBox1->Zoom() == 1)
+        return;
+    // The frame may not be known yet: the window's own size stands in for it.
+    const QRect available = shownOn->availableGeometry();
+    const QRect frame = frameGeometry().united(QRect(pos(), size()));
+    const int left = std::max(available.left(),
+                              std::min(frame.left(), available.right() + 1 - frame.width()));
+    const int top = std::max(available.top(),
+                             std::min(frame.top(), available.bottom() + 1 - frame.height()));
+    if (left != frame.left() || top != frame.top())
+        move(pos() + QPoint(left - frame.left(), top - frame.top()));
 }
 
 int32_t TBrevantoForm::MaxWindowZoom()

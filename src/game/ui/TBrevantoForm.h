@@ -195,6 +195,8 @@ private:
     void RefreshViewActions();
     // What surrounds the paint box in the window: menu bar, tool bar, status bar as shown.
     QSize AroundField();
+    // A zoomed window that would reach beyond the screen's available area moves into it.
+    void KeepZoomedWindowOnScreen();
 
     bool AppEventsHooked = false;
     bool Started = false;

@@ -1,0 +1,151 @@
+#!/usr/bin/env bash
+# Full screen of the real game window on a virtual X server with a window manager: F11 makes
+# the window cover the screen with the bars hidden and the margins in the ground colour;
+# Escape gives back the window at its size; the state is kept in the settings file and comes
+# back at the next start. Usage: e2e_fullscreen.sh BIN_DIR
+# Set BREVANTO_E2E_SHOT=path to keep a screenshot of the full screen.
+set -uo pipefail
+
+bin=${1:?usage: e2e_fullscreen.sh BIN_DIR}
+if ! command -v Xvfb >/dev/null 2>&1; then
+    echo "SKIP: Xvfb is not installed"
+    exit 0
+fi
+fail() {
+    echo "FAIL: $*" >&2
+    [ -n "${work:-}" ] && [ -f "$work/game.log" ] && sed 's/^/  game: /' "$work/game.log" >&2
+    exit 1
+}
+for tool in xdotool xprop convert openbox; do
+    command -v "$tool" >/dev/null 2>&1 || fail "$tool is not installed"
+done
+[ -x "$bin/brevanto" ] || fail "no game program in $bin"
+
+work=$(mktemp -d)
+xvfb_pid=""
+wm_pid=""
+game_pid=""
+cleanup() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+mkdir -p "$work/game" "$work/config" "$work/runtime"
+chmod 700 "$work/runtime"
+cp "$bin/brevanto" "$work/game/"
+for pattern in '*.DAT' '*.BMP' '*.INI' '*.WAV'; do
+    for file in "$bin"/$pattern; do
+        [ -f "$file" ] && cp "$file" "$work/game/"
+    done
+done
+settings="$work/game/BREVANTO.INI"
+[ -f "$settings" ] || fail "no settings file beside the program in $bin"
+# A ground colour of our own, so the margins are told apart from anything else.
+sed -i '/^GroundColor=/d' "$settings"
+printf 'GroundColor=40,90,160\n' >>"$settings"
+ground="40,90,160"
+
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb reported no display"
+export DISPLAY=":$(head -n1 "$work/display" | tr -dc '0-9')"
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+
+# Full screen is the window manager's business: run one.
+openbox --sm-disable >"$work/wm.log" 2>&1 &
+wm_pid=$!
+for _ in $(seq 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
+
+window=""
+start_game() {
+    (cd "$work/game" && exec ./brevanto) >"$work/game.log" 2>&1 &
+    game_pid=$!
+    window=""
+    for _ in $(seq 100); do
+        kill -0 "$game_pid" 2>/dev/null || fail "the game ended before showing its window"
+        window=$(xdotool search --onlyvisible --name '^Brevanto$' 2>/dev/null | head -n1)
+        [ -n "$window" ] && break
+        sleep 0.1
+    done
+    [ -n "$window" ] || fail "no window named Brevanto appeared"
+    sleep 1
+    xdotool windowactivate --sync "$window" 2>/dev/null || true
+}
+stop_game() {
+    xdotool windowactivate --sync "$window" 2>/dev/null || true
+    xdotool key --clearmodifiers alt+F4
+    for _ in $(seq 50); do
+        kill -0 "$game_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$game_pid" 2>/dev/null && fail "the game did not end on Alt+F4"
+    wait "$game_pid"
+    local status=$?
+    game_pid=""
+    [ "$status" -eq 0 ] || fail "the game ended with status $status"
+}
+is_full_screen() {
+    xprop -id "$window" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_FULLSCREEN
+}
+wait_full_screen() { # wanted: yes or no
+    for _ in $(seq 50); do
+        if is_full_screen; then [ "$1" = yes ] && return 0; else [ "$1" = no ] && return 0; fi
+        sleep 0.1
+    done
+    return 1
+}
+size() {
+    xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'
+}
+pixel() { # screenshot x y
+    convert "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)],%[fx:int(255*p{$2,$3}.g+0.5)],%[fx:int(255*p{$2,$3}.b+0.5)]" info:
+}
+
+start_game
+windowed=$(size)
+xdotool key F11
+wait_full_screen yes || fail "F11 did not make the window full screen"
+sleep 1
+[ "$(size)" = "1024x768" ] || fail "the full-screen window is $(size), not the screen's 1024x768"
+import -window root "$work/full.png" || fail "no screenshot"
+[ -n "${BREVANTO_E2E_SHOT:-}" ] && cp "$work/full.png" "$BREVANTO_E2E_SHOT"
+# Left of the centred field, just below the menu bar where the tool bar was, and at the foot
+# where the status bar was: the ground colour everywhere.
+for place in "2 40" "2 766" "1021 766"; do
+    set -- $place
+    colour=$(pixel "$work/full.png" "$1" "$2")
+    [ "$colour" = "$ground" ] || fail "pixel ($1,$2) of the full screen is $colour, not the ground $ground"
+done
+
+xdotool key Escape
+wait_full_screen no || fail "Escape did not leave full screen"
+sleep 1
+[ "$(size)" = "$windowed" ] || fail "the window came back at $(size), not $windowed"
+
+xdotool key F11
+wait_full_screen yes || fail "F11 did not make the window full screen a second time"
+stop_game
+grep -q '^FullScreen=1' "$settings" || fail "FullScreen=1 was not stored"
+grep -q '^ToolBar=0' "$settings" && fail "the bars hidden by full screen were stored as hidden"
+
+start_game
+wait_full_screen yes || fail "the game did not start in full screen"
+xdotool key Escape
+wait_full_screen no || fail "Escape did not leave full screen after a start in it"
+stop_game
+grep -q '^FullScreen=0' "$settings" || fail "FullScreen=0 was not stored"
+echo "PASS: F11 and Escape switch full screen with the bars and the window given back; stored and restored"
