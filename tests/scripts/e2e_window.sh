@@ -20,40 +20,9 @@ for tool in xdotool xwd; do
 done
 [ -x "$bin/brevanto" ] || fail "no game program in $bin"
 
-work=$(mktemp -d)
-xvfb_pid=""
-game_pid=""
-cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
-
-mkdir -p "$work/game" "$work/config" "$work/runtime"
-chmod 700 "$work/runtime"
-cp "$bin/brevanto" "$work/game/"
-for pattern in '*.DAT' '*.BMP' '*.INI' '*.WAV'; do
-    for file in "$bin"/$pattern; do
-        [ -f "$file" ] && cp "$file" "$work/game/"
-    done
-done
-[ -f "$work/game/BREVANTO.INI" ] || fail "no settings file beside the program in $bin"
-
-# Xvfb picks a free display itself and reports its number, so parallel runs never collide.
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb reported no display"
-export DISPLAY=":$(head -n1 "$work/display" | tr -dc '0-9')"
-export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY
+source "$(dirname "$0")/lib/game_on_x.sh"
+copy_game "$bin"
+start_xvfb 1024x768
 
 (cd "$work/game" && exec ./brevanto) >"$work/game.log" 2>&1 &
 game_pid=$!
