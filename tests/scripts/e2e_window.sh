@@ -6,36 +6,12 @@
 set -uo pipefail
 
 bin=${1:?usage: e2e_window.sh BIN_DIR}
-if ! command -v Xvfb >/dev/null 2>&1; then
-    echo "SKIP: Xvfb is not installed"
-    exit 0
-fi
-fail() {
-    echo "FAIL: $*" >&2
-    [ -n "${work:-}" ] && [ -f "$work/game.log" ] && sed 's/^/  game: /' "$work/game.log" >&2
-    exit 1
-}
-for tool in xdotool xwd; do
-    command -v "$tool" >/dev/null 2>&1 || fail "$tool is not installed"
-done
-[ -x "$bin/brevanto" ] || fail "no game program in $bin"
-
 source "$(dirname "$0")/lib/game_on_x.sh"
+need_tools xdotool xwd
 copy_game "$bin"
 start_xvfb 1024x768
 
-(cd "$work/game" && exec ./brevanto) >"$work/game.log" 2>&1 &
-game_pid=$!
-
-window=""
-for _ in $(seq 100); do
-    kill -0 "$game_pid" 2>/dev/null || fail "the game ended before showing its window"
-    window=$(xdotool search --onlyvisible --name '^Brevanto$' 2>/dev/null | head -n1)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || fail "no window named Brevanto appeared"
-sleep 1
+start_game
 kill -0 "$game_pid" 2>/dev/null || fail "the game ended while running its demo"
 
 # The screenshot must show a picture, not an empty screen.
