@@ -148,6 +148,13 @@ private slots:
         form.ZoomOut1Click();
         RunningGame::Settle();
         QCOMPARE(form.PaintBox1->Zoom(), 1);
+        // Keys pressed faster than the window repaints each count.
+        form.ZoomIn1Click();
+        form.ZoomIn1Click();
+        RunningGame::Settle();
+        QCOMPARE(form.PaintBox1->Zoom(), 3);
+        form.ActualSize1Click();
+        RunningGame::Settle();
 
         // Hiding a bar at zoom 2 refits the window around the same zoomed field.
         form.ZoomIn1Click();

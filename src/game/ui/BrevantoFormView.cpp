@@ -82,10 +82,12 @@ void TBrevantoForm::ZoomIn1Click()
 {
     if (FullScreen)
         return;
-    const int32_t shown = PaintBox1->Zoom();
-    if (shown >= MaxWindowZoom())
+    // From the zoom asked for last, which the window may not show yet.
+    const int32_t largest = MaxWindowZoom();
+    const int32_t current = std::min(Zoom, largest);
+    if (current >= largest)
         return;
-    Zoom = shown + 1;
+    Zoom = current + 1;
     ResizePending = true;
     InvalidateField();
 }
@@ -94,10 +96,10 @@ void TBrevantoForm::ZoomOut1Click()
 {
     if (FullScreen)
         return;
-    const int32_t shown = PaintBox1->Zoom();
-    if (shown <= 1)
+    const int32_t current = std::min(Zoom, MaxWindowZoom());
+    if (current <= 1)
         return;
-    Zoom = shown - 1;
+    Zoom = current - 1;
     ResizePending = true;
     InvalidateField();
 }
