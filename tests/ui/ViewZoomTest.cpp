@@ -243,6 +243,12 @@ private slots:
         QVERIFY(qAbs(area.left() - (box.width() - area.right() - 1)) <= 1);
         QVERIFY(qAbs(area.top() - (box.height() - area.bottom() - 1)) <= 1);
         QVERIFY(area.left() > 0 || area.top() > 0);
+        // Box points map back to the image pixel under them, also left of and above the image.
+        const FieldView& view = *form.PaintBox1;
+        QCOMPARE(view.ImagePoint(area.topLeft() + QPoint(3 * zoom + zoom - 1, 2 * zoom)), QPoint(3, 2));
+        QCOMPARE(view.ImagePoint(area.topLeft() - QPoint(1, zoom + 1)), QPoint(-1, -2));
+        QCOMPARE(view.BoxRect(QRect(3, 2, 4, 1)),
+                 QRect(area.topLeft() + QPoint(3, 2) * zoom, QSize(4, 1) * zoom));
         form.SetRunning(false);
         RunningGame::Settle();
         const QImage shown = PaintBoxOnScreen(form);
