@@ -1,10 +1,15 @@
 #include "ui/FieldView.h"
 
+#include "platform/PixelZoom.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 // For the start-up probe of `make bench`: the wall-clock millisecond at which the first field
@@ -22,6 +27,16 @@ void ReportFirstFrame()
     if (file.open(QIODevice::WriteOnly))
         file.write(QByteArray::number(QDateTime::currentMSecsSinceEpoch()));
 }
+
+// Zoomed pixels are made in bands of about this many bytes, so that a full paint of a large
+// screen does not need the whole zoomed field at once.
+constexpr qint64 ZoomBandBytes = qint64{1} << 20;
+
+int FloorDiv(int value, int divisor)
+{
+    const int quotient = value / divisor;
+    return (value % divisor != 0 && value < 0) ? quotient - 1 : quotient;
+}
 } // namespace
 
 FieldView::FieldView(const QImage& field, std::function<void()> paintHandler, QWidget* parent)
@@ -37,6 +52,68 @@ void FieldView::Invalidate()
 {
     renderPending_ = true;
     update();
+}
+
+void FieldView::SetZoom(int zoom)
+{
+    zoom = std::clamp(zoom, 1, MaxZoom);
+    if (zoom == zoom_)
+        return;
+    zoom_ = zoom;
+    update();
+}
+
+int FieldView::Zoom() const
+{
+    return fit_ ? LargestZoom(field_.size(), size()) : zoom_;
+}
+
+void FieldView::SetFitToBox(bool fit)
+{
+    if (fit == fit_)
+        return;
+    fit_ = fit;
+    update();
+}
+
+int FieldView::LargestZoom(QSize image, QSize space)
+{
+    if (image.isEmpty())
+        return 1;
+    const int across = space.width() / image.width();
+    const int down = space.height() / image.height();
+    return std::clamp(std::min(across, down), 1, MaxZoom);
+}
+
+QRect FieldView::ImageArea() const
+{
+    const int zoom = Zoom();
+    const QSize zoomed = field_.size() * zoom;
+    QPoint origin(0, 0);
+    if (fit_) {
+        // Centred; an image larger than the box keeps its top-left corner in view.
+        origin = QPoint(std::max(0, (width() - zoomed.width()) / 2),
+                        std::max(0, (height() - zoomed.height()) / 2));
+    }
+    return QRect(origin, zoomed);
+}
+
+QRect FieldView::BoxRect(const QRect& imageRect) const
+{
+    const int zoom = Zoom();
+    return QRect(ImageArea().topLeft() + imageRect.topLeft() * zoom, imageRect.size() * zoom);
+}
+
+QPoint FieldView::ImagePoint(QPoint boxPoint) const
+{
+    const int zoom = Zoom();
+    const QPoint offset = boxPoint - ImageArea().topLeft();
+    return QPoint(FloorDiv(offset.x(), zoom), FloorDiv(offset.y(), zoom));
+}
+
+void FieldView::UpdateImageRect(const QRect& imageRect)
+{
+    update(BoxRect(imageRect));
 }
 
 void FieldView::resizeEvent(QResizeEvent* event)
@@ -57,15 +134,54 @@ void FieldView::paintEvent(QPaintEvent* event)
             update();
     }
     QPainter painter(this);
-    const QRect imageRect = field_.rect();
+    const int zoom = Zoom();
+    const QRect area = ImageArea();
+    const bool plain = zoom == 1 && devicePixelRatioF() == 1.0 && area.topLeft().isNull();
     for (const QRect& rect : event->region()) {
-        const QRect shown = rect & imageRect;
-        if (!shown.isEmpty())
+        const QRect shown = rect & area;
+        if (shown.isEmpty())
+            continue;
+        if (plain)
             painter.drawImage(shown.topLeft(), field_, shown);
+        else
+            DrawZoomed(painter, shown, area, zoom);
     }
-    const QRegion beyond = event->region() - QRegion(imageRect);
+    const QRegion beyond = event->region() - QRegion(area);
     for (const QRect& rect : beyond)
         painter.fillRect(rect, background_);
     if (!field_.isNull())
         ReportFirstFrame();
+}
+
+void FieldView::DrawZoomed(QPainter& painter, const QRect& shown, const QRect& area, int zoom) const
+{
+    // The image pixels under the shown part, whole ones; the painter clips what lies beyond.
+    const QPoint first((shown.left() - area.left()) / zoom, (shown.top() - area.top()) / zoom);
+    const QPoint last((shown.right() - area.left()) / zoom, (shown.bottom() - area.top()) / zoom);
+    const QRect pixels = QRect(first, last) & field_.rect();
+    if (pixels.isEmpty())
+        return;
+    const qreal ratio = devicePixelRatioF();
+    const qreal deviceZoom = zoom * ratio;
+    const int wholeZoom = static_cast<int>(std::lround(deviceZoom));
+    if (std::abs(deviceZoom - wholeZoom) > 1e-6 || wholeZoom < 1) {
+        // A fractional device ratio cannot give every pixel the same size: the nearest
+        // neighbour still keeps them sharp.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(QRect(area.topLeft() + pixels.topLeft() * zoom, pixels.size() * zoom),
+                          field_, pixels);
+        return;
+    }
+    // Whole device pixels per image pixel: repeat them ourselves and copy one to one.
+    const qint64 rowBytes = qint64{pixels.width()} * wholeZoom * wholeZoom * 4;
+    const int bandRows = static_cast<int>(std::max<qint64>(1, ZoomBandBytes / rowBytes));
+    for (int top = pixels.top(); top <= pixels.bottom(); top += bandRows) {
+        const QRect band(pixels.left(), top, pixels.width(),
+                         std::min(bandRows, pixels.bottom() + 1 - top));
+        QImage zoomed = brv::ZoomPixels(field_, band, wholeZoom);
+        if (zoomed.isNull())
+            return;
+        zoomed.setDevicePixelRatio(ratio);
+        painter.drawImage(area.topLeft() + band.topLeft() * zoom, zoomed);
+    }
 }

@@ -1,6 +1,8 @@
 // The full repaint of the window, and loading the course file.
 #include "BenchSupport.h"
 
+#include "platform/PixelZoom.h"
+
 static void FullRepaint(benchmark::State& state)
 {
     BenchGame game;
@@ -15,6 +17,21 @@ static void FullRepaint(benchmark::State& state)
     }
 }
 BENCHMARK(FullRepaint)->Unit(benchmark::kMicrosecond);
+
+// The whole field enlarged for the screen, as a full paint of a zoomed window does.
+static void ZoomWholeField(benchmark::State& state)
+{
+    const int zoom = static_cast<int>(state.range(0));
+    BenchGame game;
+    TMap& map = *game.rules.Map;
+    QImage field(map.ScreenWidth, map.ScreenHeight, QImage::Format_RGB32);
+    game.rules.DrawWholeField(field);
+    for (auto _ : state) {
+        const QImage zoomed = brv::ZoomPixels(field, field.rect(), zoom);
+        benchmark::DoNotOptimize(zoomed.constBits());
+    }
+}
+BENCHMARK(ZoomWholeField)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
 
 static void LoadCourse1(benchmark::State& state)
 {

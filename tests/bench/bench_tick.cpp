@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <vector>
+#include "platform/PixelZoom.h"
 
 static void RulesTickWithoutDrawing(benchmark::State& state)
 {
@@ -59,5 +60,27 @@ static void GamepadPollWithoutController(benchmark::State& state)
     state.counters["controllers"] = pad->Attached();
 }
 BENCHMARK(GamepadPollWithoutController);
+// What a zoomed window adds to a tick: each changed rectangle of the field enlarged by pixel
+// repetition for the screen, as the paint box does on its paint.
+static void TickWithZoomedRectangles(benchmark::State& state)
+{
+    const int zoom = static_cast<int>(state.range(0));
+    BenchGame game;
+    QImage field(game.rules.Map->ScreenWidth, game.rules.Map->ScreenHeight, QImage::Format_RGB32);
+    field.fill(Qt::black);
+    brv::Canvas canvas(field);
+    int64_t zoomedPixels = 0;
+    canvas.SetChangeListener([&](const QRect& rect) {
+        const QImage zoomed = brv::ZoomPixels(field, rect, zoom);
+        zoomedPixels += qint64{zoomed.width()} * zoomed.height();
+        benchmark::DoNotOptimize(zoomed.constBits());
+    });
+    game.host.Field = &canvas;
+    for (auto _ : state)
+        game.Tick();
+    state.counters["zoomed_pixels_per_tick"] =
+        benchmark::Counter(static_cast<double>(zoomedPixels), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(TickWithZoomedRectangles)->Arg(2)->Arg(3);
 
 BREVANTO_BENCHMARK_MAIN();

@@ -490,3 +490,32 @@ TEST_F(SettingsTest, KeysAfterARefusedWriteAreNotWritten)
 }
 
 } // namespace
+
+TEST_F(SettingsTest, ZoomAndFullScreenReadWithFallbacksAndWrittenOnlyWhenChanged)
+{
+    EXPECT_EQ(LoadWith("").Zoom, 1);
+    EXPECT_FALSE(LoadWith("").FullScreen);
+    const Settings chosen = LoadWith("Zoom=3\nFullScreen=1\n");
+    EXPECT_EQ(chosen.Zoom, 3);
+    EXPECT_TRUE(chosen.FullScreen);
+    for (const char* text : {"0", "-4", "two", ""})
+        EXPECT_EQ(LoadWith(std::string("Zoom=") + text + "\n").Zoom, 1) << text;
+
+    Put(ProgramIni(), "[SETTING]\nHiScore=5\n");
+    Settings s = LoadSettingsFile(places_);
+    s.SaveScreen = false;
+    SaveSettingsFile(s, places_);
+    EXPECT_EQ(Stored(ProgramIni(), "Zoom"), std::nullopt);
+    EXPECT_EQ(Stored(ProgramIni(), "FullScreen"), std::nullopt);
+
+    s.Zoom = 2;
+    s.FullScreen = true;
+    SaveSettingsFile(s, places_);
+    EXPECT_EQ(Stored(ProgramIni(), "Zoom"), "2");
+    EXPECT_EQ(Stored(ProgramIni(), "FullScreen"), "1");
+    s.Zoom = 1;
+    s.FullScreen = false;
+    SaveSettingsFile(s, places_);
+    EXPECT_EQ(Stored(ProgramIni(), "Zoom"), "1");
+    EXPECT_EQ(Stored(ProgramIni(), "FullScreen"), "0");
+}

@@ -6,6 +6,7 @@
 #include "platform/Paths.h"
 #include "platform/SaveTarget.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 #include <utility>
@@ -149,6 +150,9 @@ Settings LoadSettingsFile(const SettingsPlaces& places)
     settings.Left = NextInt(position, cursor);
     settings.Top = NextInt(position, cursor);
     settings.Keys = ReadKeyBindings(ini);
+
+    settings.Zoom = std::max<int32_t>(1, ini.ReadInteger(kSection, "Zoom", 1));
+    settings.FullScreen = ini.ReadBool(kSection, "FullScreen", false);
     return settings;
 }
 
@@ -185,4 +189,6 @@ void SaveSettingsFile(const Settings& settings, const SettingsPlaces& places)
         file.Text("Position", position, "0,0");
     }
     WriteKeyBindings(file.File(), settings.Keys);
+    file.Integer("Zoom", settings.Zoom, 1);
+    file.Bool("FullScreen", settings.FullScreen, false);
 }

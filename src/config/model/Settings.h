@@ -46,6 +46,8 @@ struct Settings {
     int32_t Left = 0; // window position; a coordinate of 0 is not applied
     int32_t Top = 0;
     KeyBindings Keys = KeyBindings::Defaults(); // section KEYS
+    int32_t Zoom = 1; // whole-number zoom of the field, at least 1
+    bool FullScreen = false;
 };
 
 // A path from the settings: absolute when it begins with "/" or its second character is ":",

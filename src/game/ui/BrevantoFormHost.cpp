@@ -115,14 +115,17 @@ void TBrevantoForm::PaintBox1Paint()
 
 void TBrevantoForm::FitClientArea()
 {
+    // In full screen the paint box fits the field to the screen by itself.
+    if (FullScreen)
+        return;
     // Whatever surrounds the paint box (menu bar, tool bar panel, status bar, each when
-    // shown) keeps its size; the paint box becomes exactly the field.
-    if (QLayout* frame = layout())
-        frame->activate();
-    if (QLayout* column = centralWidget()->layout())
-        column->activate();
-    const QSize around = size() - PaintBox1->size();
-    resize(Rules.Map->ScreenWidth + around.width(), Rules.Map->ScreenHeight + around.height());
+    // shown) keeps its size; the paint box becomes exactly the field, zoomed.
+    const QSize around = AroundField();
+    PaintBox1->SetZoom(std::min(Zoom, MaxWindowZoom()));
+    const int zoom = PaintBox1->Zoom();
+    resize(Rules.Map->ScreenWidth * zoom + around.width(),
+           Rules.Map->ScreenHeight * zoom + around.height());
+    KeepZoomedWindowOnScreen();
 }
 
 void TBrevantoForm::RenderField()

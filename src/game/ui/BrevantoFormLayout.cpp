@@ -50,6 +50,7 @@ TBrevantoForm::TBrevantoForm(SettingsPlaces places, DialogSeam& seam, QWidget* p
     setCentralWidget(client);
 
     BuildMenus();
+    BuildViewMenu();
     BuildToolBar();
     column->addWidget(Panel1);
 
@@ -67,7 +68,7 @@ TBrevantoForm::TBrevantoForm(SettingsPlaces places, DialogSeam& seam, QWidget* p
     connect(Timer1, &QTimer::timeout, this, &TBrevantoForm::Timer1Timer);
 
     FieldCanvasPtr = std::make_unique<brv::Canvas>(FieldImage);
-    FieldCanvasPtr->SetChangeListener([this](const QRect& rect) { PaintBox1->update(rect); });
+    FieldCanvasPtr->SetChangeListener([this](const QRect& rect) { PaintBox1->UpdateImageRect(rect); });
 
     AboutBox = brv::MakeChild<TAboutBox>(this);
 

@@ -166,6 +166,7 @@ void TBrevantoForm::LoadSettings()
         move(settings.Left, y());
     if (settings.Top != 0)
         move(x(), settings.Top);
+    ApplyViewSettings(settings);
 }
 
 void TBrevantoForm::SaveSettings()
@@ -195,6 +196,7 @@ void TBrevantoForm::SaveSettings()
     settings.Left = x();
     settings.Top = y();
     settings.Keys = Keys;
+    StoreViewSettings(settings);
     try {
         SaveSettingsFile(settings, Places);
     } catch (const brv::IniWriteError& error) {
@@ -252,4 +254,5 @@ void TBrevantoForm::ApplyLanguage()
         items[i].button->setToolTip(ShortHint(hint));
     }
     ApplyKeysLanguage();
+    ApplyViewLanguage();
 }

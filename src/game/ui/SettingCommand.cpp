@@ -77,8 +77,8 @@ void TBrevantoForm::SettingClick()
             : int64_t{static_cast<uint32_t>(Interval) * Rules.MaxOverlap};
     fSetting.udTimer->setValue(Low16(proposal));
     fSetting.chkbScreen->setChecked(SaveScreen);
-    fSetting.chkbToolBar->setChecked(!Panel1->isHidden());
-    fSetting.chkbStatusBar->setChecked(!StatusBar1->isHidden());
+    fSetting.chkbToolBar->setChecked(ToolBarWanted());
+    fSetting.chkbStatusBar->setChecked(StatusBarWanted());
     fSetting.chkbSound->setChecked(Rules.SoundOn);
     fSetting.eRunWave->setText(brv::DecodeText(RunWave));
     fSetting.eEatWave->setText(brv::DecodeText(Rules.EatWave));
@@ -106,13 +106,7 @@ void TBrevantoForm::SettingClick()
 
     SaveScreen = fSetting.chkbScreen->isChecked();
 
-    const bool toolBar = fSetting.chkbToolBar->isChecked();
-    const bool statusBar = fSetting.chkbStatusBar->isChecked();
-    if (toolBar != !Panel1->isHidden() || statusBar != !StatusBar1->isHidden()) {
-        Panel1->setVisible(toolBar);
-        StatusBar1->setVisible(statusBar);
-        ResizePending = true;
-    }
+    ShowBars(fSetting.chkbToolBar->isChecked(), fSetting.chkbStatusBar->isChecked());
 
     Rules.SoundOn = fSetting.chkbSound->isChecked();
     RunWave = EditedText(*fSetting.eRunWave, RunWave);

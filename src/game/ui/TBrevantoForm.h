@@ -104,6 +104,29 @@ public:
     void PollGamepad();
     void GamepadPress(brv::PadButton button);
 
+    // The View menu: whole-number zoom of the field and full screen (BrevantoFormView.cpp).
+    void ZoomIn1Click();
+    void ZoomOut1Click();
+    void ActualSize1Click();
+    void FullScreen1Click();
+    void SetFullScreen(bool on);
+    // The largest zoom at which the window, bars and frame included, fits the screen's
+    // available area; at least 1.
+    int32_t MaxWindowZoom();
+    // The bars as the player has them: in full screen, as they were before it.
+    bool ToolBarWanted() const;
+    bool StatusBarWanted() const;
+    void ShowBars(bool toolBar, bool statusBar);
+    QMenu* View1 = nullptr;
+    QAction* ZoomIn1 = nullptr;
+    QAction* ZoomOut1 = nullptr;
+    QAction* ActualSize1 = nullptr;
+    QAction* FullScreen1 = nullptr;
+    QAction* LeaveFullScreen1 = nullptr; // Escape, only while in full screen
+    // The zoom the player chose for the window (shown as far as the screen allows).
+    int32_t Zoom = 1;
+    bool FullScreen = false;
+
     // Controls.
     QMenu* File1 = nullptr;
     QMenu* Option1 = nullptr;
@@ -184,6 +207,15 @@ private:
     void FitClientArea();
     void RenderField();
     void RefreshRunningIndicators();
+    void BuildViewMenu();
+    void ApplyViewLanguage();
+    void ApplyViewSettings(const Settings& settings);
+    void StoreViewSettings(Settings& settings) const;
+    void RefreshViewActions();
+    // What surrounds the paint box in the window: menu bar, tool bar, status bar as shown.
+    QSize AroundField();
+    // A zoomed window that would reach beyond the screen's available area moves into it.
+    void KeepZoomedWindowOnScreen();
 
     bool AppEventsHooked = false;
     bool Started = false;
@@ -192,6 +224,12 @@ private:
     std::unique_ptr<brv::PadInput> Gamepad;
     QTimer* GamepadTimer = nullptr;
     std::vector<brv::PadButton> PadPresses;
+    // The window as it was before full screen, given back when leaving it.
+    struct WindowedView {
+        bool ToolBar = true;
+        bool StatusBar = true;
+        QPoint Position;
+    } BeforeFullScreen;
 };
 
 // Keeps the game clock stopped for the life of a command (see SuspendTimer).
