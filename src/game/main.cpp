@@ -9,8 +9,9 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    // No display name: the platform would append it to the title of every window and dialog,
+    // whose titles are meant exactly as they are set.
     QApplication::setApplicationName(QStringLiteral("brevanto"));
-    QApplication::setApplicationDisplayName(QString::fromLatin1(ApplicationTitle));
 
     QtDialogSeam seam;
     TBrevantoForm form(DefaultSettingsPlaces(), seam);

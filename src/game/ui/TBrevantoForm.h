@@ -89,6 +89,8 @@ public:
     bool FormKeyDown(const QKeyEvent& key);
     bool HandleDialogKey(const QKeyEvent& key);
     bool FormKeyPress(const QKeyEvent& key);
+    // The menu bar is in keyboard navigation, or a menu is open: keys are the menu's.
+    bool MenuNavigating() const;
 
     // Controls.
     QMenu* File1 = nullptr;
