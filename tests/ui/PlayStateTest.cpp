@@ -202,6 +202,7 @@ private slots:
         RunningGame::Settle();
         QCOMPARE(status.width(), 60);
         QCOMPARE(form.StatusPanels[1]->geometry(), hint);
+        QVERIFY(hint.left() >= status.geometry().right());
         QCOMPARE(status.text(), QStringLiteral("A status text far longer than its panel"));
     }
 
