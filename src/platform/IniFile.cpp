@@ -75,7 +75,11 @@ std::string ErrorText(int error) { return std::system_category().message(error);
 // A UTF-8 byte-order mark, as editors of other systems put at the start of a text file.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-size_t BodyStart(std::string_view text) { return text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0; }
+// Where the first line begins: the mark is no part of it.
+size_t BodyStart(std::string_view text)
+{
+    return text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
+}
 
 // The temporary copy of a file being replaced; removed again unless it took the file's place.
 struct TempFile {
