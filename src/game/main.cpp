@@ -54,9 +54,10 @@ int main(int argc, char* argv[])
     }
 
     QApplication application(argc, argv);
+    // No display name: the platform would append it to the title of every window and dialog,
+    // whose titles are meant exactly as they are set.
     QApplication::setApplicationName(QStringLiteral("brevanto"));
     QApplication::setApplicationVersion(QString::fromLatin1(BrevantoVersion));
-    QApplication::setApplicationDisplayName(QString::fromLatin1(ApplicationTitle));
     // Qt has taken its own options (-platform, -style ...) out of the arguments by now.
     const GameCommandLine line = ParseGameCommandLine(ArgumentsOf(QApplication::arguments()));
     if (!line.Error.empty()) {

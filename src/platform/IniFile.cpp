@@ -64,7 +64,21 @@ std::string ErrorText(int error) { return std::system_category().message(error);
 
 [[noreturn]] void Refuse(const std::string& fileName, std::string_view reason)
 {
-    throw IniWriteError("Cannot write settings file " + fileName + ": " + std::string(reason));
+    throw IniWriteError(fileName, reason);
+}
+
+[[noreturn]] void RefuseValue(const std::string& fileName, std::string_view reason)
+{
+    throw IniValueError(fileName, reason);
+}
+
+// A UTF-8 byte-order mark, as editors of other systems put at the start of a text file.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Where the first line begins: the mark is no part of it.
+size_t BodyStart(std::string_view text)
+{
+    return text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
 }
 
 // The temporary copy of a file being replaced; removed again unless it took the file's place.
@@ -87,7 +101,8 @@ struct TempFile {
 
 // Created with O_EXCL beside the target (so rename() stays on one file system) and with mode
 // 0666, so that a new file gets the user's umask like any other file the program creates.
-void CreateTempFile(const std::string& fileName, const std::string& target, TempFile& temp)
+// False, with errno set, when the folder takes no new file.
+bool CreateTempFile(const std::string& fileName, const std::string& target, TempFile& temp)
 {
     static std::atomic<uint64_t> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -102,18 +117,19 @@ void CreateTempFile(const std::string& fileName, const std::string& target, Temp
         if (fd >= 0) {
             temp.path = std::move(path);
             temp.fd = fd;
-            return;
+            return true;
         }
         if (errno != EEXIST)
-            Refuse(fileName, ErrorText(errno));
+            return false;
     }
     Refuse(fileName, "no free name for a temporary file");
 }
 
-bool WriteAll(int fd, std::string_view data)
+// Writes the data at `offset` onwards.
+bool WriteAll(int fd, std::string_view data, off_t offset = 0)
 {
     while (!data.empty()) {
-        const ssize_t written = write(fd, data.data(), data.size());
+        const ssize_t written = pwrite(fd, data.data(), data.size(), offset);
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0) {
@@ -122,8 +138,51 @@ bool WriteAll(int fd, std::string_view data)
             return false;
         }
         data.remove_prefix(static_cast<size_t>(written));
+        offset += written;
     }
     return true;
+}
+
+class FileHandle {
+public:
+    explicit FileHandle(int fd) : fd_(fd) {}
+    ~FileHandle()
+    {
+        if (fd_ >= 0)
+            close(fd_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    int Get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// Where the folder takes no temporary file (or the file cannot be renamed over, as a file
+// mounted on its own), the file itself is rewritten: the whole content from the start, cut to
+// its length and flushed. The room for a longer content is taken first, so a full disk refuses
+// the save before a byte changes; should writing fail after all, the old content goes back.
+void RewriteInPlace(const std::string& fileName, const std::string& target, std::string_view content,
+                    std::string_view previous)
+{
+    const FileHandle file(open(target.c_str(), O_WRONLY | O_CLOEXEC));
+    const int fd = file.Get();
+    if (fd < 0)
+        Refuse(fileName, ErrorText(errno));
+    const auto cutTo = [fd](size_t size) { return ftruncate(fd, static_cast<off_t>(size)) == 0; };
+    if (content.size() > previous.size()
+        && fallocate(fd, 0, 0, static_cast<off_t>(content.size())) != 0 && errno != EOPNOTSUPP) {
+        const int error = errno;
+        cutTo(previous.size()); // a partly taken room may have lengthened the file
+        Refuse(fileName, ErrorText(error));
+    }
+    if (WriteAll(fd, content) && cutTo(content.size()) && fsync(fd) == 0)
+        return;
+    const int error = errno;
+    if (WriteAll(fd, previous) && cutTo(previous.size()))
+        fsync(fd);
+    Refuse(fileName, ErrorText(error));
 }
 
 // So that the rename itself survives a crash; a failure here cannot undo the write.
@@ -141,7 +200,8 @@ void SyncDirectoryOf(const std::string& path)
 
 // Writes the whole content to a temporary file, flushes it and renames it over the file, so a
 // crash leaves either the old or the new file. A symbolic link is kept: its target is replaced.
-void ReplaceFile(const std::string& fileName, std::string_view content)
+// `previous` is the file's content as it is now.
+void ReplaceFile(const std::string& fileName, std::string_view content, std::string_view previous)
 {
     std::string target = fileName;
     struct stat original {};
@@ -168,7 +228,11 @@ void ReplaceFile(const std::string& fileName, std::string_view content)
     }
 
     TempFile temp;
-    CreateTempFile(fileName, target, temp);
+    if (!CreateTempFile(fileName, target, temp)) {
+        if (existed && (errno == EACCES || errno == EPERM || errno == EROFS))
+            return RewriteInPlace(fileName, target, content, previous);
+        Refuse(fileName, ErrorText(errno));
+    }
     if (!WriteAll(temp.fd, content))
         Refuse(fileName, ErrorText(errno));
     if (existed) {
@@ -182,13 +246,21 @@ void ReplaceFile(const std::string& fileName, std::string_view content)
         Refuse(fileName, ErrorText(errno));
     if (close(std::exchange(temp.fd, -1)) != 0)
         Refuse(fileName, ErrorText(errno));
-    if (rename(temp.path.c_str(), target.c_str()) != 0)
+    if (rename(temp.path.c_str(), target.c_str()) != 0) {
+        if (existed && errno == EBUSY)
+            return RewriteInPlace(fileName, target, content, previous);
         Refuse(fileName, ErrorText(errno));
+    }
     temp.renamed = true;
     SyncDirectoryOf(target);
 }
 
 } // namespace
+
+IniWriteError::IniWriteError(const std::string& fileName, std::string_view reason)
+    : std::runtime_error("Cannot write settings file " + fileName + ": " + std::string(reason))
+{
+}
 
 std::optional<int32_t> ParseInteger(std::string_view text)
 {
@@ -337,7 +409,7 @@ struct IniFile::Impl {
         sections.clear();
         sectionOrder.clear();
         keyOrder.clear();
-        size_t pos = 0;
+        size_t pos = BodyStart(text);
         while (pos < text.size()) {
             const size_t end = LineEnd(pos);
             size_t next = end;
@@ -440,7 +512,7 @@ struct IniFile::Impl {
     // New lines take the ending of the file's first line.
     std::string_view LineEnding() const
     {
-        const size_t pos = LineEnd(0);
+        const size_t pos = LineEnd(BodyStart(text));
         if (pos == text.size() || text[pos] == '\n')
             return "\n";
         return pos + 1 < text.size() && text[pos + 1] == '\n' ? "\r\n" : "\r";
@@ -468,7 +540,7 @@ struct IniFile::Impl {
             return Splice(found->appendAt, found->appendAt, line);
         }
         std::string result = text;
-        if (!result.empty() && result.back() != '\n' && result.back() != '\r')
+        if (result.size() > BodyStart(result) && result.back() != '\n' && result.back() != '\r')
             result.append(ending);
         result.append("[").append(section).append("]").append(ending).append(entry).append(ending);
         return result;
@@ -539,12 +611,12 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     const std::string_view keyName = Trim(key);
     // Names and values that would read back as something else are refused.
     if (sectionName.find_first_of("]\r\n") != std::string_view::npos)
-        Refuse(fileName, "the section name cannot be stored");
+        RefuseValue(fileName, "the section name cannot be stored");
     if (keyName.empty() || keyName.find_first_of("=\r\n") != std::string_view::npos
         || keyName.front() == ';' || keyName.front() == '[')
-        Refuse(fileName, "the key name cannot be stored");
+        RefuseValue(fileName, "the key name cannot be stored");
     if (value.find_first_of("\r\n") != std::string_view::npos)
-        Refuse(fileName, "the value holds a line break");
+        RefuseValue(fileName, "the value of " + std::string(keyName) + " holds a line break");
 
     // Start from the file as it is now, so that two objects on one file keep each other's writes.
     Impl current;
@@ -555,7 +627,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     std::string updated = current.WithValue(sectionName, keyName, value);
     if (updated.size() > kMaxFileSize)
         Refuse(fileName, "it would grow beyond 64 MiB");
-    ReplaceFile(fileName, updated);
+    ReplaceFile(fileName, updated, current.text);
 
     current.text = std::move(updated);
     current.BuildIndex();

@@ -1,8 +1,10 @@
 #pragma once
 // Profile (INI) files as the game's files use them: case-insensitive sections and keys, values
 // trimmed and cut to 2047 characters, the first of duplicate keys wins, ';' comment lines.
+// A UTF-8 byte-order mark at the start is not part of the first line, and a write keeps it.
 // A write changes only its own line (or appends the key or the section) and replaces the file
-// atomically, so a crash never leaves a half-written file.
+// atomically, so a crash never leaves a half-written file; where the folder cannot take a
+// temporary file, a writable file is rewritten in place, and put back as it was if that fails.
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -23,6 +25,14 @@ int32_t ParseIntegerOr(std::string_view text, int32_t fallback);
 class IniWriteError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+    IniWriteError(const std::string& fileName, std::string_view reason);
+};
+
+// A write refused for what it would store (a line break in the value, a name that would read
+// back as something else). The file is untouched, and writes of other keys can go on.
+class IniValueError : public IniWriteError {
+public:
+    using IniWriteError::IniWriteError;
 };
 
 class IniFile {
@@ -45,7 +55,8 @@ public:
     // Each distinct key once, in file order, leaving out keys whose first value is empty.
     std::vector<std::string> ReadSection(std::string_view section) const;
 
-    // Each write goes to disk at once; throws IniWriteError when the file cannot be replaced.
+    // Each write goes to disk at once; throws IniWriteError when the file cannot be written,
+    // IniValueError when the value or a name cannot be stored.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, int32_t value);
     void WriteBool(std::string_view section, std::string_view key, bool value);

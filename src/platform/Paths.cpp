@@ -64,4 +64,20 @@ bool FileExists(const std::string& path)
     return !ec && std::filesystem::exists(status) && !std::filesystem::is_directory(status);
 }
 
+namespace {
+
+std::string Absolute(const std::string& path)
+{
+    std::error_code ec;
+    std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    return ec ? path : absolute.string();
+}
+
+} // namespace
+
+bool SamePath(const std::string& a, const std::string& b)
+{
+    return a == b || Absolute(a) == Absolute(b);
+}
+
 } // namespace brv

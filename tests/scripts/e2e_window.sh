@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End-to-end check of the real game window on a virtual X server: the game starts from a copy of
-# the build's bin folder, shows its window, takes a screenshot, and ends with status 0 on Alt+F4,
-# having written its settings. Usage: e2e_window.sh BIN_DIR
+# the build's bin folder, shows its window, takes a screenshot, opens its dialogs by the menu keys
+# (titles exactly as set), and ends with status 0 on Alt+F4, having written its settings.
+# Usage: e2e_window.sh BIN_DIR
 # Set BREVANTO_E2E_SHOT=path to keep a screenshot of the window.
 set -uo pipefail
 
@@ -58,6 +59,36 @@ if command -v convert >/dev/null 2>&1; then
             convert "xwd:$work/window.xwd" "$BREVANTO_E2E_SHOT" || fail "window screenshot failed"
     fi
 fi
+
+# Dialog titles are exactly the texts set, with no application name appended by the platform.
+# Each dialog opens from its menu by the access keys and closes with Escape.
+dialog_title() { # menu-key item-key: the title of the window that opens
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    xdotool key --clearmodifiers "alt+$1"
+    sleep 0.3
+    xdotool key "$2"
+    local found=""
+    for _ in $(seq 30); do
+        found=$(xdotool search --onlyvisible --name '.' 2>/dev/null | grep -vx "$window" | head -n1)
+        [ -n "$found" ] && break
+        sleep 0.1
+    done
+    [ -n "$found" ] || fail "no dialog opened by alt+$1 $2"
+    xdotool getwindowname "$found"
+    xdotool windowfocus --sync "$found" 2>/dev/null || true
+    xdotool key Escape
+    for _ in $(seq 30); do
+        xdotool search --onlyvisible --name '.' 2>/dev/null | grep -qx "$found" || return 0
+        sleep 0.1
+    done
+    fail "the dialog opened by alt+$1 $2 did not close"
+}
+title=$(dialog_title h a)
+[ "$title" = "Version Information" ] || fail "about box titled '$title'"
+title=$(dialog_title o s)
+[ "$title" = "fSetting" ] || fail "settings dialog titled '$title'"
+title=$(dialog_title f l)
+case "$title" in *Brevanto*) fail "file dialog titled '$title'" ;; esac
 
 game_pid_left=$game_pid
 quit_game

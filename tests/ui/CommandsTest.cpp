@@ -172,7 +172,7 @@ private slots:
         QVERIFY(game.Seam.Boxes.empty());
     }
 
-    void theSameCourseInOtherLetterCaseChangesNothing()
+    void theSameCourseChangesNothingButOtherLetterCaseIsAnotherCourse()
     {
         RunningGame game;
         QVERIFY(game.Start());
@@ -181,15 +181,22 @@ private slots:
         form.SetRunning(false);
         const std::string mapName = form.Rules.MapName;
         --form.Rules.StartWait;
-        game.Seam.FileAnswer = [&](const QString&, const QString&) {
-            return PathOf(game, "course.Dat");
-        };
+        QString answer = PathOf(game, "COURSE.DAT");
+        game.Seam.FileAnswer = [&](const QString&, const QString&) { return answer; };
         form.LoadCourse1Click();
         QVERIFY(!form.Rules.Demo);
         QCOMPARE(form.Rules.StartWait, 59);
         QCOMPARE(form.Rules.MapName, mapName);
         QVERIFY(game.Seam.Boxes.empty());
         QVERIFY(!form.ResizePending);
+
+        game.Files.Write("course.Dat", RingCourse(12, 8, 1));
+        answer = PathOf(game, "course.Dat");
+        form.LoadCourse1Click();
+        QCOMPARE(form.Rules.MapName, game.Files.Path("course.Dat"));
+        QVERIFY(form.Rules.Demo);
+        QCOMPARE(form.Rules.Map->MapWidth, 12);
+        QVERIFY(game.Seam.Boxes.empty());
     }
 
     void aCourseWithFewerCarsFreesTheSurplusAndRestartsTheDemo()

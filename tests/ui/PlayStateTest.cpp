@@ -151,6 +151,61 @@ private slots:
         QCOMPARE(form.Rules.MyCar->WantDirection, -1);
     }
 
+    void menuKeyboardNavigationTakesTheKeysUntilTheMenuCloses()
+    {
+        RunningGame game;
+        QVERIFY(game.Start());
+        TBrevantoForm& form = *game.Form;
+        form.New1Click();
+        form.SetRunning(false);
+        TMyCar& car = *form.Rules.MyCar;
+        QMenuBar& bar = *form.menuBar();
+
+        // Alt pressed and released: the menu bar navigates with the arrows.
+        car.WantDirection = -1;
+        QTest::keyClick(&form, Qt::Key_Alt);
+        QVERIFY(bar.hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_8, Qt::KeypadModifier);
+        QCOMPARE(car.WantDirection, -1);
+        QVERIFY(bar.activeAction());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!bar.activeAction());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QCOMPARE(car.WantDirection, 6);
+
+        // An open menu takes the arrows too; closing it gives them back to the car.
+        car.WantDirection = -1;
+        form.File1->popup(form.mapToGlobal(QPoint(0, 0)));
+        QTRY_VERIFY(QApplication::activePopupWidget() == form.File1);
+        QTest::keyClick(form.File1, Qt::Key_Down);
+        QTest::keyClick(&form, Qt::Key_Up);
+        QCOMPARE(car.WantDirection, -1);
+        form.File1->close();
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QTest::keyClick(&form, Qt::Key_Up);
+        QCOMPARE(car.WantDirection, 0);
+    }
+
+    void statusPanelZeroKeepsItsWidthForALongText()
+    {
+        RunningGame game;
+        QVERIFY(game.Start());
+        TBrevantoForm& form = *game.Form;
+        form.SetRunning(false);
+        RunningGame::Settle();
+        QLabel& status = *form.StatusPanels[0];
+        const QRect hint = form.StatusPanels[1]->geometry();
+        QCOMPARE(status.width(), 60);
+        form.SetStatusText("A status text far longer than its panel");
+        RunningGame::Settle();
+        QCOMPARE(status.width(), 60);
+        QCOMPARE(form.StatusPanels[1]->geometry(), hint);
+        QVERIFY(hint.left() >= status.geometry().right());
+        QCOMPARE(status.text(), QStringLiteral("A status text far longer than its panel"));
+    }
+
     void zAndXSwitchTheSpeedModes()
     {
         RunningGame game;

@@ -7,13 +7,16 @@
 #include "platform/Canvas.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStatusTipEvent>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -434,13 +437,17 @@ private slots:
             };
             const QString run = QStringLiteral("/sounds/run.wav");
             row("another file") << button << run << other << other;
-            row("same file, other case") << button << QStringLiteral("/Sounds/run.WAV")
-                                         << QStringLiteral("/sounds/RUN.wav")
-                                         << QStringLiteral("/Sounds/run.WAV");
+            // Names that differ in letter case are two files.
+            row("other file, other case") << button << QStringLiteral("/Sounds/run.WAV")
+                                          << QStringLiteral("/sounds/RUN.wav")
+                                          << QStringLiteral("/sounds/RUN.wav");
+            // The same file, written relative to the current folder, stays as written.
+            row("same file") << button << QStringLiteral("run.wav")
+                             << QDir::current().absoluteFilePath(QStringLiteral("run.wav"))
+                             << QStringLiteral("run.wav");
             row("cancelled") << button << run << QString() << run;
             row("from an empty edit") << button << QString() << other << other;
         }
-        // Only ASCII letters fold: an accented letter in other case names another file.
         QTest::newRow("non-ASCII case") << 1 << QString::fromUtf8("/s/\xc3\xa9.wav")
                                         << QString::fromUtf8("/S/\xc3\x89.WAV")
                                         << QString::fromUtf8("/S/\xc3\x89.WAV");
@@ -474,6 +481,54 @@ private slots:
         for (int i = 0; i < 3; ++i)
             QCOMPARE(QString::fromStdString(*fields[i]),
                      i == button - 1 ? result : QStringLiteral("keep.wav"));
+    }
+
+    void pastedPathsLoseLineBreaksAndSurroundingBlanks()
+    {
+        RunningGame game;
+        QVERIFY(game.Start());
+        TBrevantoForm& form = *game.Form;
+        QString preset;
+        game.Seam.FileAnswer = [&](const QString&, const QString& fileName) {
+            preset = fileName;
+            return QString();
+        };
+        OpenSettings(game, QDialog::Accepted, [](TfSetting& s) {
+            s.eRunWave->setText(QStringLiteral(" /sounds/run.wav\n"));
+            s.eEatWave->setText(QStringLiteral("\t/sounds/eat\r\n.wav \r\n"));
+            s.SpeedButton2->click();
+            s.eCrashWave->setText(QStringLiteral("\n"));
+        });
+        QCOMPARE(preset, QStringLiteral("/sounds/eat.wav"));
+        QCOMPARE(form.RunWave, std::string("/sounds/run.wav"));
+        QCOMPARE(form.Rules.EatWave, std::string("/sounds/eat.wav"));
+        QCOMPARE(form.Rules.CrashWave, std::string());
+
+        // Every key is saved, those after the wave files included.
+        form.Rules.HiScore = 4321;
+        form.SaveSettings();
+        QVERIFY(game.Seam.Boxes.empty());
+        const std::string saved = game.Files.Read("BREVANTO.INI");
+        QVERIFY(saved.find("Wave1=/sounds/run.wav\n") != std::string::npos);
+        QVERIFY(saved.find("HiScore=4321\n") != std::string::npos);
+        QVERIFY(saved.find("Position=") != std::string::npos);
+    }
+
+    void theDialogsHintsReachStatusPanelOne()
+    {
+        RunningGame game;
+        QVERIFY(game.Start());
+        TBrevantoForm& form = *game.Form;
+        const QString status = form.StatusPanels[0]->text();
+        QString shown;
+        OpenSettings(game, QDialog::Rejected, [&](TfSetting& s) {
+            s.BitBtn1->setStatusTip(QStringLiteral("Reset|Reset the hi-score to 0"));
+            QStatusTipEvent tip(s.BitBtn1->statusTip());
+            QApplication::sendEvent(s.BitBtn1, &tip);
+            shown = form.StatusPanels[1]->text();
+        });
+        QCOMPARE(shown, QStringLiteral("Reset the hi-score to 0"));
+        QCOMPARE(form.StatusPanels[0]->text(), status);
     }
 
     void theClockStopsWhileOpenAndRunsAgainOnlyIfItRan_data()

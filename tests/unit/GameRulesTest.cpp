@@ -236,15 +236,19 @@ TEST(GameRules, CrashKeepsEatenDotsAndGameOverFallsBackToTheDemo)
 
 TEST(GameRules, HiScoreNeedsAStrictlyHigherScore)
 {
-    Game game(Corridor("Pos0=1,1,2,1\nPos1=4,1,6,1", 2, ".O...."), 5);
-    game.rules.MaxCar = 1;
-    game.rules.HiScore = 10;
-    game.rules.NewGame();
-    game.rules.StartWait = 0;
-    game.rules.Map->DotTotal = 99; // keep the stage going
-    game.Ticks(2);
-    ASSERT_TRUE(game.rules.Demo);
-    EXPECT_EQ(game.rules.HiScore, 10);
+    // The game scores 10: a hi-score as high, or higher, stays.
+    for (const int32_t hiScore : {10, 50}) {
+        Game game(Corridor("Pos0=1,1,2,1\nPos1=4,1,6,1", 2, ".O...."), 5);
+        game.rules.MaxCar = 1;
+        game.rules.HiScore = hiScore;
+        game.rules.NewGame();
+        game.rules.StartWait = 0;
+        game.rules.Map->DotTotal = 99; // keep the stage going
+        game.Ticks(2);
+        ASSERT_TRUE(game.rules.Demo);
+        EXPECT_EQ(game.rules.MyCar->Score, 10);
+        EXPECT_EQ(game.rules.HiScore, hiScore);
+    }
 }
 
 TEST(GameRules, ReseedingRules)

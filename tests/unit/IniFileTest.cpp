@@ -7,8 +7,11 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -17,6 +20,8 @@ using brv::IniWriteError;
 using brv::ParseInteger;
 
 namespace {
+
+constexpr uid_t kNobody = 65534;
 
 class IniFileTest : public ::testing::Test {
 protected:
@@ -117,6 +122,49 @@ TEST_F(IniFileTest, FirstSectionOfANameAndFirstKeyWin)
         EXPECT_EQ(repeated.ReadInteger("Dup", "k" + std::to_string(k), -1), k == 0 ? 0 : -1) << k;
 }
 
+TEST_F(IniFileTest, LetterCaseFoldsExactlyTheLettersAToZ)
+{
+    const IniFile ini(Put("[Zone]\nzoom=1\nArea=2\n[alpha]\nk=3\n[a[]\nx@=4\ny`=5\n"));
+    EXPECT_EQ(ini.ReadString("ZONE", "ZOOM", "x"), "1");
+    EXPECT_EQ(ini.ReadString("zone", "zOoM", "x"), "1");
+    EXPECT_EQ(ini.ReadString("ZONE", "AREA", "x"), "2");
+    EXPECT_EQ(ini.ReadString("ALPHA", "K", "x"), "3");
+    EXPECT_EQ(ini.ReadSection("zONE"), (std::vector<std::string>{"zoom", "Area"}));
+    // The neighbours of the letters never fold: "[" is not "{", "@" not "`".
+    EXPECT_EQ(ini.ReadString("A[", "x@", "x"), "4");
+    EXPECT_EQ(ini.ReadString("a{", "x@", "x"), "x");
+    EXPECT_EQ(ini.ReadString("a[", "X`", "x"), "x");
+    EXPECT_EQ(ini.ReadString("a[", "Y@", "x"), "x");
+
+    IniFile writer(Path());
+    writer.WriteString("ZONE", "ZOOM", "9");
+    EXPECT_EQ(IniFile(Path()).ReadString("zone", "zoom", ""), "9");
+    EXPECT_EQ(Bytes(Path()), "[Zone]\nzoom=9\nArea=2\n[alpha]\nk=3\n[a[]\nx@=4\ny`=5\n");
+}
+
+TEST_F(IniFileTest, ByteOrderMarkIsNotPartOfTheFirstLineAndAWriteKeepsIt)
+{
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::string before = bom + "[SETTING]\r\nMapName=COURSE1.DAT\r\n[Other]\r\nk=1\r\n";
+    IniFile ini(Put(before));
+    EXPECT_EQ(ini.ReadString("Setting", "MapName", "x"), "COURSE1.DAT");
+    EXPECT_EQ(ini.ReadSection("SETTING"), (std::vector<std::string>{"MapName"}));
+    EXPECT_EQ(IniFile::FromBytes("mem.ini", before).ReadString("setting", "mapname", "x"), "COURSE1.DAT");
+
+    ini.WriteInteger("Setting", "HiScore", 5);
+    ini.WriteString("Setting", "MapName", "C2.DAT");
+    ini.WriteString("New", "a", "b");
+    EXPECT_EQ(Bytes(Path()), bom + "[SETTING]\r\nMapName=C2.DAT\r\nHiScore=5\r\n[Other]\r\nk=1\r\n"
+                                   "[New]\r\na=b\r\n");
+
+    // A mark alone is an empty file that keeps its mark; a key right after it counts too.
+    IniFile markOnly(Put(bom, "MARK.INI"));
+    markOnly.WriteString("S", "k", "v");
+    EXPECT_EQ(Bytes(Path("MARK.INI")), bom + "[S]\nk=v\n");
+    const IniFile keyFirst(Put(bom + "[S]\n" + bom + "k=v\n", "LATER.INI"));
+    EXPECT_EQ(keyFirst.ReadString("S", bom + "k", "x"), "v") << "only the file's first bytes are a mark";
+}
+
 TEST_F(IniFileTest, EveryLineEndingSplitsLinesAlike)
 {
     for (const std::string eol : {"\n", "\r\n", "\r"}) {
@@ -210,6 +258,11 @@ TEST_F(IniFileTest, NewSectionGoesAtTheEndOfTheFile)
     crlf.WriteInteger("B", "n", -2147483647 - 1);
     EXPECT_EQ(Bytes(Path("CRLF.INI")), "[A]\r\nx=1\r\n[B]\r\nn=-2147483648\r\n");
 
+    IniFile cr(Put("[A]\rx=1\r; end", "CR.INI"));
+    cr.WriteString("A", "y", "2");
+    cr.WriteString("B", "z", "3");
+    EXPECT_EQ(Bytes(Path("CR.INI")), "[A]\rx=1\r; end\ry=2\r[B]\rz=3\r");
+
     IniFile created(Path("NEW.INI"));
     created.WriteBool("S", "On", true);
     EXPECT_EQ(Bytes(Path("NEW.INI")), "[S]\nOn=1\n");
@@ -225,17 +278,103 @@ TEST_F(IniFileTest, WritesOfTwoObjectsOnOneFileKeepEachOther)
     EXPECT_EQ(Bytes(Path()), "[s]\na=1\nb=2\nc=3\n");
 }
 
-TEST_F(IniFileTest, WriteThroughASymbolicLinkKeepsTheLinkAndTheMode)
+TEST_F(IniFileTest, WriteThroughASymbolicLinkKeepsTheLinkTheOwnerAndTheMode)
 {
     const std::string target = Put("[s]\na=1\n", "REAL.INI");
     fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    // Only root can give a file away; then the save must hand it back to that owner.
+    const bool root = geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(chown(target.c_str(), kNobody, kNobody), 0);
+    }
     fs::create_symlink(target, Path("LINK.INI"));
     IniFile ini(Path("LINK.INI"));
     ini.WriteString("s", "a", "2");
     EXPECT_TRUE(fs::is_symlink(Path("LINK.INI")));
     EXPECT_EQ(Bytes(target), "[s]\na=2\n");
     EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    struct stat info {};
+    ASSERT_EQ(stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, root ? kNobody : geteuid());
     EXPECT_EQ(EntriesInDir(), 2u);
+
+    // A relative link to a relative link in another folder: the last file is the one replaced.
+    fs::create_directory(dir_.Path() / "real");
+    const std::string deep = Put("[s]\nb=1\n", "real/DEEP.INI");
+    fs::create_symlink("DEEP.INI", dir_.Path() / "real" / "HOP.INI");
+    fs::create_symlink("real/HOP.INI", Path("CHAIN.INI"));
+    IniFile chained(Path("CHAIN.INI"));
+    chained.WriteString("s", "b", "2");
+    EXPECT_TRUE(fs::is_symlink(Path("CHAIN.INI")));
+    EXPECT_TRUE(fs::is_symlink(dir_.Path() / "real" / "HOP.INI"));
+    EXPECT_EQ(Bytes(deep), "[s]\nb=2\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_.Path() / "real"), {}), 2);
+}
+
+// Runs `save` in a child process that may write `file` but create nothing in its folder: the
+// child of root runs as "nobody", to whom the file is given; anyone else loses the folder's
+// write permission. True when `save` returned true.
+bool SavedWhereTheFolderTakesNoNewFile(const fs::path& folder, const std::string& file,
+                                       const std::function<bool()>& save)
+{
+    const bool root = geteuid() == 0;
+    if (root && chown(file.c_str(), kNobody, kNobody) != 0)
+        return false;
+    const fs::perms before = fs::status(folder).permissions();
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read
+                                | fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    const pid_t child = fork();
+    if (child == 0) {
+        if (root && (setgid(kNobody) != 0 || setuid(kNobody) != 0))
+            _exit(2);
+        _exit(save() ? 0 : 1);
+    }
+    int status = 0;
+    const bool waited = child > 0 && waitpid(child, &status, 0) == child;
+    fs::permissions(folder, before);
+    return waited && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST_F(IniFileTest, FolderWithoutRoomForATemporaryFileGetsTheFileRewrittenInPlace)
+{
+    const std::string path = Put("[s]\na=1\nlong=" + std::string(100, 'x') + "\n; end\n");
+    const bool saved = SavedWhereTheFolderTakesNoNewFile(dir_.Path(), path, [&path] {
+        try {
+            IniFile ini(path);
+            ini.WriteString("s", "a", "22");   // longer
+            ini.WriteString("s", "long", "y"); // much shorter
+            ini.WriteString("t", "k", "v");    // a new section at the end
+            return ini.ReadString("s", "a", "") == "22";
+        } catch (const IniWriteError&) {
+            return false;
+        }
+    });
+    EXPECT_TRUE(saved);
+    EXPECT_EQ(Bytes(path), "[s]\na=22\nlong=y\n; end\n[t]\nk=v\n");
+    EXPECT_EQ(EntriesInDir(), 1u);
+}
+
+TEST_F(IniFileTest, FailedRewriteInPlaceLeavesTheFileWhole)
+{
+    const std::string before = "[s]\na=1\n" + std::string(3000, ';') + "\n";
+    const std::string path = Put(before);
+    // A file size limit below the new content fails the save, as a full disk would.
+    const bool refused = SavedWhereTheFolderTakesNoNewFile(dir_.Path(), path, [&path] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{4096, 4096};
+        if (setrlimit(RLIMIT_FSIZE, &small) != 0)
+            return false;
+        IniFile ini(path);
+        try {
+            ini.WriteString("s", "a", std::string(2000, '2'));
+            return false;
+        } catch (const IniWriteError&) {
+        }
+        return ini.ReadString("s", "a", "") == "1";
+    });
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(Bytes(path), before);
+    EXPECT_EQ(EntriesInDir(), 1u);
 }
 
 // A refused write throws naming the file, leaves the old file whole and no temporary file.
@@ -259,6 +398,11 @@ TEST_F(IniFileTest, WritesThatCannotBeStoredAreRefused)
     ExpectRefused(ini, "s", ";b", "1");
     ExpectRefused(ini, "s]", "b", "1");
     EXPECT_EQ(Bytes(Path()), before);
+    // Those refusals are about the value alone: the file stays open to other writes.
+    EXPECT_THROW(ini.WriteString("s", "a", "x\r"), brv::IniValueError);
+    ini.WriteString("s", "b", "2");
+    EXPECT_EQ(Bytes(Path()), before + "b=2\n");
+    ini.WriteString("s", "b", "1");
     EXPECT_EQ(EntriesInDir(), 1u);
 
     IniFile inMissingDir(Path("nowhere/TEST.INI"));

@@ -124,6 +124,28 @@ TEST_F(LanguageFileTest, DialogTextsOfTheChosenLanguage)
     EXPECT_EQ(d.LanguageNames, (std::vector<std::string>{"English", "German"}));
 }
 
+// The file's header promises "tooltip|status bar text": every hint of every shipped language
+// has both parts, so the status bar never repeats a bare tooltip.
+TEST(ShippedLanguageFile, EveryHintHasATooltipAndAStatusText)
+{
+    const std::string file = std::string(BREVANTO_ASSETS_DIR) + "/LANGUAGE.INI";
+    const auto twoParts = [](const std::string& hint) {
+        const size_t bar = hint.find('|');
+        return bar != std::string::npos && bar > 0 && bar + 1 < hint.size()
+               && hint.find('|', bar + 1) == std::string::npos;
+    };
+    const std::vector<std::string> languages = ReadLanguageList(file);
+    ASSERT_EQ(languages.size(), 2u);
+    for (int32_t language = 1; language <= 2; ++language) {
+        const MainWindowTexts window = ReadMainWindowTexts(file, language);
+        for (size_t k = 4; k <= 10; ++k)
+            EXPECT_TRUE(twoParts(window.Hint[k])) << language << " Hint" << k << ": " << window.Hint[k];
+        const DialogTexts dialog = ReadDialogTexts(file, language);
+        EXPECT_TRUE(twoParts(dialog.Label13Hint)) << language << ": " << dialog.Label13Hint;
+        EXPECT_TRUE(twoParts(dialog.Label14Hint)) << language << ": " << dialog.Label14Hint;
+    }
+}
+
 TEST_F(LanguageFileTest, MissingFileOrLanguageGivesEmptyTexts)
 {
     const std::string missing = dir_.File("NONE.INI");

@@ -428,7 +428,8 @@ TEST_F(SettingsTest, MapNameStoredBareOnlyForTheProgramDirectoryItself)
     };
     const Case cases[] = {
         {places_.ProgramDir + "RACE.DAT", "RACE.DAT"},
-        {upperProgramDir + "RACE.DAT", "RACE.DAT"},
+        // Names that differ in letter case are other folders.
+        {upperProgramDir + "RACE.DAT", upperProgramDir + "RACE.DAT"},
         {places_.ProgramDir + "sub/RACE.DAT", places_.ProgramDir + "sub/RACE.DAT"},
         {places_.ProgramDir + "sub\\RACE.DAT", places_.ProgramDir + "sub\\RACE.DAT"},
         {"/other/RACE.DAT", "/other/RACE.DAT"},
@@ -475,18 +476,42 @@ TEST_F(SettingsTest, RefusedWriteNamesTheFile)
     EXPECT_TRUE(fs::is_directory(s.IniFileName));
 }
 
-TEST_F(SettingsTest, KeysAfterARefusedWriteAreNotWritten)
+TEST_F(SettingsTest, AValueThatCannotBeStoredCostsOnlyItsOwnKeyAndIsReported)
 {
+    Put(ProgramIni(), "[SETTING]\nWave3=old.wav\n");
     Settings s = LoadSettingsFile(places_);
     s.HiScore = 10;
     s.RunWave = "line\nbreak"; // cannot be stored in a profile file
     s.EatWave = "eat.wav";
+    s.CrashWave = "crash.wav\r";
     s.Left = 5;
-    EXPECT_THROW(SaveSettingsFile(s, places_), brv::IniWriteError);
+    try {
+        SaveSettingsFile(s, places_);
+        ADD_FAILURE() << "the refused keys were not reported";
+    } catch (const brv::IniWriteError& error) {
+        const std::string message = error.what();
+        EXPECT_NE(message.find(ProgramIni()), std::string::npos) << message;
+        EXPECT_NE(message.find("Wave1, Wave3"), std::string::npos) << message;
+        EXPECT_EQ(message.find("Wave2"), std::string::npos) << message;
+    }
     EXPECT_EQ(Stored(ProgramIni(), "HiScore"), "10");
     EXPECT_EQ(Stored(ProgramIni(), "Wave1"), std::nullopt);
-    EXPECT_EQ(Stored(ProgramIni(), "Wave2"), std::nullopt);
-    EXPECT_EQ(Stored(ProgramIni(), "Position"), std::nullopt);
+    EXPECT_EQ(Stored(ProgramIni(), "Wave2"), "eat.wav");
+    EXPECT_EQ(Stored(ProgramIni(), "Wave3"), "old.wav");
+    EXPECT_EQ(Stored(ProgramIni(), "Position"), "5,0");
+}
+
+// A file saved by an editor that starts it with a byte-order mark.
+TEST_F(SettingsTest, ByteOrderMarkedFileReadsWholeAndKeepsOneSettingSection)
+{
+    Put(ProgramIni(), "\xEF\xBB\xBF[SETTING]\r\nMapName=COURSE1.DAT\r\nHiScore=70\r\n");
+    Settings s = LoadSettingsFile(places_);
+    EXPECT_EQ(s.MapName, places_.ProgramDir + "COURSE1.DAT");
+    EXPECT_EQ(s.HiScore, 70);
+    s.HiScore = 80;
+    SaveSettingsFile(s, places_);
+    EXPECT_EQ(Bytes(ProgramIni()),
+              "\xEF\xBB\xBF[SETTING]\r\nMapName=COURSE1.DAT\r\nHiScore=80\r\n");
 }
 
 } // namespace

@@ -66,13 +66,14 @@ std::string StoredMapName(const std::string& mapName, const std::string& program
     if (separator == std::string::npos)
         return mapName;
     const std::string_view directory = std::string_view(mapName).substr(0, separator + 1);
-    if (brv::EqualIgnoringAsciiCase(directory, programDir))
+    if (brv::SamePath(std::string(directory), programDir))
         return mapName.substr(separator + 1);
     return mapName;
 }
 
 // Each key is written only when the file holds something else, so a run that changed nothing
-// leaves the file alone (and does not create a missing one).
+// leaves the file alone (and does not create a missing one). A value that cannot be stored
+// costs only its own key: the others are still written, and Finish reports the refused ones.
 class ChangedKeyWriter {
 public:
     explicit ChangedKeyWriter(brv::IniFile ini) : ini_(std::move(ini)) {}
@@ -89,13 +90,26 @@ public:
     }
     void Text(std::string_view key, std::string_view value, std::string_view fallback)
     {
-        if (ini_.ReadString(kSection, key, fallback) != value)
+        if (ini_.ReadString(kSection, key, fallback) == value)
+            return;
+        try {
             ini_.WriteString(kSection, key, value);
+        } catch (const brv::IniValueError&) {
+            refused_ += (refused_.empty() ? "" : ", ") + std::string(key);
+        }
+    }
+
+    void Finish() const
+    {
+        if (!refused_.empty())
+            throw brv::IniWriteError(ini_.FileName(), "a line break in the value of " + refused_
+                                                          + " (not stored; the other settings were)");
     }
     brv::IniFile& File() { return ini_; }
 
 private:
     brv::IniFile ini_;
+    std::string refused_;
 };
 
 } // namespace
@@ -191,4 +205,5 @@ void SaveSettingsFile(const Settings& settings, const SettingsPlaces& places)
     WriteKeyBindings(file.File(), settings.Keys);
     file.Integer("Zoom", settings.Zoom, 1);
     file.Bool("FullScreen", settings.FullScreen, false);
+    file.Finish();
 }

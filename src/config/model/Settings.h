@@ -57,5 +57,6 @@ std::string ResolveSettingsPath(const std::string& value, const std::string& pro
 Settings LoadSettingsFile(const SettingsPlaces& places);
 // Writes back what differs from the file (Position only while SaveScreen), into the file that
 // was read or, where that one may not or cannot be written, into the per-user file; throws
-// brv::IniWriteError naming the file when a write is refused.
+// brv::IniWriteError naming the file when a write is refused. A value that cannot be stored (a
+// line break in it) is skipped, and reported by that error once every other key is written.
 void SaveSettingsFile(const Settings& settings, const SettingsPlaces& places);

@@ -8,6 +8,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -35,19 +37,10 @@ void SetHint(QWidget* widget, const QString& hint)
     widget->setStatusTip(hint);
 }
 
-// File names compare with only the letters a to z folded, as the game does everywhere else.
-bool SameIgnoringAsciiCase(const QString& a, const QString& b)
+// Whether two names are the same file: exact after both are made absolute, letter case included.
+bool SameFile(const QString& a, const QString& b)
 {
-    if (a.size() != b.size())
-        return false;
-    const auto upper = [](QChar c) {
-        return c >= QLatin1Char('a') && c <= QLatin1Char('z') ? QChar(c.unicode() - 'a' + 'A')
-                                                               : c;
-    };
-    for (qsizetype i = 0; i < a.size(); ++i)
-        if (upper(a[i]) != upper(b[i]))
-            return false;
-    return true;
+    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
 }
 
 template <class T>
@@ -104,6 +97,17 @@ TfSetting::TfSetting(DialogSeam& seam, QWidget* parent)
     // Design size; a font whose texts need more room makes the layout's minimum win.
     resize(232, 203);
     column->activate();
+}
+
+bool TfSetting::event(QEvent* event)
+{
+    // A status tip stops at its own window; the dialog's hints belong in the status bar of the
+    // window that owns it, as that window's own do.
+    if (event->type() == QEvent::StatusTip && parentWidget()) {
+        QCoreApplication::sendEvent(parentWidget(), event);
+        return true;
+    }
+    return QDialog::event(event);
 }
 
 void TfSetting::BuildBasicPage()
@@ -313,14 +317,22 @@ void TfSetting::SpeedButton1Click(QObject* sender)
     QLineEdit* edit = EditOf(sender);
     if (!edit)
         return;
-    const QString preset = edit->text();
+    const QString preset = TypedPath(edit->text());
     const QString chosen = Seam.OpenFile(this, QtFileFilter(WaveFilter), preset, false);
     if (chosen.isEmpty())
         return;
-    // The same file in other letter case keeps the edit as the user wrote it.
-    if (SameIgnoringAsciiCase(chosen, preset))
+    // The same file chosen again keeps the edit as the user wrote it.
+    if (!preset.isEmpty() && SameFile(chosen, preset))
         return;
     edit->setText(chosen);
+}
+
+QString TypedPath(const QString& text)
+{
+    QString path = text;
+    path.remove(QLatin1Char('\r'));
+    path.remove(QLatin1Char('\n'));
+    return path.trimmed();
 }
 
 void TfSetting::cbLanguageChange()

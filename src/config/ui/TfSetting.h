@@ -18,6 +18,10 @@ class QTabWidget;
 class QToolButton;
 class QWidget;
 
+// A path as the user typed or pasted it into an edit, ready for use: line breaks dropped and the
+// blanks around it trimmed, so that it can always be stored in the settings file.
+QString TypedPath(const QString& text);
+
 class TfSetting : public QDialog {
     Q_OBJECT
 public:
@@ -73,6 +77,9 @@ public:
     std::string LanguageFileName;
     bool LanguageListLoaded = false;
     bool ResetHiScore = false;
+
+protected:
+    bool event(QEvent* event) override;
 
 private:
     void BuildBasicPage();

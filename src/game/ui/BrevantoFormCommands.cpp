@@ -3,7 +3,7 @@
 #include "game/ui/TAboutBox.h"
 #include "game/ui/TBrevantoForm.h"
 
-#include "platform/AsciiText.h"
+#include "platform/Paths.h"
 #include "platform/TextCodec.h"
 
 #include <QFile>
@@ -55,7 +55,7 @@ void TBrevantoForm::LoadCourse1Click()
         return;
     const QByteArray encoded = QFile::encodeName(QFileInfo(chosen).absoluteFilePath());
     const std::string path(encoded.constData(), static_cast<size_t>(encoded.size()));
-    if (brv::EqualIgnoringAsciiCase(path, Rules.MapName))
+    if (brv::SamePath(path, Rules.MapName))
         return;
 
     // A course that cannot be loaded leaves the model as it was: play goes on with it.

@@ -2,9 +2,11 @@
 #include "game/ui/TBrevantoForm.h"
 #include "ui/KeyNames.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QWindowStateChangeEvent>
@@ -28,8 +30,9 @@ bool TBrevantoForm::FormKeyDown(const QKeyEvent& key)
 
 bool TBrevantoForm::eventFilter(QObject* watched, QEvent* event)
 {
-    // Key preview: the window sees every key meant for itself or one of its controls first.
-    if (event->type() == QEvent::KeyPress && Started && !Destroyed) {
+    // Key preview: the window sees every key meant for itself or one of its controls first,
+    // except while the menu is in keyboard navigation: then the keys move through the menus.
+    if (event->type() == QEvent::KeyPress && Started && !Destroyed && !MenuNavigating()) {
         const auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this) {
             const auto& key = static_cast<const QKeyEvent&>(*event);
@@ -38,6 +41,15 @@ bool TBrevantoForm::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool TBrevantoForm::MenuNavigating() const
+{
+    // Alt pressed and released gives the menu bar the focus with an item highlighted; Escape
+    // takes the highlight away but may leave the focus there. An open menu is a popup.
+    const QMenuBar* bar = qobject_cast<const QMenuBar*>(menuWidget());
+    return (bar && bar->hasFocus() && bar->activeAction())
+           || QApplication::activePopupWidget() != nullptr;
 }
 
 void TBrevantoForm::AppDeactivate()

@@ -170,8 +170,10 @@ void TBrevantoForm::BuildStatusBar()
         panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         StatusPanels[i] = panel;
     }
-    // Panel 0 keeps its width; panel 1, the hint, takes the rest of the bar.
-    StatusPanels[0]->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    // Panel 0 keeps its width, clipping a longer status text; panel 1, the hint, takes the
+    // rest of the bar.
+    StatusPanels[0]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    StatusPanels[0]->setFixedWidth(60);
     StatusBar1->addPermanentWidget(StatusPanels[0], 0);
     StatusBar1->addPermanentWidget(StatusPanels[1], 1);
 }

@@ -36,10 +36,11 @@ TfSetting& SettingDialog(TBrevantoForm& form, DialogSeam& seam)
 }
 
 // A path the user left alone keeps its bytes, whatever code page they are in; anything typed or
-// browsed is taken as written.
+// browsed is taken as written, less line breaks and surrounding blanks.
 std::string EditedText(const QLineEdit& edit, const std::string& before)
 {
-    return edit.text() == brv::DecodeText(before) ? before : brv::EncodeText(edit.text());
+    const QString path = TypedPath(edit.text());
+    return path == brv::DecodeText(before) ? before : brv::EncodeText(path);
 }
 
 } // namespace

@@ -126,6 +126,8 @@ public:
     // The zoom the player chose for the window (shown as far as the screen allows).
     int32_t Zoom = 1;
     bool FullScreen = false;
+    // The menu bar is in keyboard navigation, or a menu is open: keys are the menu's.
+    bool MenuNavigating() const;
 
     // Controls.
     QMenu* File1 = nullptr;
