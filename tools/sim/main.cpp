@@ -16,10 +16,8 @@ const char* const Usage =
     "                    [--interval MS] [--clock MS] [--trace]\n"
     "       brevanto-sim render COURSE.DAT OUT.png [--ground FILE.BMP] [--car FILE.BMP]\n"
     "                    [--ticks N] [--clock MS]\n"
-    "       brevanto-sim check COURSE.DAT [--ticks N] [--tile-size N]
-"
-    "       brevanto-sim --version | --help
-";
+    "       brevanto-sim check COURSE.DAT [--ticks N] [--tile-size N]\n"
+    "       brevanto-sim --version | --help\n";
 } // namespace
 
 int main(int argc, char** argv)
