@@ -96,7 +96,10 @@ private:
 
 } // namespace
 
-SettingsPlaces DefaultSettingsPlaces() { return {brv::ProgramDir(), brv::ConfigDir()}; }
+SettingsPlaces DefaultSettingsPlaces()
+{
+    return {brv::ProgramDir(), brv::ConfigDir(), brv::DataDir()};
+}
 
 std::string ResolveSettingsPath(const std::string& value, const std::string& programDir)
 {

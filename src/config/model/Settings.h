@@ -14,6 +14,8 @@ inline constexpr uint32_t ColorSilver = 0xC0C0C0u;
 struct SettingsPlaces {
     std::string ProgramDir;
     std::string ConfigDir;
+    // Where the game keeps data of its own (hi-score tables); empty keeps none.
+    std::string DataDir = {};
 };
 SettingsPlaces DefaultSettingsPlaces();
 
