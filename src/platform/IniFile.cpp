@@ -494,9 +494,11 @@ IniFile::IniFile(std::string fileName) : impl_(std::make_unique<Impl>())
     impl_->Load();
 }
 
+IniFile::IniFile() : impl_(std::make_unique<Impl>()) {}
+
 IniFile IniFile::FromBytes(std::string fileName, std::string_view bytes)
 {
-    IniFile ini{std::string()};
+    IniFile ini;
     ini.impl_->fileName = std::move(fileName);
     ini.impl_->text.assign(bytes.substr(0, std::min(bytes.size(), kMaxFileSize)));
     if (bytes.size() > kMaxFileSize)

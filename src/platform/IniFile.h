@@ -58,6 +58,7 @@ public:
                       const std::vector<std::pair<std::string, std::string>>& values);
 
 private:
+    IniFile(); // empty, without touching the disk
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };
