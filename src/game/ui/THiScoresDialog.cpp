@@ -61,6 +61,7 @@ THiScoresDialog::THiScoresDialog(const HiScoreTexts& texts, QWidget* parent)
     Scores->setSelectionMode(QAbstractItemView::NoSelection);
     Scores->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Scores->setFocusPolicy(Qt::NoFocus);
+    Scores->setWordWrap(false);
     Scores->horizontalHeader()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
     Scores->setMinimumWidth(Scores->fontMetrics().averageCharWidth() * 64);
     Scores->setMinimumHeight(Scores->horizontalHeader()->sizeHint().height()
