@@ -8,6 +8,7 @@
 #include "game/ui/THiScoresDialog.h"
 
 #include "platform/Account.h"
+#include "platform/IniFile.h"
 #include "platform/TextCodec.h"
 
 #include <QAction>
@@ -270,6 +271,24 @@ private slots:
         form.New1Click();
         form.HiScores1->trigger();
         QCOMPARE(marked, -1);
+    }
+
+    void shippedLanguagesCarryEveryText()
+    {
+        const std::string file = std::string(BREVANTO_ASSETS_DIR) + "/LANGUAGE.INI";
+        const brv::IniFile ini(file);
+        const auto hiScoreKeys = [&ini](const char* section) {
+            QStringList keys;
+            for (const std::string& key : ini.ReadSection(section))
+                if (key.rfind("HiScores", 0) == 0)
+                    keys << QString::fromStdString(key);
+            return keys;
+        };
+        const QStringList english = hiScoreKeys("ENGLISH");
+        QCOMPARE(english.size(), 16);
+        QCOMPARE(hiScoreKeys("JAPANESE"), english);
+        QCOMPARE(ReadHiScoreTexts(file, 1).Menu, QStringLiteral("&Hi-Scores..."));
+        QCOMPARE(ReadHiScoreTexts(file, 2).Menu, QStringLiteral("ハイスコア(&H)..."));
     }
 };
 
