@@ -319,10 +319,13 @@ TEST(GameRules, GameOverIsReportedForAGameButNeverForTheDemo)
 {
     Game game(Corridor("Pos0=1,1,2,1\nPos1=4,1,6,1", 2, ".O...."), 5);
     game.rules.MaxCar = 1;
+    game.rules.MyCar->Reset(true, 1);
+    game.rules.Map->DotTotal = 99; // keep the stage going
     for (int i = 0; i < 3; ++i) { // demo games end without a report
         game.rules.StartWait = 0;
         game.Ticks(2);
     }
+    ASSERT_EQ(game.host.StatusText, "demo") << "the demo lost its car";
     EXPECT_TRUE(game.host.GamesOver.empty());
 
     game.rules.NewGame();
