@@ -81,6 +81,19 @@ size_t BodyStart(std::string_view text)
     return text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
 }
 
+// Names and values that would read back as something else are refused.
+void CheckStorable(const std::string& fileName, std::string_view sectionName,
+                   std::string_view keyName, std::string_view value)
+{
+    if (sectionName.find_first_of("]\r\n") != std::string_view::npos)
+        RefuseValue(fileName, "the section name cannot be stored");
+    if (keyName.empty() || keyName.find_first_of("=\r\n") != std::string_view::npos
+        || keyName.front() == ';' || keyName.front() == '[')
+        RefuseValue(fileName, "the key name cannot be stored");
+    if (value.find_first_of("\r\n") != std::string_view::npos)
+        RefuseValue(fileName, "the value of " + std::string(keyName) + " holds a line break");
+}
+
 // The temporary copy of a file being replaced; removed again unless it took the file's place.
 struct TempFile {
     std::string path;
@@ -553,9 +566,11 @@ IniFile::IniFile(std::string fileName) : impl_(std::make_unique<Impl>())
     impl_->Load();
 }
 
+IniFile::IniFile() : impl_(std::make_unique<Impl>()) {}
+
 IniFile IniFile::FromBytes(std::string fileName, std::string_view bytes)
 {
-    IniFile ini{std::string()};
+    IniFile ini;
     ini.impl_->fileName = std::move(fileName);
     ini.impl_->text.assign(bytes.substr(0, std::min(bytes.size(), kMaxFileSize)));
     if (bytes.size() > kMaxFileSize)
@@ -604,19 +619,29 @@ std::vector<std::string> IniFile::ReadSection(std::string_view section) const
     return keys;
 }
 
+std::vector<std::string> IniFile::ReadSectionNames() const
+{
+    std::vector<uint32_t> inFileOrder = impl_->sectionOrder;
+    std::sort(inFileOrder.begin(), inFileOrder.end());
+    std::vector<std::string> names;
+    names.reserve(inFileOrder.size());
+    for (const uint32_t s : inFileOrder)
+        names.emplace_back(impl_->View(impl_->sections[s].name));
+    return names;
+}
+
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
+{
+    WriteStrings(section, {{std::string(key), std::string(value)}});
+}
+
+void IniFile::WriteStrings(std::string_view section,
+                           const std::vector<std::pair<std::string, std::string>>& values)
 {
     const std::string& fileName = impl_->fileName;
     const std::string_view sectionName = Trim(section);
-    const std::string_view keyName = Trim(key);
-    // Names and values that would read back as something else are refused.
-    if (sectionName.find_first_of("]\r\n") != std::string_view::npos)
-        RefuseValue(fileName, "the section name cannot be stored");
-    if (keyName.empty() || keyName.find_first_of("=\r\n") != std::string_view::npos
-        || keyName.front() == ';' || keyName.front() == '[')
-        RefuseValue(fileName, "the key name cannot be stored");
-    if (value.find_first_of("\r\n") != std::string_view::npos)
-        RefuseValue(fileName, "the value of " + std::string(keyName) + " holds a line break");
+    for (const auto& [key, value] : values)
+        CheckStorable(fileName, sectionName, Trim(key), value);
 
     // Start from the file as it is now, so that two objects on one file keep each other's writes.
     Impl current;
@@ -624,12 +649,17 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     current.Load();
     if (!current.readProblem.empty())
         Refuse(fileName, current.readProblem);
-    std::string updated = current.WithValue(sectionName, keyName, value);
-    if (updated.size() > kMaxFileSize)
-        Refuse(fileName, "it would grow beyond 64 MiB");
-    ReplaceFile(fileName, updated, current.text);
-
-    current.text = std::move(updated);
+    const std::string previous = current.text;
+    for (size_t i = 0; i < values.size(); ++i) {
+        std::string updated = current.WithValue(sectionName, Trim(values[i].first), values[i].second);
+        if (updated.size() > kMaxFileSize)
+            Refuse(fileName, "it would grow beyond 64 MiB");
+        current.text = std::move(updated);
+        // The index must know the lines just added before the next key looks for its place.
+        if (i + 1 < values.size())
+            current.BuildIndex();
+    }
+    ReplaceFile(fileName, current.text, previous);
     current.BuildIndex();
     *impl_ = std::move(current);
 }

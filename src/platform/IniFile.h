@@ -11,6 +11,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace brv {
@@ -54,14 +55,21 @@ public:
     bool ReadBool(std::string_view section, std::string_view key, bool fallback) const;
     // Each distinct key once, in file order, leaving out keys whose first value is empty.
     std::vector<std::string> ReadSection(std::string_view section) const;
+    // Each distinct section name once (as its first header spells it), in file order.
+    std::vector<std::string> ReadSectionNames() const;
 
     // Each write goes to disk at once; throws IniWriteError when the file cannot be written,
     // IniValueError when the value or a name cannot be stored.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, int32_t value);
     void WriteBool(std::string_view section, std::string_view key, bool value);
+    // Several keys of one section in a single replacement of the file, so readers see all of
+    // them changed or none. Refused whole when any key or value cannot be stored.
+    void WriteStrings(std::string_view section,
+                      const std::vector<std::pair<std::string, std::string>>& values);
 
 private:
+    IniFile(); // empty, without touching the disk
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

@@ -45,17 +45,27 @@ ProgramFolder RunningProgramFolder()
 
 std::string ProgramDir() { return RunningProgramFolder().Dir; }
 
-std::string ConfigDir()
+namespace {
+
+// The game's folder under an XDG base directory: the variable when it holds an absolute path,
+// else the default under the home folder.
+std::string XdgGameDir(const char* variable, const char* underHome)
 {
     std::string base;
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/')
+    if (const char* xdg = std::getenv(variable); xdg && *xdg == '/')
         base = xdg;
     else if (const char* home = std::getenv("HOME"); home && *home)
-        base = std::string(home) + "/.config";
+        base = std::string(home) + underHome;
     else
         return {};
     return base + "/brevanto/";
 }
+
+} // namespace
+
+std::string ConfigDir() { return XdgGameDir("XDG_CONFIG_HOME", "/.config"); }
+
+std::string DataDir() { return XdgGameDir("XDG_DATA_HOME", "/.local/share"); }
 
 bool FileExists(const std::string& path)
 {

@@ -21,6 +21,9 @@ ProgramFolder RunningProgramFolder();
 
 std::string ProgramDir(); // ends in "/"
 std::string ConfigDir();  // ends in "/"; empty when there is no home at all
+// Per-user data the game keeps for itself: $XDG_DATA_HOME/brevanto/ (default
+// ~/.local/share/brevanto/). Ends in "/"; empty when there is no home at all.
+std::string DataDir();
 bool FileExists(const std::string& path); // an existing file that is not a directory
 // Whether two paths name the same file or folder: both made absolute (a relative one against the
 // current directory), then compared byte for byte, since names that differ in letter case are

@@ -180,6 +180,8 @@ void TGameRules::CrashHappened()
     } else {
         if (!Demo && MyCar->Score > HiScore)
             HiScore = MyCar->Score;
+        if (!Demo)
+            Host.GameOver(MyCar->Score, MyCar->Stage);
         Demo = true;
         Host.SetStatusText(StatusText[3]);
         Map->ResetDots();

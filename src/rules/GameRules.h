@@ -25,6 +25,10 @@ public:
     virtual void ShowErrorBox(const std::string& text) = 0;
     virtual void PlaySound(const std::string& path) = 0;
     virtual brv::Canvas* FieldCanvas() = 0;         // where the tick draws; null draws nothing
+    // A game (never the demo) lost its last car with this score in this stage. Called inside
+    // the tick, before play falls back into the demo: a window that wants to ask the player
+    // something does so once the tick is over.
+    virtual void GameOver(int32_t /*score*/, int32_t /*stage*/) {}
 };
 
 // Ticks under way; a tick dispatched inside another does nothing but record the depth. One

@@ -21,6 +21,7 @@ public:
     void ShowErrorBox(const std::string& text) override { ErrorsShown.push_back(text); }
     void PlaySound(const std::string& path) override { SoundsPlayed.push_back(path); }
     brv::Canvas* FieldCanvas() override { return Field; }
+    void GameOver(int32_t score, int32_t stage) override { GamesOver.push_back({score, stage}); }
 
     brv::Canvas* Field = nullptr;
     bool Running = false;
@@ -31,4 +32,9 @@ public:
     bool Closed = false;
     std::vector<std::string> ErrorsShown;
     std::vector<std::string> SoundsPlayed;
+    struct EndedGame {
+        int32_t Score;
+        int32_t Stage;
+    };
+    std::vector<EndedGame> GamesOver;
 };

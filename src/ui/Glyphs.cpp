@@ -168,6 +168,32 @@ void DrawAbout(QPainter& p)
     HLine(p, 6, 9, 12, White);
 }
 
+void DrawHiScores(QPainter& p)
+{
+    // A trophy: a golden cup with two handles on a dark stand.
+    p.fillRect(4, 1, 8, 6, Yellow);
+    p.fillRect(5, 7, 6, 1, Yellow);
+    p.fillRect(6, 8, 4, 1, Yellow);
+    VLine(p, 3, 1, 6, Olive);
+    VLine(p, 12, 1, 6, Olive);
+    HLine(p, 3, 12, 0, Olive);
+    Pixel(p, 4, 7, Olive).fillRect(11, 7, 1, 1, Olive);
+    HLine(p, 5, 10, 8, Olive);
+    VLine(p, 5, 2, 5, White);
+    // The handles.
+    VLine(p, 1, 2, 4, Olive);
+    HLine(p, 1, 2, 1, Olive);
+    HLine(p, 1, 2, 5, Olive);
+    VLine(p, 14, 2, 4, Olive);
+    HLine(p, 13, 14, 1, Olive);
+    HLine(p, 13, 14, 5, Olive);
+    // Stem and stand.
+    p.fillRect(7, 9, 2, 3, Olive);
+    p.fillRect(4, 12, 8, 3, Maroon);
+    HLine(p, 4, 11, 12, Red);
+    HLine(p, 3, 12, 15, Black);
+}
+
 } // namespace
 
 QPixmap ToolGlyphPixmap(ToolGlyph glyph)
@@ -183,6 +209,7 @@ QPixmap ToolGlyphPixmap(ToolGlyph glyph)
     case ToolGlyph::Setting: DrawSetting(p); break;
     case ToolGlyph::Control: DrawControl(p); break;
     case ToolGlyph::About: DrawAbout(p); break;
+    case ToolGlyph::HiScores: DrawHiScores(p); break;
     }
     return pixmap;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The pictures of the windows, drawn in code: the seven 16 x 16 tool-bar glyphs (in the sixteen
+// The pictures of the windows, drawn in code: the 16 x 16 tool-bar glyphs (in the sixteen
 // classic colours) and the program's picture, used as the window icon and in the about box.
 #include <QIcon>
 #include <QImage>
@@ -7,7 +7,7 @@
 
 namespace brv {
 
-enum class ToolGlyph { New, LoadCourse, Pause, Exit, Setting, Control, About };
+enum class ToolGlyph { New, LoadCourse, Pause, Exit, Setting, Control, About, HiScores };
 
 QPixmap ToolGlyphPixmap(ToolGlyph glyph);
 // The program's picture (a car on a lane of dots) at `size` x `size` pixels.

@@ -318,3 +318,27 @@ TEST(GameRules, FewerCarsOnANewCourse)
     game.rules.ResizeCars();
     EXPECT_EQ(game.rules.Cars.size(), 1u);
 }
+
+TEST(GameRules, GameOverIsReportedForAGameButNeverForTheDemo)
+{
+    Game game(Corridor("Pos0=1,1,2,1\nPos1=4,1,6,1", 2, ".O...."), 5);
+    game.rules.MaxCar = 1;
+    game.rules.MyCar->Reset(true, 1);
+    game.rules.Map->DotTotal = 99; // keep the stage going
+    for (int i = 0; i < 3; ++i) { // demo games end without a report
+        game.rules.StartWait = 0;
+        game.Ticks(2);
+    }
+    ASSERT_EQ(game.host.StatusText, "demo") << "the demo lost its car";
+    EXPECT_TRUE(game.host.GamesOver.empty());
+
+    game.rules.NewGame();
+    game.rules.MyCar->Stage = 3;
+    game.rules.StartWait = 0;
+    game.rules.Map->DotTotal = 99; // keep the stage going
+    game.Ticks(2);                 // eats the dot at stage 3, then the crash ends the game
+    ASSERT_TRUE(game.rules.Demo);
+    ASSERT_EQ(game.host.GamesOver.size(), 1u);
+    EXPECT_EQ(game.host.GamesOver[0].Score, 30);
+    EXPECT_EQ(game.host.GamesOver[0].Stage, 3);
+}

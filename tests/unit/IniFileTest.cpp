@@ -490,3 +490,29 @@ TEST(IniFileFromBytes, ReadsAsTheSameBytesOnDiskWould)
     EXPECT_EQ(inMemory.ReadInteger("Other", "n", 0), 16);
     EXPECT_EQ(inMemory.FileName(), "unused.ini");
 }
+
+TEST_F(IniFileTest, SeveralKeysInOneWriteAndRefusedWhole)
+{
+    const std::string path = Put("; scores\n[A]\nx=1\n[B]\ny=2\n");
+    IniFile ini(path);
+    ini.WriteStrings("A", {{"x", "10"}, {"new", "n"}, {"other", "o"}});
+    EXPECT_EQ(Bytes(path), "; scores\n[A]\nx=10\nnew=n\nother=o\n[B]\ny=2\n");
+    ini.WriteStrings("C", {{"1", "a"}, {"2", "b"}});
+    EXPECT_EQ(Bytes(path), "; scores\n[A]\nx=10\nnew=n\nother=o\n[B]\ny=2\n[C]\n1=a\n2=b\n");
+    EXPECT_EQ(IniFile(path).ReadString("c", "2", ""), "b");
+
+    // One value that cannot be stored refuses the whole write: the file keeps every byte.
+    const std::string before = Bytes(path);
+    EXPECT_THROW(ini.WriteStrings("A", {{"x", "20"}, {"y", "two\nlines"}}), IniWriteError);
+    EXPECT_THROW(ini.WriteStrings("A", {{"x", "20"}, {"=y", "2"}}), IniWriteError);
+    EXPECT_EQ(Bytes(path), before);
+    EXPECT_EQ(ini.ReadString("A", "x", ""), "10");
+}
+
+TEST(IniFileFromBytes, SectionNamesOncePerNameInFileOrder)
+{
+    const IniFile ini = IniFile::FromBytes(
+        "mem.ini", "x=1\n[Zeta]\n[ alpha ]\na=1\n[ZETA]\n[Beta\n;[Comment]\n[]\n[alpha]\n");
+    EXPECT_EQ(ini.ReadSectionNames(), (std::vector<std::string>{"Zeta", "alpha", "Beta", ""}));
+    EXPECT_TRUE(IniFile::FromBytes("mem.ini", "").ReadSectionNames().empty());
+}

@@ -117,7 +117,7 @@ private:
 SettingsPlaces DefaultSettingsPlaces()
 {
     const brv::ProgramFolder program = brv::RunningProgramFolder();
-    return {program.Dir, brv::ConfigDir(), program.Installed};
+    return {program.Dir, brv::ConfigDir(), program.Installed, brv::DataDir()};
 }
 
 std::string ResolveSettingsPath(const std::string& value, const std::string& programDir)

@@ -18,6 +18,8 @@ struct SettingsPlaces {
     std::string ProgramDir;
     std::string ConfigDir;
     bool Installed = false;
+    // Where the game keeps data of its own (hi-score tables); empty keeps none.
+    std::string DataDir = {};
 };
 SettingsPlaces DefaultSettingsPlaces();
 

@@ -1,5 +1,6 @@
 // The menu and tool-bar commands of the main window.
 #include "ui/DialogSeam.h"
+#include "game/ui/HallOfFame.h"
 #include "game/ui/TAboutBox.h"
 #include "game/ui/TBrevantoForm.h"
 
@@ -67,6 +68,7 @@ void TBrevantoForm::LoadCourse1Click()
     }
     ResizePending = true;
     Rules.ResizeCars();
+    Fame->CourseLoaded(Rules.MapName);
     Rules.Demo = true;
     SetStatusText(Rules.StatusText[3]);
     Rules.Restart(0);

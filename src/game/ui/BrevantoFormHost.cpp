@@ -98,8 +98,10 @@ void TBrevantoForm::PlaySound(const std::string& path)
 
 void TBrevantoForm::Timer1Timer()
 {
-    if (Started && !Destroyed)
+    if (Started && !Destroyed) {
         Rules.Timer1Timer();
+        AskForHiScoreName();
+    }
 }
 
 void TBrevantoForm::PaintBox1Paint()

@@ -2,6 +2,7 @@
 #include "ui/FieldView.h"
 #include "ui/Glyphs.h"
 #include "ui/QtOwned.h"
+#include "game/ui/HallOfFame.h"
 #include "game/ui/TAboutBox.h"
 #include "game/ui/TBrevantoForm.h"
 
@@ -71,6 +72,7 @@ TBrevantoForm::TBrevantoForm(SettingsPlaces places, DialogSeam& seam, QWidget* p
     FieldCanvasPtr->SetChangeListener([this](const QRect& rect) { PaintBox1->UpdateImageRect(rect); });
 
     AboutBox = brv::MakeChild<TAboutBox>(this);
+    Fame = brv::MakeChild<HallOfFame>(Places.DataDir, this);
 
     // Design size and place; the first paint fits the client area to the course.
     resize(427, 254);
@@ -101,6 +103,7 @@ void TBrevantoForm::BuildMenus()
     Pause1 = newItem(File1, "Pause1", "&Pause", &TBrevantoForm::Pause1Click);
     Pause1->setCheckable(true);
     Pause1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    HiScores1 = newItem(File1, "HiScores1", "&Hi-Scores...", &TBrevantoForm::HiScores1Click);
     N1 = File1->addSeparator();
     N1->setObjectName(QStringLiteral("N1"));
     Exit1 = newItem(File1, "Exit1", "E&xit", &TBrevantoForm::Exit1Click);
@@ -155,6 +158,8 @@ void TBrevantoForm::BuildToolBar()
                              &TBrevantoForm::Control1Click);
     SpeedButton7 = newButton("SpeedButton7", 163, brv::ToolGlyph::About,
                              &TBrevantoForm::About1Click);
+    sbHiScores = newButton("sbHiScores", 194, brv::ToolGlyph::HiScores,
+                           &TBrevantoForm::HiScores1Click);
 }
 
 void TBrevantoForm::BuildStatusBar()

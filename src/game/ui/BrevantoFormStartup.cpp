@@ -1,6 +1,7 @@
 // Start-up and shut-down of the main window, with its settings and language operations.
 #include "ui/DialogSeam.h"
 #include "ui/FieldView.h"
+#include "game/ui/HallOfFame.h"
 #include "game/ui/TBrevantoForm.h"
 
 #include "config/model/LanguageFile.h"
@@ -69,6 +70,7 @@ bool TBrevantoForm::FormCreate(const std::string& courseFile)
     if (!LoadStartCourse(courseFile))
         return false;
     Rules.StartPlay();
+    Fame->CourseLoaded(Rules.MapName);
     ResizePending = true;
     Started = true;
     RenderField();
@@ -255,4 +257,5 @@ void TBrevantoForm::ApplyLanguage()
     }
     ApplyKeysLanguage();
     ApplyViewLanguage();
+    ApplyHiScoreTexts();
 }

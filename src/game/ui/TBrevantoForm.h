@@ -17,6 +17,7 @@
 
 class DialogSeam;
 class FieldView;
+class HallOfFame;
 class TAboutBox;
 class QAction;
 class QKeyEvent;
@@ -58,6 +59,7 @@ public:
     void ShowErrorBox(const std::string& text) override;
     void PlaySound(const std::string& path) override;
     brv::Canvas* FieldCanvas() override { return FieldCanvasPtr.get(); }
+    void GameOver(int32_t score, int32_t stage) override;
 
     // The game clock. An interval below 10 ms runs at 10 ms but is kept, and reported, as set.
     void SetTimerInterval(int32_t interval);
@@ -84,6 +86,7 @@ public:
     void SettingClick();
     void Control1Click();
     void About1Click();
+    void HiScores1Click();
     void AppDeactivate();
     void AppMinimize();
     void AppRestore();
@@ -156,6 +159,10 @@ public:
     QToolButton* SpeedButton6 = nullptr;
     QToolButton* SpeedButton7 = nullptr;
     TAboutBox* AboutBox = nullptr;
+    // The hi-score tables of each course: File > Hi-Scores... and its tool button.
+    QAction* HiScores1 = nullptr;
+    QToolButton* sbHiScores = nullptr;
+    HallOfFame* Fame = nullptr;
 
     // The rules of play with their fields (Demo, HiScore, MapName, Map, MyCar, Cars ...).
     TGameRules Rules;
@@ -218,6 +225,9 @@ private:
     QSize AroundField();
     // A zoomed window that would reach beyond the screen's available area moves into it.
     void KeepZoomedWindowOnScreen();
+    void ApplyHiScoreTexts();
+    // After a tick that ended a game: the name for a hi-score table, if the game earned a place.
+    void AskForHiScoreName();
 
     bool AppEventsHooked = false;
     bool Started = false;

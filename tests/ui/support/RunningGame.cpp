@@ -7,7 +7,9 @@ namespace testing_ui {
 
 bool RunningGame::Start(bool show, const std::string& courseFile)
 {
-    Form = std::make_unique<TBrevantoForm>(Files.Places(), Seam);
+    SettingsPlaces places = Files.Places();
+    places.DataDir = DataDir;
+    Form = std::make_unique<TBrevantoForm>(places, Seam);
     if (!Form->FormCreate(courseFile))
         return false;
     if (show) {

@@ -13,6 +13,8 @@ struct RunningGame {
     GameFiles Files;
     ScriptedSeam Seam;
     std::unique_ptr<TBrevantoForm> Form;
+    // The per-user data folder the game gets; empty (the default) keeps no data.
+    std::string DataDir;
 
     // Runs start-up (on `courseFile`, as the command line names it, when not empty); with
     // `show`, also shows the window, makes it active and lets the first paint happen. False when

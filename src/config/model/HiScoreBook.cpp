@@ -1,0 +1,198 @@
+#include "config/model/HiScoreBook.h"
+
+#include "config/model/HiScoreText.h"
+#include "platform/AsciiText.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+constexpr std::string_view PlayerSection = "PLAYER";
+constexpr std::string_view LastNameKey = "LastName";
+constexpr std::string_view CoursePrefix = "Course ";
+constexpr std::string_view PathKey = "Path";
+constexpr std::string_view HashKey = "Hash";
+// Entries beyond the numbered places that a section may hold (a hand-edited file), looked at.
+constexpr size_t MaxEntryKeys = 64;
+// A course file is never read beyond the size the course loader reads.
+constexpr size_t MaxHashedBytes = size_t{64} << 20;
+
+constexpr uint64_t FnvOffset = 0xcbf29ce484222325ull;
+constexpr uint64_t FnvPrime = 0x100000001b3ull;
+
+uint64_t Fnv1a(uint64_t hash, std::string_view bytes)
+{
+    for (const char c : bytes) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= FnvPrime;
+    }
+    return hash;
+}
+
+std::string Hex(uint64_t value)
+{
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(value));
+    return text;
+}
+
+std::optional<uint64_t> ParseHex(std::string_view text)
+{
+    if (text.empty() || text.size() > 16)
+        return std::nullopt;
+    uint64_t value = 0;
+    for (const char c : text) {
+        const char lower = static_cast<char>(c >= 'A' && c <= 'F' ? c + 32 : c);
+        int digit = -1;
+        if (lower >= '0' && lower <= '9')
+            digit = lower - '0';
+        else if (lower >= 'a' && lower <= 'f')
+            digit = lower - 'a' + 10;
+        if (digit < 0)
+            return std::nullopt;
+        value = value << 4 | static_cast<uint64_t>(digit);
+    }
+    return value;
+}
+
+std::string SectionOf(const CourseKey& key)
+{
+    return std::string(CoursePrefix) + Hex(Fnv1a(FnvOffset, key.Path)) + "-" + Hex(key.ContentHash);
+}
+
+bool IsPlaceKey(std::string_view key)
+{
+    for (size_t place = 1; place <= HiScoreTable::Places; ++place)
+        if (key == std::to_string(place))
+            return true;
+    return false;
+}
+
+bool IsMetaKey(std::string_view key)
+{
+    return brv::EqualIgnoringAsciiCase(key, PathKey) || brv::EqualIgnoringAsciiCase(key, HashKey);
+}
+
+// The section's keys other than Path and Hash, the numbered places first in their order.
+std::vector<std::string> EntryKeys(const brv::IniFile& ini, const std::string& section)
+{
+    std::vector<std::string> keys;
+    for (size_t place = 1; place <= HiScoreTable::Places; ++place)
+        keys.push_back(std::to_string(place));
+    for (std::string& key : ini.ReadSection(section)) {
+        if (keys.size() >= HiScoreTable::Places + MaxEntryKeys)
+            break;
+        if (!IsMetaKey(key) && !IsPlaceKey(key))
+            keys.push_back(std::move(key));
+    }
+    return keys;
+}
+
+// Entries in key order, each one inserted, so equal scores keep that order.
+HiScoreTable ReadTable(const brv::IniFile& ini, const std::string& section)
+{
+    HiScoreTable table;
+    for (const std::string& key : EntryKeys(ini, section))
+        if (std::optional<HiScoreEntry> entry = DecodeHiScoreEntry(ini.ReadString(section, key, "")))
+            table.Insert(std::move(*entry));
+    return table;
+}
+
+// A first store creates the data folder.
+void MakeFolderFor(const std::string& fileName)
+{
+    std::error_code ignored; // a folder that cannot be made fails the write, which reports it
+    std::filesystem::create_directories(std::filesystem::path(fileName).parent_path(), ignored);
+}
+
+} // namespace
+
+uint64_t ContentHashOf(std::string_view bytes) { return Fnv1a(FnvOffset, bytes); }
+
+CourseKey CourseKeyOf(const std::string& path)
+{
+    uint64_t hash = FnvOffset;
+    std::ifstream in(path, std::ios::binary);
+    std::string chunk(size_t{1} << 16, '\0');
+    size_t total = 0;
+    while (in && total < MaxHashedBytes) {
+        in.read(chunk.data(), static_cast<std::streamsize>(std::min(chunk.size(), MaxHashedBytes - total)));
+        const auto got = static_cast<size_t>(in.gcount());
+        if (got == 0)
+            break;
+        hash = Fnv1a(hash, std::string_view(chunk).substr(0, got));
+        total += got;
+    }
+    return {path, hash};
+}
+
+HiScoreBook::HiScoreBook(std::string fileName) : ini_(std::move(fileName)) {}
+
+HiScoreBook HiScoreBook::FromBytes(std::string fileName, std::string_view bytes)
+{
+    return HiScoreBook(brv::IniFile::FromBytes(std::move(fileName), bytes));
+}
+
+HiScoreTable HiScoreBook::TableOf(const CourseKey& key) const
+{
+    return ReadTable(ini_, SectionOf(key));
+}
+
+std::vector<CourseTable> HiScoreBook::Tables(size_t limit) const
+{
+    std::vector<CourseTable> tables;
+    for (const std::string& section : ini_.ReadSectionNames()) {
+        if (tables.size() >= limit)
+            break;
+        if (section.size() <= CoursePrefix.size()
+            || !brv::EqualIgnoringAsciiCase(std::string_view(section).substr(0, CoursePrefix.size()),
+                                            CoursePrefix))
+            continue;
+        const std::string path = DecodeStoredText(ini_.ReadString(section, PathKey, ""));
+        const std::optional<uint64_t> hash = ParseHex(ini_.ReadString(section, HashKey, ""));
+        if (path.empty() || !hash)
+            continue;
+        HiScoreTable table = ReadTable(ini_, section);
+        if (!table.Empty())
+            tables.push_back({{path, *hash}, std::move(table)});
+    }
+    return tables;
+}
+
+std::string HiScoreBook::LastName() const
+{
+    return CutUtf8(DecodeStoredText(ini_.ReadString(PlayerSection, LastNameKey, "")),
+                   HiScoreTable::MaxNameBytes);
+}
+
+void HiScoreBook::Store(const CourseKey& key, const HiScoreTable& table)
+{
+    const std::string section = SectionOf(key);
+    std::vector<std::pair<std::string, std::string>> values;
+    values.emplace_back(PathKey, EncodeStoredText(key.Path));
+    values.emplace_back(HashKey, Hex(key.ContentHash));
+    const std::vector<HiScoreEntry>& entries = table.Entries();
+    for (size_t i = 0; i < entries.size(); ++i)
+        values.emplace_back(std::to_string(i + 1), EncodeHiScoreEntry(entries[i]));
+    // Whatever else held an entry is emptied, so that no entry comes back twice.
+    const std::vector<std::string> present = ini_.ReadSection(section);
+    for (const std::string& old : EntryKeys(ini_, section)) {
+        const bool written = IsPlaceKey(old) && std::stoul(old) <= entries.size();
+        const bool holdsValue = std::any_of(present.begin(), present.end(), [&old](const std::string& k) {
+            return brv::EqualIgnoringAsciiCase(k, old);
+        });
+        if (!written && holdsValue)
+            values.emplace_back(old, "");
+    }
+    MakeFolderFor(ini_.FileName());
+    ini_.WriteStrings(section, values);
+}
+
+void HiScoreBook::StoreLastName(std::string_view name)
+{
+    MakeFolderFor(ini_.FileName());
+    ini_.WriteString(PlayerSection, LastNameKey, EncodeStoredText(name));
+}

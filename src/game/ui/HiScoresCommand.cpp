@@ -1,0 +1,36 @@
+// The Hi-Scores command, and the name asked after a game that earned a place in a table.
+#include "game/ui/HallOfFame.h"
+#include "game/ui/TBrevantoForm.h"
+
+#include <QAction>
+#include <QToolButton>
+
+void TBrevantoForm::HiScores1Click()
+{
+    TimerSuspension suspension(*this);
+    Fame->ShowTables(*this, Seam, Rules.Demo);
+}
+
+void TBrevantoForm::GameOver(int32_t score, int32_t stage)
+{
+    Fame->GameEnded(score, stage);
+}
+
+void TBrevantoForm::AskForHiScoreName()
+{
+    if (!Fame->NamePending())
+        return;
+    TimerSuspension suspension(*this);
+    Fame->AskForName(*this, Seam);
+}
+
+void TBrevantoForm::ApplyHiScoreTexts()
+{
+    Fame->Texts = ReadHiScoreTexts(LanguageFileName, Language);
+    const HiScoreTexts& texts = Fame->Texts;
+    // As for the other commands: the status tip keeps the whole hint, which AppHint splits.
+    HiScores1->setText(texts.Menu);
+    HiScores1->setStatusTip(texts.Hint);
+    sbHiScores->setStatusTip(texts.Hint);
+    sbHiScores->setToolTip(texts.Hint.section(QLatin1Char('|'), 0, 0));
+}

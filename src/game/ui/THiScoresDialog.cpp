@@ -1,0 +1,158 @@
+#include "game/ui/THiScoresDialog.h"
+
+#include "platform/TextCodec.h"
+#include "ui/QtOwned.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Column { RankColumn, NameColumn, ScoreColumn, StageColumn, DateColumn, ColumnCount };
+
+QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment)
+{
+    auto* item = brv::MakeChild<QTableWidgetItem>(text); // the table takes it over
+    item->setTextAlignment(alignment | Qt::AlignVCenter);
+    item->setFlags(Qt::ItemIsEnabled);
+    return item;
+}
+
+QString LocalTime(const std::optional<int64_t>& when)
+{
+    if (!when)
+        return {};
+    return QDateTime::fromSecsSinceEpoch(*when, Qt::UTC)
+        .toLocalTime()
+        .toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+}
+
+} // namespace
+
+THiScoresDialog::THiScoresDialog(const HiScoreTexts& texts, QWidget* parent)
+    : QDialog(parent), texts_(texts)
+{
+    setObjectName(QStringLiteral("HiScoresDialog"));
+    setWindowTitle(texts.Title);
+
+    auto* column = brv::MakeChild<QVBoxLayout>(this);
+    auto* selectorRow = brv::MakeChild<QHBoxLayout>();
+    lCourse = brv::MakeChild<QLabel>(texts.Course, this);
+    cbCourse = brv::MakeChild<QComboBox>(this);
+    cbCourse->setObjectName(QStringLiteral("cbCourse"));
+    cbCourse->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cbCourse->setMinimumContentsLength(32);
+    lCourse->setBuddy(cbCourse);
+    selectorRow->addWidget(lCourse);
+    selectorRow->addWidget(cbCourse, 1);
+    column->addLayout(selectorRow);
+    connect(cbCourse, &QComboBox::currentIndexChanged, this, &THiScoresDialog::ShowCourse);
+
+    Scores = brv::MakeChild<QTableWidget>(static_cast<int>(HiScoreTable::Places), ColumnCount, this);
+    Scores->setObjectName(QStringLiteral("Scores"));
+    Scores->setHorizontalHeaderLabels({texts.Rank, texts.Name, texts.Score, texts.Stage, texts.Date});
+    Scores->verticalHeader()->hide();
+    Scores->setSelectionMode(QAbstractItemView::NoSelection);
+    Scores->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Scores->setFocusPolicy(Qt::NoFocus);
+    Scores->setWordWrap(false);
+    Scores->horizontalHeader()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
+    Scores->setMinimumWidth(Scores->fontMetrics().averageCharWidth() * 64);
+    Scores->setMinimumHeight(Scores->horizontalHeader()->sizeHint().height()
+                             + Scores->verticalHeader()->defaultSectionSize()
+                                   * static_cast<int>(HiScoreTable::Places) + 4);
+    column->addWidget(Scores, 1);
+
+    auto* buttonRow = brv::MakeChild<QHBoxLayout>();
+    bClear = brv::MakeChild<QPushButton>(texts.Clear, this);
+    bClear->setObjectName(QStringLiteral("bClear"));
+    bClear->setAutoDefault(false);
+    bClose = brv::MakeChild<QPushButton>(texts.Close, this);
+    bClose->setObjectName(QStringLiteral("bClose"));
+    bClose->setDefault(true);
+    buttonRow->addWidget(bClear);
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(bClose);
+    column->addLayout(buttonRow);
+    connect(bClear, &QPushButton::clicked, this, &THiScoresDialog::bClearClick);
+    connect(bClose, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void THiScoresDialog::SetCourses(std::vector<Course> courses, int shown,
+                                 std::optional<Highlight> highlight)
+{
+    courses_ = std::move(courses);
+    highlight_ = highlight;
+    const QSignalBlocker quiet(cbCourse);
+    cbCourse->clear();
+    for (size_t i = 0; i < courses_.size(); ++i) {
+        cbCourse->addItem(courses_[i].Label);
+        cbCourse->setItemData(static_cast<int>(i), courses_[i].ToolTip, Qt::ToolTipRole);
+    }
+    cbCourse->setCurrentIndex(shown);
+    ShowCourse(shown);
+}
+
+void THiScoresDialog::ShowCourse(int index)
+{
+    const bool valid = index >= 0 && static_cast<size_t>(index) < courses_.size();
+    const std::vector<HiScoreEntry> none;
+    const std::vector<HiScoreEntry>& entries =
+        valid ? courses_[static_cast<size_t>(index)].Table.Entries() : none;
+    const int marked = HighlightedRow();
+    for (int row = 0; row < static_cast<int>(HiScoreTable::Places); ++row) {
+        const bool filled = static_cast<size_t>(row) < entries.size();
+        const HiScoreEntry* entry = filled ? &entries[static_cast<size_t>(row)] : nullptr;
+        Scores->setItem(row, RankColumn, Cell(QString::number(row + 1), Qt::AlignRight));
+        Scores->setItem(row, NameColumn, Cell(entry ? brv::DecodeText(entry->Name) : QString(), Qt::AlignLeft));
+        Scores->setItem(row, ScoreColumn,
+                        Cell(entry ? QString::number(entry->Score) : QString(), Qt::AlignRight));
+        Scores->setItem(row, StageColumn,
+                        Cell(entry && entry->Stage > 0 ? QString::number(entry->Stage) : QString(),
+                             Qt::AlignRight));
+        Scores->setItem(row, DateColumn, Cell(entry ? LocalTime(entry->When) : QString(), Qt::AlignLeft));
+        if (row == marked) {
+            for (int c = 0; c < ColumnCount; ++c) {
+                QTableWidgetItem* item = Scores->item(row, c);
+                QFont bold = item->font();
+                bold.setBold(true);
+                item->setFont(bold);
+                item->setBackground(palette().brush(QPalette::Highlight));
+                item->setForeground(palette().brush(QPalette::HighlightedText));
+            }
+        }
+    }
+    Scores->resizeColumnToContents(RankColumn);
+    Scores->resizeColumnToContents(ScoreColumn);
+    Scores->resizeColumnToContents(StageColumn);
+    Scores->resizeColumnToContents(DateColumn);
+    bClear->setEnabled(!entries.empty() && ClearTable != nullptr);
+}
+
+int THiScoresDialog::HighlightedRow() const
+{
+    if (!highlight_ || highlight_->Course != cbCourse->currentIndex())
+        return -1;
+    return static_cast<int>(highlight_->Place);
+}
+
+void THiScoresDialog::bClearClick()
+{
+    const int index = cbCourse->currentIndex();
+    if (index < 0 || static_cast<size_t>(index) >= courses_.size() || !ClearTable)
+        return;
+    if (Confirm && !Confirm(texts_.ClearAsk.arg(courses_[static_cast<size_t>(index)].Label)))
+        return;
+    if (!ClearTable(index))
+        return;
+    courses_[static_cast<size_t>(index)].Table.Clear();
+    if (highlight_ && highlight_->Course == index)
+        highlight_.reset();
+    ShowCourse(index);
+}
