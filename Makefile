@@ -1,6 +1,6 @@
 # The two commands of the README: `make run` builds and starts the game, `make test` builds and
 # runs every test. Both install what is missing first (Debian 12, as root).
-.PHONY: deps build run test bench clean
+.PHONY: deps build run test bench fuzz clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -17,6 +17,11 @@ test:
 
 bench: build
 	@bash scripts/run-bench.sh
+
+# Long fuzzing of every reader: FUZZ_MINUTES per target (make fuzz FUZZ_MINUTES=1).
+FUZZ_MINUTES ?= 10
+fuzz:
+	@FUZZ_MINUTES=$(FUZZ_MINUTES) bash scripts/run-fuzz.sh
 
 clean:
 	rm -rf build build-asan build-fuzz

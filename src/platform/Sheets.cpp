@@ -63,7 +63,13 @@ QByteArray ReadBounded(const std::string& path, SheetKind kind)
 
 QImage LoadSheet(const std::string& path, SheetKind kind)
 {
-    QByteArray data = ReadBounded(path, kind);
+    return DecodeSheet(ReadBounded(path, kind), path, kind);
+}
+
+QImage DecodeSheet(QByteArray data, const std::string& path, SheetKind kind)
+{
+    if (data.size() > MaxSheetFileBytes)
+        Refuse(path, kind, "the file is larger than 64 MiB");
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "BMP");
@@ -95,9 +101,16 @@ QImage LoadSheet(const std::string& path, SheetKind kind)
 LoadedSheets LoadSheets(const std::string& groundPath, const std::string& carPath,
                         uint32_t groundColor, bool useSheetColor)
 {
+    return SheetsInGroundColor(LoadSheet(groundPath, SheetKind::Tile),
+                               LoadSheet(carPath, SheetKind::Sprite), groundColor, useSheetColor);
+}
+
+LoadedSheets SheetsInGroundColor(QImage ground, QImage car, uint32_t groundColor,
+                                 bool useSheetColor)
+{
     LoadedSheets sheets;
-    sheets.Ground = LoadSheet(groundPath, SheetKind::Tile);
-    sheets.Car = LoadSheet(carPath, SheetKind::Sprite);
+    sheets.Ground = std::move(ground);
+    sheets.Car = std::move(car);
     groundColor &= 0xFFFFFF;
     const uint32_t key = PixelBgr(sheets.Ground, 0, 0, 0);
     if (useSheetColor) {

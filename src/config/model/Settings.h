@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+namespace brv { class IniFile; }
+
 // The system's button-face colour, resolved by the window when it is used.
 inline constexpr uint32_t ColorButtonFace = 0x8000000Fu;
 inline constexpr uint32_t ColorSilver = 0xC0C0C0u;
@@ -48,6 +50,8 @@ struct Settings {
 std::string ResolveSettingsPath(const std::string& value, const std::string& programDir);
 
 Settings LoadSettingsFile(const SettingsPlaces& places);
+// The same from a settings file already read (or bytes in memory); IniFileName is its name.
+Settings ReadSettings(const brv::IniFile& ini, const SettingsPlaces& places);
 // Writes back what differs from the file (Position only while SaveScreen); throws
 // brv::IniWriteError naming the file when a write is refused.
 void SaveSettingsFile(const Settings& settings, const SettingsPlaces& places);
