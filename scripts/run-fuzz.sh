@@ -30,9 +30,11 @@ export QT_QPA_PLATFORM=offscreen
 # tens of thousands of blocks), so that fewer fresh pages are touched; every check stays on.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-max_malloc_fill_size=0:quarantine_size_mb=32}
 
+# FUZZ_TARGETS="fuzz_bmp fuzz_ini" runs just those.
 targets=()
 for program in build-fuzz/bin/fuzz_*; do
-  [ -x "$program" ] && targets+=("$(basename "$program")")
+  name=$(basename "$program")
+  [ -x "$program" ] && [[ -z ${FUZZ_TARGETS:-} || " $FUZZ_TARGETS " == *" $name "* ]] && targets+=("$name")
 done
 [ ${#targets[@]} -gt 0 ] || { echo "no fuzz targets were built" >&2; exit 1; }
 

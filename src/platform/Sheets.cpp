@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QImageReader>
 
+#include <climits>
 #include <filesystem>
 #include <fstream>
 
@@ -59,7 +60,33 @@ QByteArray ReadBounded(const std::string& path, SheetKind kind)
     return data;
 }
 
+// The size the header declares. A picture stored top down declares a negative height, which
+// the reader passes on as it is; left so, the size would not count as valid, and a tiny file
+// could have a picture far beyond the limits decoded before it is refused.
+QSize DeclaredSize(QImageReader& reader)
+{
+    const QSize size = reader.size();
+    return size.width() > 0 && size.height() < 0 && size.height() != INT_MIN
+               ? QSize(size.width(), -size.height())
+               : size;
+}
+
+bool FitsSheetLimits(QSize size)
+{
+    return !size.isValid() || (size.width() <= MaxSheetSide && size.height() <= MaxSheetSide &&
+                               int64_t{size.width()} * size.height() <= MaxSheetPixels);
+}
+
 } // namespace
+
+QSize DeclaredSheetSize(QByteArray data)
+{
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "BMP");
+    reader.setAutoDetectImageFormat(false);
+    return DeclaredSize(reader);
+}
 
 QImage LoadSheet(const std::string& path, SheetKind kind)
 {
@@ -74,9 +101,7 @@ QImage DecodeSheet(QByteArray data, const std::string& path, SheetKind kind)
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "BMP");
     reader.setAutoDetectImageFormat(false);
-    const QSize size = reader.size();
-    if (size.isValid() && (size.width() > MaxSheetSide || size.height() > MaxSheetSide ||
-                           int64_t{size.width()} * size.height() > MaxSheetPixels))
+    if (!FitsSheetLimits(DeclaredSize(reader)))
         Refuse(path, kind, "the picture is larger than the game can use");
     QImage image = reader.read();
     if (image.isNull())

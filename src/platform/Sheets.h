@@ -38,6 +38,9 @@ inline constexpr int64_t MaxSheetPixels = int64_t{1} << 26;
 QImage LoadSheet(const std::string& path, SheetKind kind);
 // The same from the file's bytes already in memory; `path` is the name a refusal gives.
 QImage DecodeSheet(QByteArray data, const std::string& path, SheetKind kind);
+// The picture size a BMP's header declares (a top-down picture's height counted as positive);
+// not valid when the header cannot be read.
+QSize DeclaredSheetSize(QByteArray data);
 
 // Both sheets as the window needs them. With useSheetColor, or with the ground colour silver,
 // both are used as they are (useSheetColor then reports the tile sheet's top-left colour as

@@ -10,10 +10,8 @@
 #include "platform/IniFile.h"
 #include "platform/Sheets.h"
 
-#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
-#include <QImageReader>
 
 #include <algorithm>
 #include <cstdint>
@@ -66,12 +64,7 @@ constexpr int64_t MaxDecodedPixels = 1 << 15;
 
 bool WorthDecoding(const QByteArray& bytes)
 {
-    QByteArray copy = bytes;
-    QBuffer buffer(&copy);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "BMP");
-    reader.setAutoDetectImageFormat(false);
-    const QSize size = reader.size();
+    const QSize size = brv::DeclaredSheetSize(bytes);
     if (!size.isValid())
         return true;
     const int64_t pixels = int64_t{size.width()} * size.height();
