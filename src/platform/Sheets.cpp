@@ -126,8 +126,10 @@ QImage DecodeSheet(QByteArray data, const std::string& path, SheetKind kind)
 LoadedSheets LoadSheets(const std::string& groundPath, const std::string& carPath,
                         uint32_t groundColor, bool useSheetColor)
 {
-    return SheetsInGroundColor(LoadSheet(groundPath, SheetKind::Tile),
-                               LoadSheet(carPath, SheetKind::Sprite), groundColor, useSheetColor);
+    // One after the other: the tile sheet is read (and refused) first.
+    QImage ground = LoadSheet(groundPath, SheetKind::Tile);
+    QImage car = LoadSheet(carPath, SheetKind::Sprite);
+    return SheetsInGroundColor(std::move(ground), std::move(car), groundColor, useSheetColor);
 }
 
 LoadedSheets SheetsInGroundColor(QImage ground, QImage car, uint32_t groundColor,
