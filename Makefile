@@ -2,7 +2,7 @@
 # runs every test. Both install what is missing first (Debian 12, as root).
 # `make install` puts the game under PREFIX (DESTDIR honoured), `make uninstall` removes exactly
 # the files that install listed, `make package` builds brevanto_<version>_<arch>.deb here.
-.PHONY: deps build run test bench clean install uninstall package
+.PHONY: deps build run test bench fuzz clean install uninstall package
 
 PREFIX ?= /usr/local
 
@@ -38,6 +38,11 @@ package: build
 	rm -rf build/package
 	cd build && cpack -G DEB -B package
 	cp build/package/brevanto_*.deb .
+
+# Long fuzzing of every reader: FUZZ_MINUTES per target (make fuzz FUZZ_MINUTES=1).
+FUZZ_MINUTES ?= 10
+fuzz:
+	@FUZZ_MINUTES=$(FUZZ_MINUTES) bash scripts/run-fuzz.sh
 
 clean:
 	rm -rf build build-asan build-fuzz

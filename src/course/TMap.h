@@ -10,7 +10,7 @@
 #include <vector>
 
 class QImage;
-namespace brv { class Canvas; }
+namespace brv { class Canvas; class IniFile; }
 
 struct TPoint {
     int32_t X = 0;
@@ -49,6 +49,8 @@ public:
     void SetErrorTexts(const std::vector<std::string>& texts);
     // Loads a course file. A bad course throws CourseError and leaves the model as it was.
     bool LoadFromFile(const std::string& fileName);
+    // The same from a course file already read (or bytes in memory), found to exist.
+    bool LoadFromIni(const brv::IniFile& ini);
 
     // Cell queries; cells are 1-based (column, row).
     void ResetDots();

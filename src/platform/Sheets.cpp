@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QImageReader>
 
+#include <climits>
 #include <filesystem>
 #include <fstream>
 
@@ -59,18 +60,48 @@ QByteArray ReadBounded(const std::string& path, SheetKind kind)
     return data;
 }
 
+// The size the header declares. A picture stored top down declares a negative height, which
+// the reader passes on as it is; left so, the size would not count as valid, and a tiny file
+// could have a picture far beyond the limits decoded before it is refused.
+QSize DeclaredSize(QImageReader& reader)
+{
+    const QSize size = reader.size();
+    return size.width() > 0 && size.height() < 0 && size.height() != INT_MIN
+               ? QSize(size.width(), -size.height())
+               : size;
+}
+
+bool FitsSheetLimits(QSize size)
+{
+    return !size.isValid() || (size.width() <= MaxSheetSide && size.height() <= MaxSheetSide &&
+                               int64_t{size.width()} * size.height() <= MaxSheetPixels);
+}
+
 } // namespace
 
-QImage LoadSheet(const std::string& path, SheetKind kind)
+QSize DeclaredSheetSize(QByteArray data)
 {
-    QByteArray data = ReadBounded(path, kind);
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "BMP");
     reader.setAutoDetectImageFormat(false);
-    const QSize size = reader.size();
-    if (size.isValid() && (size.width() > MaxSheetSide || size.height() > MaxSheetSide ||
-                           int64_t{size.width()} * size.height() > MaxSheetPixels))
+    return DeclaredSize(reader);
+}
+
+QImage LoadSheet(const std::string& path, SheetKind kind)
+{
+    return DecodeSheet(ReadBounded(path, kind), path, kind);
+}
+
+QImage DecodeSheet(QByteArray data, const std::string& path, SheetKind kind)
+{
+    if (data.size() > MaxSheetFileBytes)
+        Refuse(path, kind, "the file is larger than 64 MiB");
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "BMP");
+    reader.setAutoDetectImageFormat(false);
+    if (!FitsSheetLimits(DeclaredSize(reader)))
         Refuse(path, kind, "the picture is larger than the game can use");
     QImage image = reader.read();
     if (image.isNull())
@@ -95,9 +126,18 @@ QImage LoadSheet(const std::string& path, SheetKind kind)
 LoadedSheets LoadSheets(const std::string& groundPath, const std::string& carPath,
                         uint32_t groundColor, bool useSheetColor)
 {
+    // One after the other: the tile sheet is read (and refused) first.
+    QImage ground = LoadSheet(groundPath, SheetKind::Tile);
+    QImage car = LoadSheet(carPath, SheetKind::Sprite);
+    return SheetsInGroundColor(std::move(ground), std::move(car), groundColor, useSheetColor);
+}
+
+LoadedSheets SheetsInGroundColor(QImage ground, QImage car, uint32_t groundColor,
+                                 bool useSheetColor)
+{
     LoadedSheets sheets;
-    sheets.Ground = LoadSheet(groundPath, SheetKind::Tile);
-    sheets.Car = LoadSheet(carPath, SheetKind::Sprite);
+    sheets.Ground = std::move(ground);
+    sheets.Car = std::move(car);
     groundColor &= 0xFFFFFF;
     const uint32_t key = PixelBgr(sheets.Ground, 0, 0, 0);
     if (useSheetColor) {

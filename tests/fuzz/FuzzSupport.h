@@ -1,12 +1,24 @@
 #pragma once
-// What every fuzz target needs: a check that stops the run on a broken promise, and a scratch
-// folder for the files the readers take (on tmpfs when there is one), removed at exit.
+// What every fuzz target needs: a check that stops the run on a broken promise, the input as
+// text, and a scratch folder for what must go through files (on tmpfs when there is one),
+// removed at exit. Readers take the bytes from memory wherever the program reads that way.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <unistd.h>
+
+// A write replaces a file on disk, which costs many times what reading the same bytes from
+// memory does. Only inputs whose length is a multiple of `every` take that path: a mutation
+// that keeps the length (most byte changes do) keeps exploring it.
+inline bool TakesWritePath(size_t size, size_t every) { return size % every == 0; }
+
+inline std::string_view InputText(const uint8_t* data, size_t size)
+{
+    return {reinterpret_cast<const char*>(data), size};
+}
 
 inline void Check(bool condition, const char* what = "")
 {

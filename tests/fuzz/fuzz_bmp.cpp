@@ -7,25 +7,18 @@
 #include "cars/TCar.h"
 #include "course/TMap.h"
 #include "platform/Canvas.h"
+#include "platform/IniFile.h"
 #include "platform/Sheets.h"
 
 #include <QGuiApplication>
 #include <QImage>
 
+#include <algorithm>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
-#include <unistd.h>
 
 namespace {
-
-namespace fs = std::filesystem;
-
-struct Files {
-    std::string input, tiles, sprites, course;
-};
 
 QImage Flat(int w, int h, QRgb rgb)
 {
@@ -34,44 +27,62 @@ QImage Flat(int w, int h, QRgb rgb)
     return image;
 }
 
-const Files& WorkFiles()
+// Companion sheets for the other side (8-pixel tiles, 6-pixel sprites with two frames) and a
+// small course, all made once and kept in memory.
+struct Companions {
+    QImage tiles, sprites;
+    brv::IniFile course = brv::IniFile::FromBytes(
+        "RING.DAT", "[DEFINE]\nMapSize=3,3\nStartNumber=2\nScreenSize=5,4\n"
+                    "[MAP]\n1=953\n2=AFA\n3=C56\n[MAPDOT]\n1=OOO\n2=O.O\n3=OOo\n"
+                    "[START]\nPos0=1,1,2,1,L,P\nPos1=3,3,6,1,R,R\n"
+                    "[DISPLAY]\nProgram=4,1\nScore=4,2\nPoint=4,3\nHiScore=1,4\nRest=0,0\n");
+};
+
+const Companions& Sheets()
 {
-    static const Files files = [] {
-        static const FuzzDir dir("bmp");
-        Files f{dir.File("INPUT.BMP"), dir.File("GROUND.BMP"), dir.File("MYCAR.BMP"),
-                dir.File("RING.DAT")};
-        // Companion sheets: 8-pixel tiles, 6-pixel sprites with two frames.
-        QImage tiles = Flat(32, 32, qRgb(40, 90, 160));
+    static const Companions companions = [] {
+        Companions c;
+        c.tiles = Flat(32, 32, qRgb(40, 90, 160));
         for (int t = 0; t < 16; ++t)
             for (int y = 0; y < 8; ++y)
-                tiles.setPixel((t % 4) * 8 + y, (t / 4) * 8 + y, qRgb(t * 16, 255, 0));
-        tiles.save(QString::fromStdString(f.tiles), "BMP");
-        Flat(48, 18, qRgb(200, 30, 30)).save(QString::fromStdString(f.sprites), "BMP");
-        std::ofstream(f.course, std::ios::binary)
-            << "[DEFINE]\nMapSize=3,3\nStartNumber=2\nScreenSize=5,4\n"
-               "[MAP]\n1=953\n2=AFA\n3=C56\n[MAPDOT]\n1=OOO\n2=O.O\n3=OOo\n"
-               "[START]\nPos0=1,1,2,1,L,P\nPos1=3,3,6,1,R,R\n"
-               "[DISPLAY]\nProgram=4,1\nScore=4,2\nPoint=4,3\nHiScore=1,4\nRest=0,0\n";
-        return f;
+                c.tiles.setPixel((t % 4) * 8 + y, (t / 4) * 8 + y, qRgb(t * 16, 255, 0));
+        c.sprites = Flat(48, 18, qRgb(200, 30, 30));
+        return c;
     }();
-    return files;
+    return companions;
 }
 
-// Field pictures beyond this many pixels are not drawn: a sheet of huge tiles says nothing
-// about the drawing that small ones would not, and only costs time.
-constexpr int64_t MaxDrawnPixels = 1 << 20;
+// The field is drawn into a picture of at most this many pixels a side: the drawing clips to
+// its target, and a sheet of huge tiles then costs no more than a small one, while the course
+// itself keeps the game's own size limits.
+constexpr int MaxDrawnSide = 128;
+
+// Pictures that declare more pixels than this, within the game's limits, are not decoded:
+// copying and converting large pixel buffers tests the picture library, not the game, and took
+// nearly all the time. Declared sizes beyond the game's limits still go in, to be refused.
+constexpr int64_t MaxDecodedPixels = 1 << 15;
+
+bool WorthDecoding(const QByteArray& bytes)
+{
+    const QSize size = brv::DeclaredSheetSize(bytes);
+    if (!size.isValid())
+        return true;
+    const int64_t pixels = int64_t{size.width()} * size.height();
+    const bool refused = size.width() > brv::MaxSheetSide || size.height() > brv::MaxSheetSide ||
+                         pixels > brv::MaxSheetPixels;
+    return refused || pixels <= MaxDecodedPixels;
+}
 
 void DrawWith(const brv::LoadedSheets& sheets, bool redraw, uint8_t flags)
 {
     TMap map(&sheets.Ground, &sheets.Car, redraw);
     try {
-        map.LoadFromFile(WorkFiles().course);
+        map.LoadFromIni(Sheets().course);
     } catch (const CourseError&) {
         return; // tiles so large that the field exceeds its limit
     }
-    if (int64_t{map.ScreenWidth} * map.ScreenHeight > MaxDrawnPixels)
-        return;
-    QImage field(map.ScreenWidth, map.ScreenHeight, QImage::Format_RGB32);
+    QImage field(std::min(map.ScreenWidth, MaxDrawnSide), std::min(map.ScreenHeight, MaxDrawnSide),
+                 QImage::Format_RGB32);
     field.fill(Qt::black);
     map.DrawField(field, 1234, 56789, flags % 10);
     brv::Canvas canvas(field);
@@ -79,10 +90,14 @@ void DrawWith(const brv::LoadedSheets& sheets, bool redraw, uint8_t flags)
     canvas.SetFillColor(sheets.GroundColor);
     map.DrawScore(canvas, 100, (flags & 8) != 0);
 
-    QImage tiles(3 * std::max(map.TileSize, 1), 2 * std::max(map.TileSize, 1),
-                 QImage::Format_RGB32);
+    const int tileSide = std::clamp(map.TileSize, 1, MaxDrawnSide / 2);
+    QImage tiles(3 * tileSide, 2 * tileSide, QImage::Format_RGB32);
     map.DrawTiles(tiles, {0, 2, 3, 2});
 
+    // A car's moves redraw the tiles under it at full size; beyond the bounded field that is
+    // time without news.
+    if (std::max(map.TileSize, map.SpriteSize) > MaxDrawnSide / 2)
+        return;
     TCar car(&map, (flags & 16) ? 0 : 1);
     const TRect start = map.StartEntry(1 + ((flags >> 5) & 1));
     const int32_t speed = std::max(1, map.TileSize / (1 + (flags & 3)));
@@ -113,14 +128,16 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     static QGuiApplication app(*argc, *argv);
-    WorkFiles();
+    Sheets();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const Files& files = WorkFiles();
-    WriteInput(files.input, data, size);
+    // The bytes go through the game's own reading of a sheet file, from memory.
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    if (!WorthDecoding(bytes))
+        return 0;
     // The last byte, pixel data in a real picture, picks the options.
     const uint8_t flags = size ? data[size - 1] : 0;
     const bool useSheetColor = (flags & 64) != 0;
@@ -129,11 +146,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const bool asTiles : {true, false}) {
         brv::LoadedSheets sheets;
         try {
-            sheets =
-                brv::LoadSheets(asTiles ? files.input : files.tiles,
-                                asTiles ? files.sprites : files.input, groundColor, useSheetColor);
+            QImage input = brv::DecodeSheet(bytes, "INPUT.BMP",
+                                            asTiles ? brv::SheetKind::Tile : brv::SheetKind::Sprite);
+            sheets = brv::SheetsInGroundColor(asTiles ? std::move(input) : Sheets().tiles,
+                                              asTiles ? Sheets().sprites : std::move(input),
+                                              groundColor, useSheetColor);
         } catch (const brv::SheetError& error) {
-            Check(std::string(error.what()).find(files.input) != std::string::npos);
+            Check(std::string(error.what()).find("INPUT.BMP") != std::string::npos);
             continue;
         }
         for (const QImage* sheet : {&sheets.Ground, &sheets.Car}) {

@@ -5,19 +5,19 @@
 
 #include "check/CourseCheck.h"
 #include "course/TMap.h"
+#include "platform/IniFile.h"
 
 #include <cstdint>
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const FuzzDir work("course");
-    static const std::string path = work.File("COURSE.DAT");
-    WriteInput(path, data, size);
+    // The loader reads a course file that exists; its bytes come from memory here.
+    const brv::IniFile course = brv::IniFile::FromBytes("COURSE.DAT", InputText(data, size));
     TMap map(96, 160, 60, false);
     map.SetErrorTexts({"", "1", "2", "3", "4"});
     try {
-        map.LoadFromFile(path);
+        map.LoadFromIni(course);
     } catch (const CourseError& error) {
         Check(error.Number >= 1 && error.Number <= 4, "a numbered course error");
         return 0;

@@ -7,12 +7,8 @@
 #include "platform/IniFile.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
-#include <unistd.h>
 
 namespace {
 
@@ -38,30 +34,28 @@ std::vector<std::string> NamesKeyByKey(const brv::IniFile& ini, int32_t language
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const FuzzDir work("language");
-    static const std::string file = work.File("LANGUAGE.INI");
-    WriteInput(file, data, size);
-
-    const brv::IniFile ini(file);
+    const brv::IniFile ini = brv::IniFile::FromBytes("LANGUAGE.INI", InputText(data, size));
     const int32_t count = ini.ReadInteger("LANGUAGE", "Number", 0);
 
     const int32_t chosen = size > 0 ? static_cast<int8_t>(data[0]) : 1;
     for (const int32_t language : {1, 2, 0, -1, chosen, count}) {
-        const MainWindowTexts main = ReadMainWindowTexts(file, language);
+        const MainWindowTexts main = ReadMainWindowTexts(ini, language);
         Check(EndsWithDots(main.Menu[5]) && EndsWithDots(main.Menu[8]) && EndsWithDots(main.Menu[10]),
               "dialog items end in dots");
 
-        const DialogTexts dialog = ReadDialogTexts(file, language);
+        const DialogTexts dialog = ReadDialogTexts(ini, language);
         for (const std::string& name : dialog.LanguageNames)
             Check(!name.empty(), "no empty language names");
-        if (count <= 512)
+        if (count <= 64) // the plain reading costs a look-up per number
             Check(dialog.LanguageNames == NamesKeyByKey(ini, language, count), "names as key by key");
     }
 
-    const std::vector<std::string> list = ReadLanguageList(file);
+    const std::vector<std::string> list = ReadLanguageList(ini);
     Check(list.size() <= 1000, "list bounded");
     Check(list.size() == static_cast<size_t>(count < 0 ? 0 : (count > 1000 ? 1000 : count)), "list length");
-    for (size_t k = 0; k < list.size(); ++k)
-        Check(list[k] == ini.ReadString("LANGUAGE", std::to_string(k + 1), ""), "list items");
+    // Spot checks: a look-up for every item would double the cost of a long list.
+    for (const size_t k : {size_t{0}, list.size() / 2, list.size() - 1})
+        if (k < list.size())
+            Check(list[k] == ini.ReadString("LANGUAGE", std::to_string(k + 1), ""), "list items");
     return 0;
 }

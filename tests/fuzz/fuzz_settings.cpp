@@ -60,26 +60,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         fs::create_directories(work.Path() / "config");
         return SettingsPlaces{work.File("prog") + "/", work.File("config") + "/"};
     }();
-    const std::string programIni = places.ProgramDir + "BREVANTO.INI";
-    const std::string configIni = places.ConfigDir + "BREVANTO.INI";
-
-    // The first byte picks the directory the file lies in and the changes made to it.
+    const std::string file = places.ProgramDir + "BREVANTO.INI";
+    const std::string configFile = places.ConfigDir + "BREVANTO.INI";
+    // The first and last bytes pick the folder the file lies in and the changes made to it.
+    // Loading reads the bytes from memory; a save starts from the file on disk, so they go
+    // there too when the input takes that path.
     const uint8_t choice = size > 0 ? data[0] : 0;
-    const bool inConfig = (choice & 1) != 0;
-    std::error_code ignored;
-    fs::remove(programIni, ignored);
-    fs::remove(configIni, ignored);
-    WriteInput(inConfig ? configIni : programIni, data, size);
+    const uint8_t more = size > 0 ? data[size - 1] : 0;
+    const std::string& iniFile = (choice & 1) ? configFile : file;
 
-    const Settings loaded = LoadSettingsFile(places);
-    Check(loaded.IniFileName == (inConfig ? configIni : programIni), "file location");
+    const Settings loaded = ReadSettings(brv::IniFile::FromBytes(iniFile, InputText(data, size)), places);
+    Check(loaded.IniFileName == iniFile, "file name");
     Check(loaded.MaxCar > 0, "MaxCar above 0");
     Check(!loaded.UseSheetColor || loaded.GroundColor == ColorButtonFace, "sheet colour leaves GroundColor");
+    // A save here replaces the file once for every key it changes.
+    if (!TakesWritePath(size, 8))
+        return 0;
+    WriteInput(iniFile, data, size);
 
+    // Each key a save writes costs a whole file replacement, so an input changes only the
+    // few its bytes pick.
     Settings changed = loaded;
-    changed.HiScore = Wrapped(changed.HiScore, 10);
-    changed.SoundOn = !changed.SoundOn;
-    changed.Left = Wrapped(changed.Left, 1);
+    if (more & 1)
+        changed.HiScore = Wrapped(changed.HiScore, 10);
     if (choice & 2)
         changed.EatWave = changed.EatWave.empty() ? "eat.wav" : "";
     if (choice & 4)
@@ -88,11 +91,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         changed.SaveScreen = !changed.SaveScreen;
     if (choice & 32)
         changed.MaxCar = 1 + (choice >> 6);
+    if (more & 2)
+        changed.SoundOn = !changed.SoundOn;
+    if (more & 4)
+        changed.Left = Wrapped(changed.Left, 1);
     SaveSettingsFile(changed, places);
 
     // A value reads back cut to 2047 bytes; a course path beyond that cannot survive the file.
     const bool mapFits = changed.MapName.size() <= 2047;
-    const Settings reloaded = LoadSettingsFile(places);
+    const Settings reloaded = ReadSettings(brv::IniFile(iniFile), places);
     Check(reloaded.IniFileName == loaded.IniFileName, "same file");
     Check(reloaded.Language == changed.Language, "Language");
     Check(!mapFits || EqualIgnoringAsciiCase(reloaded.MapName, changed.MapName), "MapName");

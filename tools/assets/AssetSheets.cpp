@@ -1,5 +1,7 @@
 #include "AssetSheets.h"
 
+#include "Contrast.h"
+
 #include <QPainter>
 #include <QRadialGradient>
 #include <QTransform>
@@ -23,10 +25,11 @@ constexpr int WallDepth = 2;
 // a seam from one tile into the next.
 constexpr int KerbBlock = 6;
 
-constexpr QRgb KerbRed = 0xFFE0302A;
+// Red and charcoal blocks: on the light road a white block would vanish.
+constexpr QRgb KerbRed = 0xFFD42A24;
 constexpr QRgb KerbRedShade = 0xFF8E1A1A;
-constexpr QRgb KerbWhite = 0xFFF4F1EA;
-constexpr QRgb KerbWhiteShade = 0xFF8D9098;
+constexpr QRgb KerbDark = 0xFF3A3D45;
+constexpr QRgb KerbDarkShade = 0xFF5C6068;
 
 enum Side { North = 1, East = 2, South = 4, West = 8 };
 
@@ -68,7 +71,7 @@ QRgb kerbColour(const WallHit &w)
     if (red) {
         return w.outer ? KerbRed : KerbRedShade;
     }
-    return w.outer ? KerbWhite : KerbWhiteShade;
+    return w.outer ? KerbDark : KerbDarkShade;
 }
 
 // A cell closed on all four sides can never be driven into: courses use it for
@@ -180,7 +183,7 @@ constexpr QRgb Outline = 0xFF111114;
 constexpr QRgb TyreDark = 0xFF17171A;
 constexpr QRgb TyreTread = 0xFF5A5A62;
 constexpr QRgb TyreSide = 0xFF2A2A2F;
-constexpr QRgb ExhaustPuff = 0xFFA8A8B0;
+constexpr QRgb ExhaustPuff = 0xFF8A8A94;
 
 QImage drawCar(const Art &art, const Livery &c, int frame)
 {
@@ -218,8 +221,8 @@ QImage drawCar(const Art &art, const Livery &c, int frame)
     return img;
 }
 
-// The dot: a small cyan orb with a dark rim, so it stands out on a dark road
-// and on a light ground colour alike. Drawn smooth at four times the size and
+// The dot: a small cyan orb with a dark rim, so it stands out on the light road
+// and on a dark ground colour alike. Drawn smooth at four times the size and
 // reduced; pixels less than half covered become background so no blend with
 // the road colour is left behind when the ground colour is swapped.
 QImage drawDot()
@@ -257,6 +260,28 @@ QImage drawDot()
         }
     }
     return small;
+}
+
+// Painted pixels next to a road pixel whose contrast with the road is too low
+// to give a crisp edge, one line each (at most a few, the first found).
+QStringList blurredEdges(const QImage &sheet, const QString &name)
+{
+    QStringList faults;
+    const auto isRoad = [&sheet](int x, int y) {
+        return x >= 0 && y >= 0 && x < sheet.width() && y < sheet.height()
+               && sheet.pixel(x, y) == KeyColour;
+    };
+    for (int y = 0; y < sheet.height() && faults.size() < 4; ++y) {
+        for (int x = 0; x < sheet.width() && faults.size() < 4; ++x) {
+            const QRgb colour = sheet.pixel(x, y);
+            const bool edge = isRoad(x - 1, y) || isRoad(x + 1, y) || isRoad(x, y - 1) || isRoad(x, y + 1);
+            if (colour != KeyColour && edge && contrastRatio(colour, KeyColour) < MinEdgeContrast) {
+                faults << QStringLiteral("%1: pixel %2,%3 (#%4) barely differs from the road")
+                              .arg(name).arg(x).arg(y).arg(colour & 0xFFFFFF, 6, 16, QLatin1Char('0'));
+            }
+        }
+    }
+    return faults;
 }
 
 } // namespace
@@ -345,6 +370,7 @@ QStringList checkGroundSheet(const QImage &sheet)
             faults << QStringLiteral("tile %1: walls do not match its mask").arg(mask);
         }
     }
+    faults << blurredEdges(sheet, QStringLiteral("tile sheet"));
     return faults;
 }
 
@@ -401,6 +427,7 @@ QStringList checkCarSheet(const QImage &sheet)
             faults << QStringLiteral("unused sprite cell %1 of the dot row is painted").arg(column);
         }
     }
+    faults << blurredEdges(sheet, QStringLiteral("sprite sheet"));
     return faults;
 }
 

@@ -8,8 +8,14 @@
 namespace assets {
 
 // Flat road colour. Pixel (0,0) of both sheets; the game swaps every pixel of
-// exactly this colour for the player's chosen ground colour.
-inline constexpr QRgb KeyColour = 0xFF2B2D33;
+// exactly this colour for the player's chosen ground colour. The shipped
+// settings keep it (GroundColor=ORIGINAL), and the field's captions are drawn
+// on it, so it is light: blue, green and red text all read on it.
+inline constexpr QRgb KeyColour = 0xFFF0EDE6;
+
+// Every painted pixel that touches the road must stand out from it by at least
+// this contrast ratio, so walls, cars and dots keep a crisp edge.
+inline constexpr double MinEdgeContrast = 2.5;
 
 inline constexpr int TileSize = 24;
 inline constexpr int SpriteSize = 20;

@@ -71,8 +71,12 @@ std::vector<std::string> LanguageNames(const brv::IniFile& ini, const std::strin
 
 MainWindowTexts ReadMainWindowTexts(const std::string& fileName, int32_t language)
 {
+    return ReadMainWindowTexts(brv::IniFile(fileName), language);
+}
+
+MainWindowTexts ReadMainWindowTexts(const brv::IniFile& ini, int32_t language)
+{
     MainWindowTexts texts;
-    const brv::IniFile ini(fileName);
     const std::string section = LanguageSection(ini, language);
     // No section named: every text stays empty, but the three dialog items keep their "...".
     const auto read = [&](const std::string& key) {
@@ -98,8 +102,12 @@ MainWindowTexts ReadMainWindowTexts(const std::string& fileName, int32_t languag
 
 DialogTexts ReadDialogTexts(const std::string& fileName, int32_t language)
 {
+    return ReadDialogTexts(brv::IniFile(fileName), language);
+}
+
+DialogTexts ReadDialogTexts(const brv::IniFile& ini, int32_t language)
+{
     DialogTexts texts;
-    const brv::IniFile ini(fileName);
     const int32_t count = ini.ReadInteger(kIndex, "Number", 0);
     const std::string section = LanguageSection(ini, language);
     if (section.empty())
@@ -119,7 +127,11 @@ DialogTexts ReadDialogTexts(const std::string& fileName, int32_t language)
 
 std::vector<std::string> ReadLanguageList(const std::string& fileName)
 {
-    const brv::IniFile ini(fileName);
+    return ReadLanguageList(brv::IniFile(fileName));
+}
+
+std::vector<std::string> ReadLanguageList(const brv::IniFile& ini)
+{
     const int32_t count = std::min(ini.ReadInteger(kIndex, "Number", 0), kMaxListedLanguages);
     std::vector<std::string> list;
     for (int32_t k = 1; k <= count; ++k)

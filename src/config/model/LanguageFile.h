@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace brv { class IniFile; }
+
 struct MainWindowTexts {
     std::string FontName;          // empty: leave the font
     int32_t FontSize = 0;          // 0: leave the size
@@ -32,3 +34,7 @@ MainWindowTexts ReadMainWindowTexts(const std::string& fileName, int32_t languag
 DialogTexts ReadDialogTexts(const std::string& fileName, int32_t language);
 // The values of keys 1..Number of section LANGUAGE, empty ones included.
 std::vector<std::string> ReadLanguageList(const std::string& fileName);
+// The same from a language file already read (or bytes in memory).
+MainWindowTexts ReadMainWindowTexts(const brv::IniFile& ini, int32_t language);
+DialogTexts ReadDialogTexts(const brv::IniFile& ini, int32_t language);
+std::vector<std::string> ReadLanguageList(const brv::IniFile& ini);

@@ -128,9 +128,13 @@ std::string ResolveSettingsPath(const std::string& value, const std::string& pro
 
 Settings LoadSettingsFile(const SettingsPlaces& places)
 {
+    return ReadSettings(brv::IniFile(LocateSettingsFile(places)), places);
+}
+
+Settings ReadSettings(const brv::IniFile& ini, const SettingsPlaces& places)
+{
     Settings settings;
-    settings.IniFileName = LocateSettingsFile(places);
-    const brv::IniFile ini(settings.IniFileName);
+    settings.IniFileName = ini.FileName();
     const auto path = [&](std::string_view key, std::string_view fallback) {
         return ResolveSettingsPath(ini.ReadString(kSection, key, fallback), places.ProgramDir);
     };

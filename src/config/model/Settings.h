@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+namespace brv { class IniFile; }
+
 // The system's button-face colour, resolved by the window when it is used.
 inline constexpr uint32_t ColorButtonFace = 0x8000000Fu;
 inline constexpr uint32_t ColorSilver = 0xC0C0C0u;
@@ -57,6 +59,8 @@ struct Settings {
 std::string ResolveSettingsPath(const std::string& value, const std::string& programDir);
 
 Settings LoadSettingsFile(const SettingsPlaces& places);
+// The same from a settings file already read (or bytes in memory); IniFileName is its name.
+Settings ReadSettings(const brv::IniFile& ini, const SettingsPlaces& places);
 // Writes back what differs from the file (Position only while SaveScreen), into the file that
 // was read or, where that one may not or cannot be written, into the per-user file; throws
 // brv::IniWriteError naming the file when a write is refused. A value that cannot be stored (a
