@@ -59,10 +59,13 @@ bool TMap::LoadFromFile(const std::string& fileName)
     std::error_code ec;
     if (!std::filesystem::is_regular_file(fileName, ec))
         Fail(1);
+    return LoadFromIni(brv::IniFile(fileName));
+}
 
+bool TMap::LoadFromIni(const brv::IniFile& ini)
+{
     // The new course is built apart and taken over only when every check has passed.
     TMap next = *this;
-    const brv::IniFile ini(fileName);
 
     const std::string mapSize = ini.ReadString("DEFINE", "MapSize", ",");
     int32_t cursor = 1;

@@ -10,7 +10,10 @@
 #include <vector>
 
 class QImage;
-namespace brv { class Canvas; }
+namespace brv {
+class Canvas;
+class IniFile;
+} // namespace brv
 
 struct TPoint {
     int32_t X = 0;
@@ -49,6 +52,9 @@ public:
     void SetErrorTexts(const std::vector<std::string>& texts);
     // Loads a course file. A bad course throws CourseError and leaves the model as it was.
     bool LoadFromFile(const std::string& fileName);
+    // The same checks and reading over a course already read into an INI reader (an editor's
+    // course in memory, say).
+    bool LoadFromIni(const brv::IniFile& ini);
 
     // Cell queries; cells are 1-based (column, row).
     void ResetDots();

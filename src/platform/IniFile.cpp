@@ -532,12 +532,11 @@ std::vector<std::string> IniFile::ReadSection(std::string_view section) const
     return keys;
 }
 
-void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
+namespace {
+// Names and values that would read back as something else are refused.
+void CheckStorable(const std::string& fileName, std::string_view sectionName,
+                   std::string_view keyName, std::string_view value)
 {
-    const std::string& fileName = impl_->fileName;
-    const std::string_view sectionName = Trim(section);
-    const std::string_view keyName = Trim(key);
-    // Names and values that would read back as something else are refused.
     if (sectionName.find_first_of("]\r\n") != std::string_view::npos)
         Refuse(fileName, "the section name cannot be stored");
     if (keyName.empty() || keyName.find_first_of("=\r\n") != std::string_view::npos
@@ -545,6 +544,15 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
         Refuse(fileName, "the key name cannot be stored");
     if (value.find_first_of("\r\n") != std::string_view::npos)
         Refuse(fileName, "the value holds a line break");
+}
+} // namespace
+
+void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
+{
+    const std::string& fileName = impl_->fileName;
+    const std::string_view sectionName = Trim(section);
+    const std::string_view keyName = Trim(key);
+    CheckStorable(fileName, sectionName, keyName, value);
 
     // Start from the file as it is now, so that two objects on one file keep each other's writes.
     Impl current;
@@ -570,6 +578,43 @@ void IniFile::WriteInteger(std::string_view section, std::string_view key, int32
 void IniFile::WriteBool(std::string_view section, std::string_view key, bool value)
 {
     WriteString(section, key, value ? "1" : "0");
+}
+
+void IniFile::SetString(std::string_view section, std::string_view key, std::string_view value)
+{
+    const std::string_view sectionName = Trim(section);
+    const std::string_view keyName = Trim(key);
+    CheckStorable(impl_->fileName, sectionName, keyName, value);
+    std::string updated = impl_->WithValue(sectionName, keyName, value);
+    impl_->text = std::move(updated);
+    impl_->BuildIndex();
+}
+
+void IniFile::RemoveKey(std::string_view section, std::string_view key)
+{
+    const Impl::Section* found = impl_->FindSection(Trim(section));
+    const Impl::Entry* entry = found ? impl_->FindKey(*found, Trim(key)) : nullptr;
+    if (!entry)
+        return;
+    const std::string& text = impl_->text;
+    size_t begin = entry->key.begin;
+    while (begin > 0 && text[begin - 1] != '\n' && text[begin - 1] != '\r')
+        --begin;
+    size_t end = entry->lineEnd;
+    if (end < text.size())
+        end += text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2u : 1u;
+    std::string updated = impl_->Splice(begin, end, "");
+    impl_->text = std::move(updated);
+    impl_->BuildIndex();
+}
+
+const std::string& IniFile::Bytes() const { return impl_->text; }
+
+void IniFile::SaveAs(const std::string& fileName) const
+{
+    if (!impl_->readProblem.empty())
+        Refuse(fileName, impl_->readProblem);
+    ReplaceFile(fileName, impl_->text);
 }
 
 } // namespace brv
