@@ -4,8 +4,9 @@
 
 namespace brv {
 namespace {
-uint32_t Seed = 0;
-ClockFunction Clock;
+// Per thread, so that a course check on a worker thread never disturbs the game's sequence.
+thread_local uint32_t Seed = 0;
+thread_local ClockFunction Clock;
 
 uint32_t SystemMillisecondOfDay()
 {
@@ -16,6 +17,7 @@ uint32_t SystemMillisecondOfDay()
 } // namespace
 
 void SetClock(ClockFunction clock) { Clock = std::move(clock); }
+ClockFunction CurrentClock() { return Clock; }
 
 uint32_t MillisecondOfDay() { return Clock ? Clock() : SystemMillisecondOfDay(); }
 

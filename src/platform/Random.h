@@ -10,6 +10,7 @@ namespace brv {
 // Milliseconds since midnight UTC; replaceable so tests and the simulator can fix every seeding.
 using ClockFunction = std::function<uint32_t()>;
 void SetClock(ClockFunction clock);   // an empty function restores the system clock
+ClockFunction CurrentClock();         // the function set, empty for the system clock
 uint32_t MillisecondOfDay();
 
 uint32_t RandomSeed();

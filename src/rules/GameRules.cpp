@@ -2,7 +2,7 @@
 
 #include "platform/Random.h"
 
-uint32_t TickDepth = 0;
+thread_local uint32_t TickDepth = 0;
 
 std::vector<int32_t> SpeedTableFor(int32_t tileSize)
 {

@@ -27,8 +27,9 @@ public:
     virtual brv::Canvas* FieldCanvas() = 0;         // where the tick draws; null draws nothing
 };
 
-// Ticks under way; a tick dispatched inside another does nothing but record the depth.
-extern uint32_t TickDepth;
+// Ticks under way; a tick dispatched inside another does nothing but record the depth. One
+// count per thread: a course check may play a course on a worker thread.
+extern thread_local uint32_t TickDepth;
 
 // The even divisors of the tile size, ascending: the speeds at which a car reaches the next
 // cell in a whole number of ticks. Empty for an odd tile size.

@@ -13,7 +13,8 @@ const char* const Usage =
     "                    [--move-fast K] [--max-car M] [--hiscore H] [--random-init]\n"
     "                    [--interval MS] [--clock MS] [--trace]\n"
     "       brevanto-sim render COURSE.DAT OUT.png [--ground FILE.BMP] [--car FILE.BMP]\n"
-    "                    [--ticks N] [--clock MS]\n";
+    "                    [--ticks N] [--clock MS]\n"
+    "       brevanto-sim check COURSE.DAT [--ticks N] [--tile-size N]\n";
 } // namespace
 
 int main(int argc, char** argv)
@@ -31,6 +32,8 @@ int main(int argc, char** argv)
             return RunRunCommand(args);
         if (command == "render")
             return RunRenderCommand(args);
+        if (command == "check")
+            return RunCheckCommand(args);
         throw UsageError("unknown subcommand '" + command + "'");
     } catch (const UsageError& error) {
         std::fprintf(stderr, "brevanto-sim: %s\n%s", error.what(), Usage);
