@@ -73,10 +73,11 @@ EditorWindow::EditorWindow(EditorDialogs& dialogs, const QImage& groundSheet,
     dock->setWidget(findings_);
     addDockWidget(Qt::RightDockWidgetArea, dock);
     connect(findings_, &FindingsPanel::FindingChosen, this, [this](TPoint cell, int32_t entry) {
+        // The finding's own cell first; else the cell of the start entry it concerns.
         if (entry >= 0 && static_cast<size_t>(entry) < document_.Starts.size()) {
             selectedStart_ = entry;
             const StartPlace& s = document_.Starts[static_cast<size_t>(entry)];
-            if (document_.OnCourse({s.Column, s.Row}))
+            if (!document_.OnCourse(cell))
                 cell = {s.Column, s.Row};
         }
         if (document_.OnCourse(cell))

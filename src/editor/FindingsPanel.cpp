@@ -68,8 +68,7 @@ void FindingsPanel::Show(const CourseAnalysis& analysis)
     shown_ = analysis;
     list_->clear();
     if (analysis.Verdict.empty())
-        verdict_->setText(analysis.Checked ? tr("The game loads this course.")
-                                           : tr("The game loads this course (no checker in this build)."));
+        verdict_->setText(tr("The game loads this course."));
     else
         verdict_->setText(tr("The game refuses this course: %1")
                               .arg(QString::fromStdString(analysis.Verdict)));

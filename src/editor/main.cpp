@@ -1,4 +1,5 @@
 // brevanto-edit: the course editor. `brevanto-edit [COURSE.DAT]`
+#include "editor/CourseView.h"
 #include "editor/EditorDialogs.h"
 #include "editor/EditorWindow.h"
 #include "platform/Paths.h"
@@ -6,9 +7,11 @@
 #include "ui/Glyphs.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QTimer>
 #include <QTranslator>
 
 namespace {
@@ -53,5 +56,17 @@ int main(int argc, char** argv)
     if (args.size() > 1 && !window.OpenPath(args.at(1)))
         return 1;
     window.show();
+
+    // Scripted runs (the end-to-end check) learn where the course view lies on the screen:
+    // "x y zoom tile" once the window is up.
+    const QString viewFile = qEnvironmentVariable("BREVANTO_EDIT_VIEW_FILE");
+    if (!viewFile.isEmpty())
+        QTimer::singleShot(500, &window, [&window, &sheets, viewFile] {
+            const QPoint origin = window.View()->mapToGlobal(QPoint(0, 0));
+            QFile file(viewFile);
+            if (file.open(QIODevice::WriteOnly))
+                file.write(QStringLiteral("%1 %2 %3 %4\n").arg(origin.x()).arg(origin.y())
+                               .arg(window.View()->Zoom()).arg(sheets.Ground.height() / 4).toUtf8());
+        });
     return QApplication::exec();
 }

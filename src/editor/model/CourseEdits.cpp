@@ -1,7 +1,8 @@
 #include "editor/model/CourseEdits.h"
 
+#include "check/CarReach.h"
+
 #include <algorithm>
-#include <deque>
 
 namespace {
 constexpr int32_t Sides[4] = {WallNorth, WallEast, WallSouth, WallWest};
@@ -105,24 +106,19 @@ std::vector<TPoint> ReachableCells(const CourseDocument& d)
     std::vector<TPoint> cells;
     if (d.Starts.empty())
         return cells;
-    const TPoint start{d.Starts[0].Column, d.Starts[0].Row};
-    if (!d.OnCourse(start))
+    const StartPlace& start = d.Starts[0];
+    if (!d.OnCourse({start.Column, start.Row}) || start.Direction < 0 || start.Direction > 6 ||
+        start.Direction % 2 != 0)
         return cells;
-    std::vector<bool> seen(d.Tiles.size(), false);
-    std::deque<TPoint> queue{start};
-    seen[d.Index(start)] = true;
-    while (!queue.empty()) {
-        const TPoint cell = queue.front();
-        queue.pop_front();
-        cells.push_back(cell);
-        for (const int32_t side : Sides) {
-            const TPoint next = NeighbourCell(cell, side);
-            if ((d.Mask(cell) & side) == 0 && d.OnCourse(next) && !seen[d.Index(next)]) {
-                seen[d.Index(next)] = true;
-                queue.push_back(next);
-            }
-        }
-    }
+    // The checker's own exploration of the player's car, so the fill and the unreachable-dot
+    // finding always agree. Tiles of 24 pixels, as the shipped sheets.
+    TMap map(96, 60, 60, false);
+    FillMap(d, map);
+    const check_detail::Reach reach = check_detail::ExplorePlayer(map);
+    for (int32_t y = 1; y <= d.Height; ++y)
+        for (int32_t x = 1; x <= d.Width; ++x)
+            if (reach.arrivedCells[d.Index({x, y})])
+                cells.push_back({x, y});
     return cells;
 }
 

@@ -20,9 +20,9 @@ bool CarveLane(CourseDocument& document, const std::vector<TPoint>& cells);
 bool SetWall(CourseDocument& document, TPoint cell, int32_t side, bool closed);
 bool SetDot(CourseDocument& document, TPoint cell, bool dot);
 
-// The cells the player's car can drive to from its start: a car leaves a cell only through a
-// side open in that cell and stays on the course, so this is the flood of open sides from the
-// player's start cell. Empty when the player has no start on the course.
+// The cells the player's car arrives in, driving from its start with the cars' own motion and
+// every choice of keys (the course checker's exploration). Empty when the player has no start
+// the game would accept.
 std::vector<TPoint> ReachableCells(const CourseDocument& document);
 // A dot on every reachable cell and on no other.
 bool FillReachableDots(CourseDocument& document, const std::vector<TPoint>& reachable);

@@ -4,19 +4,7 @@
 #include "editor/model/CourseWriter.h"
 #include "platform/IniFile.h"
 
-#if __has_include("check/CourseCheck.h")
 #include "check/CourseCheck.h"
-#define BREVANTO_EDIT_HAS_CHECKER 1
-#endif
-
-bool CheckerAvailable()
-{
-#ifdef BREVANTO_EDIT_HAS_CHECKER
-    return true;
-#else
-    return false;
-#endif
-}
 
 CourseAnalysis AnalyseCourse(const std::string& bytes, int32_t soakTicks)
 {
@@ -30,7 +18,6 @@ CourseAnalysis AnalyseCourse(const std::string& bytes, int32_t soakTicks)
     }
     if (!analysis.Verdict.empty() && analysis.Findings.empty())
         analysis.Findings.push_back({true, "loader", {}, -1, analysis.Verdict});
-#ifdef BREVANTO_EDIT_HAS_CHECKER
     if (analysis.Verdict.empty()) {
         // The checker's cars move on 24-pixel tiles with 20-pixel sprites, as the shipped sheets.
         TMap map(96, 60, 60, false);
@@ -42,8 +29,5 @@ CourseAnalysis AnalyseCourse(const std::string& bytes, int32_t soakTicks)
                 {f.Level == FindingLevel::Error, f.Code, f.Cell, f.Entry, f.Message});
         analysis.Checked = true;
     }
-#else
-    (void)soakTicks;
-#endif
     return analysis;
 }

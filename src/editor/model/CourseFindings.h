@@ -19,11 +19,8 @@ struct EditorFinding {
 struct CourseAnalysis {
     std::string Verdict; // empty: the game loads the course
     std::vector<EditorFinding> Findings;
-    bool Checked = false; // the checker ran
+    bool Checked = false; // the checker ran (only on a course the game loads)
 };
 
 // `bytes` is the course file as a save would write it; `soakTicks` bounds the checker's play.
 CourseAnalysis AnalyseCourse(const std::string& bytes, int32_t soakTicks);
-
-// Whether this build has the course checker.
-bool CheckerAvailable();

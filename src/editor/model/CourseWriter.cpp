@@ -78,7 +78,8 @@ std::string SavedBytes(const std::string& original, const CourseDocument& loaded
                        const CourseDocument& current, const std::vector<FileProblem>& mended)
 {
     brv::IniFile ini = brv::IniFile::FromBytes("", original);
-    const std::vector<CourseKey> before = CourseKeys(loaded);
+    // A new course has no keys yet: every key is written.
+    const std::vector<CourseKey> before = original.empty() ? std::vector<CourseKey>{} : CourseKeys(loaded);
     const std::vector<CourseKey> after = CourseKeys(current);
     for (const CourseKey& k : before) {
         // A key written twice reads as its first line; drop every copy.

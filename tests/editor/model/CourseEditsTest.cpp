@@ -88,16 +88,21 @@ TEST(CourseEdits, ResizingMovesEverythingWithTheCellsAndClosesTheNewBorder)
 
 TEST(CourseEdits, FillPutsDotsExactlyOnTheCellsThePlayerCanReach)
 {
+    // A ring on the left the player drives round, a lane on the right it never reaches.
     CourseDocument d = CourseDocument::Empty(5, 3);
-    CarveLane(d, DragCells({1, 1}, {3, 1}));
-    CarveLane(d, DragCells({5, 1}, {5, 3})); // a lane the player cannot reach
+    CarveLane(d, {{1, 1}, {2, 1}, {3, 1}, {3, 2}, {3, 3}, {2, 3}, {1, 3}, {1, 2}, {1, 1}});
+    CarveLane(d, DragCells({5, 1}, {5, 3}));
     d.SetDot({5, 2}, true);
+    d.SetDot({2, 2}, true);
     EXPECT_TRUE(ReachableCells(d).empty()); // no player start yet
-    AddStart(d, {2, 1});
+    AddStart(d, {1, 1});
+    d.Starts[0].Direction = 3;
+    EXPECT_TRUE(ReachableCells(d).empty()); // a start the game refuses
+    d.Starts[0].Direction = 2;
     const std::vector<TPoint> reachable = ReachableCells(d);
-    EXPECT_EQ(reachable.size(), 3u);
+    EXPECT_EQ(reachable.size(), 8u);
     EXPECT_TRUE(FillReachableDots(d, reachable));
-    EXPECT_EQ(d.Dots, "OOO.." "....." ".....");
+    EXPECT_EQ(d.Dots, "OOO.." "O.O.." "OOO..");
     EXPECT_FALSE(FillReachableDots(d, reachable));
 }
 

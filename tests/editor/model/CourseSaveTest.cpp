@@ -2,6 +2,7 @@
 // lenient reading makes of files the game refuses.
 #include "editor/EditCommand.h"
 #include "editor/model/CourseEdits.h"
+#include "editor/model/CourseFindings.h"
 #include "editor/model/CourseReader.h"
 #include "editor/model/CourseWriter.h"
 
@@ -182,4 +183,33 @@ TEST(CourseRead, AFileThatIsNoCourseIsRefused)
     const OpenedCourse rows = ReadCourse("[MAP]\n1=95\n2=C6\n");
     EXPECT_EQ(rows.Document.Width, 2);
     EXPECT_EQ(rows.Document.Height, 2);
+}
+
+TEST(CourseFindingsAnalysis, VerdictLoaderProblemsAndCheckerFindingsWithTheirCells)
+{
+    const std::string shipped = Shipped("COURSE1.DAT");
+    const CourseAnalysis clean = AnalyseCourse(shipped, 200);
+    EXPECT_EQ(clean.Verdict, "");
+    EXPECT_TRUE(clean.Checked);
+    for (const EditorFinding& f : clean.Findings)
+        EXPECT_FALSE(f.Error) << f.Message;
+
+    // A dot in the closed centre: the checker names its cell.
+    OpenedCourse opened = ReadCourse(shipped);
+    CourseDocument d = opened.Document;
+    ASSERT_TRUE(SetDot(d, {10, 8}, true));
+    const CourseAnalysis dotted = AnalyseCourse(SavedBytes(shipped, opened.Document, d, {}), 0);
+    const auto found = std::find_if(dotted.Findings.begin(), dotted.Findings.end(),
+                                    [](const EditorFinding& f) { return f.Cell == TPoint{10, 8}; });
+    ASSERT_NE(found, dotted.Findings.end());
+    EXPECT_TRUE(found->Error);
+
+    // A start moved off the course: the game refuses it, the start entry is named, no checker.
+    d = opened.Document;
+    d.Starts[2].Column = 40;
+    const CourseAnalysis refused = AnalyseCourse(SavedBytes(shipped, opened.Document, d, {}), 0);
+    EXPECT_NE(refused.Verdict, "");
+    EXPECT_FALSE(refused.Checked);
+    ASSERT_EQ(refused.Findings.size(), 1u);
+    EXPECT_EQ(refused.Findings[0].Entry, 2);
 }
