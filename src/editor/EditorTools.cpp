@@ -24,6 +24,16 @@
 namespace {
 // The texts the field shows at the captions' places, in the course file's key order.
 const char* const CaptionTexts[CaptionCount] = {"Brevanto", "SCORE", "0", "HI SCORE", "0", "REST", "3"};
+
+// Adds OK and Cancel below a form and shows the dialog; true when the author chose OK.
+bool RunFormDialog(QDialog& dialog, QFormLayout& form)
+{
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    form.addRow(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    return dialog.exec() == QDialog::Accepted;
+}
 } // namespace
 
 bool EditorWindow::Edit(const QString& text, const std::function<bool(CourseDocument&)>& edit)
@@ -281,11 +291,7 @@ void EditorWindow::EditStartEntry(int32_t entry)
     form->addRow(tr("Lane"), lane);
     form->addRow(tr("Side"), side);
     form->addRow(tr("Kind"), kind);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    form->addRow(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!RunFormDialog(dialog, *form))
         return;
     StartPlace next = place;
     next.Direction = direction->currentData().toInt();
@@ -328,11 +334,7 @@ void EditorWindow::ShowProperties()
     form->addRow(ownScreen);
     form->addRow(tr("Field width (0: the course's)"), screenWidth);
     form->addRow(tr("Field height (0: the course's)"), screenHeight);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    form->addRow(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!RunFormDialog(dialog, *form))
         return;
     const auto size = ownScreen->isChecked()
                           ? std::optional<TPoint>(TPoint{screenWidth->value(), screenHeight->value()})

@@ -45,5 +45,5 @@ private:
     std::optional<std::string> queued_;
     std::vector<FileProblem> fileProblems_;
     CourseAnalysis shown_;
-    int32_t soakTicks_ = 2000;
+    int32_t soakTicks_ = 20000; // as brevanto-sim check: a fraction of a second per course
 };

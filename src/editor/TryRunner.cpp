@@ -67,15 +67,26 @@ bool TryRunner::Key(const QKeyEvent& key)
 {
     if (!rules_ || rules_->Demo)
         return false;
+    // As in the game: the arrows, the number pad's 8 6 2 4, and Z and X typed without Ctrl or Alt.
+    const bool keypad = key.modifiers() & Qt::KeypadModifier;
     switch (key.key()) {
-    case Qt::Key_Up: case Qt::Key_8: return rules_->KeyDirection(0);
-    case Qt::Key_Right: case Qt::Key_6: return rules_->KeyDirection(2);
-    case Qt::Key_Down: case Qt::Key_2: return rules_->KeyDirection(4);
-    case Qt::Key_Left: case Qt::Key_4: return rules_->KeyDirection(6);
-    case Qt::Key_Z: return rules_->KeyToggleDoubleSpeed();
-    case Qt::Key_X: return rules_->KeyToggleStop();
-    default: return false;
+    case Qt::Key_Up: return rules_->KeyDirection(0);
+    case Qt::Key_Right: return rules_->KeyDirection(2);
+    case Qt::Key_Down: return rules_->KeyDirection(4);
+    case Qt::Key_Left: return rules_->KeyDirection(6);
+    case Qt::Key_8: return keypad && rules_->KeyDirection(0);
+    case Qt::Key_6: return keypad && rules_->KeyDirection(2);
+    case Qt::Key_2: return keypad && rules_->KeyDirection(4);
+    case Qt::Key_4: return keypad && rules_->KeyDirection(6);
+    default: break;
     }
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return false;
+    if (key.key() == Qt::Key_Z)
+        return rules_->KeyToggleDoubleSpeed();
+    if (key.key() == Qt::Key_X)
+        return rules_->KeyToggleStop();
+    return false;
 }
 
 void TryRunner::SetRunning(bool run)

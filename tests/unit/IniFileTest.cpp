@@ -353,7 +353,7 @@ TEST(IniFileInMemoryEdits, SetRemoveAndSaveChangeOnlyTheirLines)
     const std::string bytes = "; c\r\n[A]\r\nOne=1\r\nTwo = 2\r\none=dup\r\n\r\n[B]\r\nX=1";
     brv::IniFile ini = brv::IniFile::FromBytes("", bytes);
     ini.SetString("a", "two", "22");
-    EXPECT_EQ(ini.Bytes(), "; c\r\n[A]\r\nOne=1\r\nTwo =22\r\none=dup\r\n\r\n[B]\r\nX=1");
+    EXPECT_EQ(ini.Bytes(), "; c\r\n[A]\r\nOne=1\r\nTwo=22\r\none=dup\r\n\r\n[B]\r\nX=1");
     // Removing the first of duplicate keys uncovers the second, as a reader would see it.
     ini.RemoveKey("A", "ONE");
     EXPECT_EQ(ini.ReadString("A", "One", "-"), "dup");
@@ -361,7 +361,7 @@ TEST(IniFileInMemoryEdits, SetRemoveAndSaveChangeOnlyTheirLines)
     ini.RemoveKey("A", "absent");
     ini.RemoveKey("B", "X"); // the last line, without a line ending
     ini.SetString("B", "Y", "2");
-    EXPECT_EQ(ini.Bytes(), "; c\r\n[A]\r\nTwo =22\r\n\r\n[B]\r\nY=2\r\n");
+    EXPECT_EQ(ini.Bytes(), "; c\r\n[A]\r\nTwo=22\r\n\r\n[B]\r\nY=2\r\n");
     EXPECT_THROW(ini.SetString("B", "Y", "a\nb"), brv::IniWriteError);
 
     TempDir dir;

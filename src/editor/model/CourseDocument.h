@@ -32,7 +32,7 @@ struct StartPlace {
 };
 
 // Editing never makes a course larger than this many cells on a side.
-inline constexpr int32_t MaxCourseSide = 512;
+inline constexpr int32_t MaxCourseSide = 256;
 
 struct CourseDocument {
     int32_t Width = 0;

@@ -352,6 +352,12 @@ void EditorWindowTest::tryPlaysAndStopReturnsToTheCourse()
     // The author drives: the game's keys reach the player's car.
     Key(Qt::Key_Up);
     QCOMPARE(window->Try()->Rules()->MyCar->WantDirection, 0);
+    Key(Qt::Key_6); // the main keyboard's digits do not steer, the number pad's do
+    QCOMPARE(window->Try()->Rules()->MyCar->WantDirection, 0);
+    Key(Qt::Key_6, Qt::KeypadModifier);
+    QCOMPARE(window->Try()->Rules()->MyCar->WantDirection, 2);
+    Key(Qt::Key_Z);
+    QCOMPARE(window->Try()->Rules()->MyCar->SpeedMode, 1);
     for (int k = 0; k < 300; ++k)
         window->Try()->Tick();
     QVERIFY(window->View()->Image() != course);
