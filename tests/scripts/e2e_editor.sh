@@ -43,29 +43,17 @@ chmod 700 "$work/runtime"
 cp "$bin/brevanto" "$bin/brevanto-edit" "$bin"/*.BMP "$bin"/*.INI "$bin"/*.WAV "$work/game/" 2>/dev/null
 cp "$bin"/COURSE1.DAT "$work/game/" || fail "no shipped course in $bin"
 
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x900x24 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb reported no display"
-export DISPLAY=":$(head -n1 "$work/display" | tr -dc '0-9')"
-export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
+source "$(dirname "$0")/lib/x11.sh"
+start_xvfb "$work" 1280x900
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
-unset WAYLAND_DISPLAY
 
 (cd "$work/game" && BREVANTO_EDIT_VIEW_FILE="$work/view" exec ./brevanto-edit) >"$work/edit.log" 2>&1 &
 edit_pid=$!
-window=""
-for _ in $(seq 100); do
-    kill -0 "$edit_pid" 2>/dev/null || fail "the editor ended before showing its window"
-    window=$(xdotool search --onlyvisible --name 'Brevanto Course Editor' 2>/dev/null | head -n1)
-    [ -n "$window" ] && [ -s "$work/view" ] && break
+window=$(wait_for_window "$edit_pid" 'Brevanto Course Editor' "the editor") || exit 1
+for _ in $(seq 50); do
+    [ -s "$work/view" ] && break
     sleep 0.1
 done
-[ -n "$window" ] || fail "no editor window appeared"
 [ -s "$work/view" ] || fail "the editor did not report its view"
 read -r view_x view_y zoom tile <"$work/view"
 xdotool windowfocus --sync "$window"
@@ -147,16 +135,8 @@ grep -q '"errors":0,"warnings":0' "$work/check.json" || { cat "$course" >&2; fai
 sed -i 's/^MapName=.*/MapName=RING.DAT/' "$work/game/BREVANTO.INI"
 (cd "$work/game" && exec ./brevanto) >"$work/game.log" 2>&1 &
 game_pid=$!
-game=""
-for _ in $(seq 100); do
-    kill -0 "$game_pid" 2>/dev/null || fail "the game ended before showing the course"
-    game=$(xdotool search --onlyvisible --name '^Brevanto$' 2>/dev/null | head -n1)
-    [ -n "$game" ] && break
-    sleep 0.1
-done
-[ -n "$game" ] || fail "the game showed no window"
+wait_for_window "$game_pid" '^Brevanto$' "the game" >/dev/null || exit 1
 sleep 1
 kill -0 "$game_pid" 2>/dev/null || fail "the game ended while playing the course"
-[ "$(xdotool search --onlyvisible --name '.' 2>/dev/null | wc -l)" -ge 1 ] || fail "no window"
 xdotool search --onlyvisible --name '^Brevanto$' >/dev/null || fail "the game window went away"
 echo "PASS: a course built in the editor from an empty map was saved, checked clean, played and shown by the game"

@@ -42,30 +42,13 @@ for pattern in '*.DAT' '*.BMP' '*.INI' '*.WAV'; do
 done
 [ -f "$work/game/BREVANTO.INI" ] || fail "no settings file beside the program in $bin"
 
-# Xvfb picks a free display itself and reports its number, so parallel runs never collide.
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb reported no display"
-export DISPLAY=":$(head -n1 "$work/display" | tr -dc '0-9')"
-export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY
+source "$(dirname "$0")/lib/x11.sh"
+start_xvfb "$work" 1024x768
 
 (cd "$work/game" && exec ./brevanto) >"$work/game.log" 2>&1 &
 game_pid=$!
 
-window=""
-for _ in $(seq 100); do
-    kill -0 "$game_pid" 2>/dev/null || fail "the game ended before showing its window"
-    window=$(xdotool search --onlyvisible --name '^Brevanto$' 2>/dev/null | head -n1)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || fail "no window named Brevanto appeared"
+window=$(wait_for_window "$game_pid" '^Brevanto$' "the game") || exit 1
 sleep 1
 kill -0 "$game_pid" 2>/dev/null || fail "the game ended while running its demo"
 
