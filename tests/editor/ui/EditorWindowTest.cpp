@@ -9,6 +9,10 @@
 #include "platform/Sheets.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QSpinBox>
 #include <QFile>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -75,6 +79,7 @@ private slots:
     void openingFaultyAndForeignFiles();
     void savingKeepsTheFileAndAsksWhenItChangedOnDisk();
     void tryPlaysAndStopReturnsToTheCourse();
+    void propertiesAndStartDialogs();
 
 private:
     // Centre of a cell (1-based) in the view's own coordinates, plus an offset in field pixels.
@@ -371,6 +376,66 @@ void EditorWindowTest::tryPlaysAndStopReturnsToTheCourse()
     QVERIFY(window->Try()->Running());
     QVERIFY(window->Try()->Rules()->Demo);
     window->StopAction->trigger();
+}
+
+namespace {
+// Fills the next modal dialog as `fill` says and accepts it.
+void AnswerNextDialog(std::function<void(QDialog&)> fill)
+{
+    QTimer::singleShot(0, [fill] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        fill(*dialog);
+        dialog->accept();
+    });
+}
+} // namespace
+
+void EditorWindowTest::propertiesAndStartDialogs()
+{
+    window->ToolActions[3]->trigger();
+    Click({3, 3});
+    // Twelve by ten grows to fourteen by eleven at the left and top edges.
+    AnswerNextDialog([](QDialog& dialog) {
+        const auto spins = dialog.findChildren<QSpinBox*>();
+        const auto combos = dialog.findChildren<QComboBox*>();
+        QCOMPARE(spins.size(), 4);
+        spins[0]->setValue(14);
+        spins[1]->setValue(11);
+        combos[0]->setCurrentIndex(1);
+        combos[1]->setCurrentIndex(1);
+        dialog.findChild<QCheckBox*>()->setChecked(true);
+        spins[2]->setValue(20);
+    });
+    window->PropertiesAction->trigger();
+    const CourseDocument& d = window->Document();
+    QCOMPARE(d.Width, 14);
+    QCOMPARE(d.Height, 11);
+    QCOMPARE(d.Starts[0].Column, 5);
+    QCOMPARE(d.Starts[0].Row, 4);
+    QVERIFY(d.ScreenSize.has_value());
+    QCOMPARE(d.ScreenSize->X, 20);
+    QVERIFY(window->PendingBytes().find("ScreenSize=20,0") != std::string::npos);
+
+    // Double-clicking the start edits its lane, side and kind.
+    AnswerNextDialog([](QDialog& dialog) {
+        const auto combos = dialog.findChildren<QComboBox*>();
+        QCOMPARE(combos.size(), 3);
+        combos[0]->setCurrentIndex(3); // left
+        combos[1]->setCurrentIndex(1); // right side
+        combos[2]->setCurrentIndex(1); // random
+        dialog.findChild<QSpinBox*>()->setValue(3);
+    });
+    QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(At({5, 4})), window->View()->mapToGlobal(QPointF(At({5, 4}))),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window->View(), &twice);
+    Mouse(QEvent::MouseButtonRelease, At({5, 4}));
+    QVERIFY(window->Document().Starts[0] == (StartPlace{5, 4, 6, 3, 'R', 'R'}));
+    QVERIFY(window->PendingBytes().find("Pos0=5,4,6,3,R,R") != std::string::npos);
+    window->UndoAction->trigger();
+    window->UndoAction->trigger();
+    QCOMPARE(window->Document().Width, 12);
+    QCOMPARE(window->Document().Starts[0].Column, 3);
 }
 
 QTEST_MAIN(EditorWindowTest)
