@@ -179,7 +179,7 @@ bool EditorWindow::SavePath(const QString& path)
     try {
         WriteCourseFile(target.toStdString(), bytes);
     } catch (const brv::IniWriteError& error) {
-        dialogs_.ShowError(this, QString::fromStdString(error.what()));
+        dialogs_.ShowError(this, tr("The course was not saved. %1").arg(QString::fromStdString(error.what())));
         return false;
     }
     fileName_ = target;

@@ -612,9 +612,18 @@ const std::string& IniFile::Bytes() const { return impl_->text; }
 
 void IniFile::SaveAs(const std::string& fileName) const
 {
-    if (!impl_->readProblem.empty())
-        Refuse(fileName, impl_->readProblem);
-    ReplaceFile(fileName, impl_->text);
+    // Any INI file may be saved this way (a course, say): the message names no kind of file.
+    try {
+        if (!impl_->readProblem.empty())
+            Refuse(fileName, impl_->readProblem);
+        ReplaceFile(fileName, impl_->text);
+    } catch (const IniWriteError& error) {
+        const std::string_view settings = "Cannot write settings file ";
+        std::string message = error.what();
+        if (message.rfind(settings, 0) == 0)
+            message = "Cannot write " + message.substr(settings.size());
+        throw IniWriteError(message);
+    }
 }
 
 } // namespace brv

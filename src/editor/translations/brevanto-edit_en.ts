@@ -545,6 +545,11 @@
         <translation>%1 has changed on disk since it was opened. Overwrite it?</translation>
     </message>
     <message>
+        <location filename="../EditorWindow.cpp" line="182"/>
+        <source>The course was not saved. %1</source>
+        <translation>The course was not saved. %1</translation>
+    </message>
+    <message>
         <location filename="../EditorWindow.cpp" line="193"/>
         <source>Saved %1</source>
         <translation>Saved %1</translation>

@@ -545,6 +545,11 @@
         <translation>%1 は開いた後にディスク上で変更されています。上書きしますか？</translation>
     </message>
     <message>
+        <location filename="../EditorWindow.cpp" line="182"/>
+        <source>The course was not saved. %1</source>
+        <translation>コースは保存されませんでした。%1</translation>
+    </message>
+    <message>
         <location filename="../EditorWindow.cpp" line="193"/>
         <source>Saved %1</source>
         <translation>%1 を保存しました</translation>

@@ -333,6 +333,15 @@ void EditorWindowTest::savingKeepsTheFileAndAsksWhenItChangedOnDisk()
     QVERIFY(ReadAll(path).contains("8=OOOO.....O.....OOOO"));
     QVERIFY(window->UndoStack()->isClean());
 
+    // A save that cannot be written says so and keeps the course unsaved.
+    window->ToolActions[2]->trigger();
+    Click({10, 9});
+    dialogs->savePath = dir->filePath(QStringLiteral("missing/C1.DAT"));
+    QVERIFY(!window->SaveAs());
+    QVERIFY(dialogs->errors.last().contains(QLatin1String("not saved")));
+    QVERIFY(!window->UndoStack()->isClean());
+    QCOMPARE(window->FileName(), QFileInfo(path).absoluteFilePath());
+
     // Save As writes a new file with the same comments.
     dialogs->savePath = dir->filePath(QStringLiteral("COPY.DAT"));
     QVERIFY(window->SaveAs());
