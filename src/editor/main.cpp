@@ -2,6 +2,8 @@
 #include "editor/CourseView.h"
 #include "editor/EditorDialogs.h"
 #include "editor/EditorWindow.h"
+#include "config/model/Settings.h"
+#include "platform/Canvas.h"
 #include "platform/Paths.h"
 #include "platform/Sheets.h"
 #include "ui/Glyphs.h"
@@ -11,6 +13,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPalette>
 #include <QTimer>
 #include <QTranslator>
 
@@ -42,9 +45,19 @@ int main(int argc, char** argv)
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
 
+    // The sheets and ground colour the game's settings choose, so the course looks as it plays.
+    const Settings settings = LoadSettingsFile(DefaultSettingsPlaces());
+    const auto sheet = [](const std::string& chosen, const char* shipped) {
+        return brv::FileExists(chosen) ? chosen : SheetPath(shipped);
+    };
+    uint32_t groundColor = settings.GroundColor;
+    if (!settings.UseSheetColor && groundColor == ColorButtonFace)
+        groundColor = brv::BgrFromColor(QApplication::palette().color(QPalette::Button));
     brv::LoadedSheets sheets;
     try {
-        sheets = brv::LoadSheets(SheetPath("GROUND.BMP"), SheetPath("MYCAR.BMP"), 0, true);
+        sheets = brv::LoadSheets(sheet(settings.GroundBitmapName, "GROUND.BMP"),
+                                 sheet(settings.CarBitmapName, "MYCAR.BMP"), groundColor,
+                                 settings.UseSheetColor);
     } catch (const brv::SheetError& error) {
         QMessageBox::critical(nullptr, QStringLiteral("brevanto-edit"), QString::fromLocal8Bit(error.what()));
         return 1;
