@@ -25,6 +25,13 @@ namespace {
 // The texts the field shows at the captions' places, in the course file's key order.
 const char* const CaptionTexts[CaptionCount] = {"Brevanto", "SCORE", "0", "HI SCORE", "0", "REST", "3"};
 
+// Pixels of a tile coordinate as read from a file, kept far from overflow; nothing that far
+// off is ever on screen.
+int Pixels(int64_t tiles, int tileSize)
+{
+    return static_cast<int>(std::clamp<int64_t>(tiles * tileSize, -1000000, 1000000));
+}
+
 // Adds OK and Cancel below a form and shows the dialog; true when the author chose OK.
 bool RunFormDialog(QDialog& dialog, QFormLayout& form)
 {
@@ -50,7 +57,7 @@ QRect EditorWindow::CaptionRect(int caption) const
 {
     const TPoint at = document_.Captions[static_cast<size_t>(caption)].value_or(TPoint{0, 0});
     const QFontMetrics metrics(brv::FieldFont());
-    return {(at.X - 1) * tileSize_, (at.Y - 1) * tileSize_,
+    return {Pixels(int64_t{at.X} - 1, tileSize_), Pixels(int64_t{at.Y} - 1, tileSize_),
             std::max(metrics.horizontalAdvance(QString::fromLatin1(CaptionTexts[caption])), 4),
             metrics.height()};
 }
@@ -356,8 +363,8 @@ void EditorWindow::DrawOverlay(QPainter& painter) const
     painter.setRenderHint(QPainter::Antialiasing, false);
     // The field's own edge, when it is set apart from the course's.
     if (document_.ScreenSize) {
-        const int w = (document_.ScreenSize->X > 0 ? document_.ScreenSize->X : document_.Width) * t;
-        const int h = (document_.ScreenSize->Y > 0 ? document_.ScreenSize->Y : document_.Height) * t;
+        const int w = Pixels(document_.ScreenSize->X > 0 ? document_.ScreenSize->X : document_.Width, t);
+        const int h = Pixels(document_.ScreenSize->Y > 0 ? document_.ScreenSize->Y : document_.Height, t);
         painter.setPen(QPen(QColor(255, 200, 0), 0, Qt::DashLine));
         painter.drawRect(0, 0, w - 1, h - 1);
     }
@@ -367,8 +374,8 @@ void EditorWindow::DrawOverlay(QPainter& painter) const
     if (tool_ == Tool::Block) {
         for (size_t k = 0; k < document_.Blocks.size(); ++k) {
             const TRect& b = document_.Blocks[k];
-            const QRect r((b.Left - 1) * t, (b.Top - 1) * t, (b.Right - b.Left + 1) * t,
-                          (b.Bottom - b.Top + 1) * t);
+            const QRect r(QPoint(Pixels(int64_t{b.Left} - 1, t), Pixels(int64_t{b.Top} - 1, t)),
+                          QPoint(Pixels(b.Right, t) - 1, Pixels(b.Bottom, t) - 1));
             painter.setPen(QPen(QColor(0, 160, 255), 0, Qt::DashLine));
             painter.drawRect(r.adjusted(1, 1, -2, -2));
             painter.setPen(QColor(0, 200, 255));

@@ -1,6 +1,7 @@
 #include "editor/model/CourseEdits.h"
 
 #include "check/CarReach.h"
+#include "platform/Wrap.h"
 
 #include <algorithm>
 
@@ -208,7 +209,7 @@ bool MoveCaption(CourseDocument& d, int caption, TPoint tile)
     if (caption < 0 || caption >= CaptionCount)
         return false;
     return Assign(d.Captions[static_cast<size_t>(caption)],
-                  std::optional<TPoint>(TPoint{tile.X + 1, tile.Y + 1}));
+                  std::optional<TPoint>(TPoint{brv::WrapAdd(tile.X, 1), brv::WrapAdd(tile.Y, 1)}));
 }
 
 bool ResizeCourse(CourseDocument& d, int32_t width, int32_t height, GrowEdge horizontal,
@@ -240,19 +241,22 @@ bool ResizeCourse(CourseDocument& d, int32_t width, int32_t height, GrowEdge hor
         SetWall(next, {1, y}, WallWest, true);
         SetWall(next, {width, y}, WallEast, true);
     }
+    // Values read from a file may lie anywhere; they move as the 32-bit fields of the game.
+    const auto x = [dx](int32_t v) { return brv::WrapAdd(v, dx); };
+    const auto y = [dy](int32_t v) { return brv::WrapAdd(v, dy); };
     next.Starts = d.Starts;
     for (StartPlace& s : next.Starts) {
-        s.Column += dx;
-        s.Row += dy;
+        s.Column = x(s.Column);
+        s.Row = y(s.Row);
     }
     next.Blocks = d.Blocks;
     for (TRect& b : next.Blocks)
-        b = {b.Left + dx, b.Top + dy, b.Right + dx, b.Bottom + dy};
+        b = {x(b.Left), y(b.Top), x(b.Right), y(b.Bottom)};
     next.Path = d.Path;
     next.Captions = d.Captions;
     for (auto& at : next.Captions)
         if (at)
-            *at = {at->X + dx, at->Y + dy};
+            *at = {x(at->X), y(at->Y)};
     next.ScreenSize = d.ScreenSize;
     d = std::move(next);
     return true;

@@ -126,3 +126,19 @@ TEST(CourseEdits, StartEntriesTurnMoveAndStayOnTheCourse)
     EXPECT_FALSE(MoveStart(d, 1, {1, 1}));
     EXPECT_FALSE(RemoveStart(d, 1));
 }
+
+TEST(CourseEdits, ValuesFarOffTheCourseMoveAsThirtyTwoBitFields)
+{
+    // A faulty file may hold any number; growing at the left and top moves them without overflow.
+    CourseDocument d = CourseDocument::Empty(3, 3);
+    d.Starts.push_back({INT32_MAX, INT32_MIN, 2, 1, 'L', 'P'});
+    d.Captions[0] = TPoint{INT32_MAX, 1};
+    d.Blocks.push_back({INT32_MAX, 1, INT32_MAX, 1});
+    ASSERT_TRUE(ResizeCourse(d, 5, 4, GrowEdge::Start, GrowEdge::Start));
+    EXPECT_EQ(d.Starts[0].Column, INT32_MIN + 1);
+    EXPECT_EQ(d.Starts[0].Row, INT32_MIN + 1);
+    EXPECT_EQ(d.Captions[0]->X, INT32_MIN + 1);
+    EXPECT_EQ(d.Blocks[0].Left, INT32_MIN + 1);
+    EXPECT_TRUE(MoveCaption(d, 1, {INT32_MAX, INT32_MAX}));
+    EXPECT_EQ(d.Captions[1]->X, INT32_MIN);
+}
