@@ -1,5 +1,7 @@
 #include "check/CarReach.h"
 
+#include "check/CheckParts.h"
+
 #include "cars/TCar.h"
 #include "platform/Random.h"
 
@@ -12,12 +14,6 @@ namespace check_detail {
 namespace {
 // Every arrival is one step: the car is put just short of the next cell and moved once.
 constexpr int32_t ProbeTileSize = 24;
-
-size_t CellIndex(const TMap& map, TPoint cell)
-{
-    return static_cast<size_t>(cell.Y - 1) * static_cast<size_t>(map.MapWidth) +
-           static_cast<size_t>(cell.X - 1);
-}
 
 uint64_t StateKey(const TMap& map, const CarState& s)
 {

@@ -11,6 +11,12 @@ namespace check_detail {
 using Findings = std::vector<CourseFinding>;
 
 std::string CellText(TPoint cell); // "(x,y)"
+// Where a course cell stands in the row-major grids.
+inline size_t CellIndex(const TMap& map, TPoint cell)
+{
+    return static_cast<size_t>(cell.Y - 1) * static_cast<size_t>(map.MapWidth) +
+           static_cast<size_t>(cell.X - 1);
+}
 void Add(Findings& out, FindingLevel level, const char* code, TPoint cell, int32_t entry,
          std::string message);
 
@@ -23,5 +29,14 @@ void CheckWalls(const TMap& map, Findings& out);
 void CheckBlocks(const TMap& map, Findings& out);
 // Captions outside the field, over the lanes or over each other, for tiles of `tileSize`.
 void CheckCaptions(const TMap& map, int32_t tileSize, Findings& out);
+// Where the cars can drive: fatal arrivals, dots out of the player's reach, lanes in no block.
+void CheckDriving(const TMap& map, Findings& out);
+// The demo played for `options.Ticks` ticks at several clocks.
+void CheckDemo(const TMap& map, const CheckOptions& options, Findings& out);
+
+// "the player's car" or "computer car k (Posk)".
+std::string CarName(int32_t entry);
+// Whether start entry `entry` stands on the course facing one of the four directions.
+bool EntryOnCourse(const TMap& map, int32_t entry);
 
 } // namespace check_detail

@@ -19,10 +19,7 @@ bool IsWallMaskCharacter(char c) { return (c >= '0' && c <= '9') || (c >= 'A' &&
 
 void CheckWalls(const TMap& map, Findings& out)
 {
-    const auto character = [&](int32_t x, int32_t y) {
-        return map.Tiles[static_cast<size_t>(y - 1) * static_cast<size_t>(map.MapWidth) +
-                         static_cast<size_t>(x - 1)];
-    };
+    const auto character = [&](int32_t x, int32_t y) { return map.Tiles[CellIndex(map, {x, y})]; };
     for (int32_t y = 1; y <= map.MapHeight; ++y) {
         for (int32_t x = 1; x <= map.MapWidth; ++x) {
             const char c = character(x, y);

@@ -1,7 +1,9 @@
 // Feeds arbitrary bytes to the course loader: every input ends in a loaded course or a numbered
-// course error, and a loaded course answers its cell queries within its bounds.
+// course error, and a loaded course answers its cell queries within its bounds. The course
+// checker then runs on every course that loads, with a short demo soak.
 #include "FuzzSupport.h"
 
+#include "check/CourseCheck.h"
 #include "course/TMap.h"
 
 #include <cstdint>
@@ -30,5 +32,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (int32_t i = 0; i < map.StartNumber; ++i)
         Check(!map.IsOutside({map.StartEntry(i).Left, map.StartEntry(i).Top}), "starts on the course");
     map.ResetDots();
+
+    CheckOptions options;
+    options.Ticks = 300;
+    options.CourseFile = path;
+    for (const CourseFinding& finding : CheckCourseFile(map, options)) {
+        const bool caption = finding.Code.rfind("caption", 0) == 0; // may name any place
+        Check(caption || finding.Cell == TPoint{0, 0} || !map.IsOutside(finding.Cell),
+              "a finding's cell on the course");
+        for (const TPoint cell : finding.Route)
+            Check(!map.IsOutside(cell), "a route on the course");
+    }
     return sum == 12345678 ? 1 : 0;
 }

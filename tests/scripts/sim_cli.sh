@@ -1,19 +1,8 @@
 #!/usr/bin/env bash
 # brevanto-sim from the outside: output shapes, determinism and exit statuses.
 set -u
-bin=$1
-sim="$bin/brevanto-sim"
+source "$(dirname "$0")/sim_test_lib.bash"
 course="$bin/COURSE1.DAT"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-expect_status() { # expected, command...
-  local expected=$1; shift
-  "$@" >"$work/out" 2>"$work/err"
-  local status=$?
-  [ "$status" -eq "$expected" ] || fail "$* exited $status, expected $expected"
-}
 json_ok() { python3 -c 'import json,sys; [json.loads(l) for l in open(sys.argv[1])]' "$1"; }
 
 # info: one JSON line.

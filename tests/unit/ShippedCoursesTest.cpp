@@ -1,5 +1,7 @@
 // Every shipped course must stand long play: the demo and games with random keys run for a
 // long time without a car ever leaving the course or meeting a dead end.
+#include "TestFiles.h"
+
 #include "rules/GameRules.h"
 #include "rules/HeadlessHost.h"
 #include "platform/Random.h"
@@ -17,6 +19,14 @@ struct LongRun {
 
 class ShippedCourse : public ::testing::TestWithParam<LongRun> {};
 } // namespace
+
+TEST(ShippedCourses, AreTheTwoClassicsAndEightMore)
+{
+    const std::vector<std::string> courses = ShippedCourseFiles();
+    EXPECT_GE(courses.size(), 10u);
+    EXPECT_NE(std::find(courses.begin(), courses.end(), "COURSE1.DAT"), courses.end());
+    EXPECT_NE(std::find(courses.begin(), courses.end(), "COURSE2.DAT"), courses.end());
+}
 
 TEST_P(ShippedCourse, PlaysAHundredThousandTicks)
 {
@@ -50,14 +60,21 @@ TEST_P(ShippedCourse, PlaysAHundredThousandTicks)
     TickDepth = 0;
 }
 
+// Every shipped course, two demos and two games each.
+std::vector<LongRun> LongRuns()
+{
+    std::vector<LongRun> runs;
+    for (const std::string& course : ShippedCourseFiles())
+        for (const LongRun& run : {LongRun{course, 0, false}, LongRun{course, 27182818, false},
+                                  LongRun{course, 7, true}, LongRun{course, 4242, true}})
+            runs.push_back(run);
+    return runs;
+}
+
 INSTANTIATE_TEST_SUITE_P(
-    LongPlay, ShippedCourse,
-    ::testing::Values(LongRun{"COURSE1.DAT", 0, false}, LongRun{"COURSE1.DAT", 31415926, false},
-                      LongRun{"COURSE1.DAT", 86399999, false}, LongRun{"COURSE1.DAT", 7, true},
-                      LongRun{"COURSE1.DAT", 4242, true}, LongRun{"COURSE2.DAT", 0, false},
-                      LongRun{"COURSE2.DAT", 27182818, false}, LongRun{"COURSE2.DAT", 7, true},
-                      LongRun{"COURSE2.DAT", 4242, true}),
+    LongPlay, ShippedCourse, ::testing::ValuesIn(LongRuns()),
     [](const ::testing::TestParamInfo<LongRun>& info) {
-        return info.param.course.substr(0, 7) + (info.param.game ? "Game" : "Demo") +
+        const std::string& course = info.param.course;
+        return course.substr(0, course.find('.')) + (info.param.game ? "Game" : "Demo") +
                std::to_string(info.param.clock);
     });

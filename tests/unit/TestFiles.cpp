@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 
+#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <iterator>
@@ -45,4 +46,14 @@ TMap LoadCourseText(const TempDir& dir, const std::string& text)
     TMap map(96, 160, 60, false);
     map.LoadFromFile(dir.Write("course.dat", text));
     return map;
+}
+
+std::vector<std::string> ShippedCourseFiles()
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(BREVANTO_ASSETS_DIR))
+        if (entry.path().extension() == ".DAT")
+            names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 class TempDir {
 public:
@@ -31,3 +32,6 @@ std::string CourseText(const std::string& define, const std::string& map, const 
 
 // Loads a course text into a model with 24-pixel tiles and 20-pixel sprites, no sheets.
 TMap LoadCourseText(const TempDir& dir, const std::string& text);
+
+// The file names of every course the game ships (*.DAT in the assets folder), sorted.
+std::vector<std::string> ShippedCourseFiles();

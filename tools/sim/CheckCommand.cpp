@@ -50,13 +50,8 @@ int RunCheckCommand(const std::vector<std::string>& args)
     options.CourseFile = courses[0];
 
     TMap map = SimMap(options.TileSize);
-    map.SetErrorTexts(LanguageErrorTexts());
-    try {
-        map.LoadFromFile(options.CourseFile);
-    } catch (const CourseError& error) {
-        PrintError(error.Number, error.what());
+    if (!LoadCourseOrReport(map, options.CourseFile))
         return 2;
-    }
     int errors = 0;
     int warnings = 0;
     for (const CourseFinding& finding : CheckCourseFile(map, options)) {

@@ -66,13 +66,8 @@ int RunInfoCommand(const std::vector<std::string>& args)
         throw UsageError("info takes exactly one course file");
 
     TMap map = SimMap(tileSize);
-    map.SetErrorTexts(LanguageErrorTexts());
-    try {
-        map.LoadFromFile(courses[0]);
-    } catch (const CourseError& error) {
-        PrintError(error.Number, error.what());
+    if (!LoadCourseOrReport(map, courses[0]))
         return 2;
-    }
     PrintInfo(map);
     return 0;
 }

@@ -42,6 +42,18 @@ void PrintError(int code, const std::string& message)
     std::printf("{\"error\":{\"code\":%d,\"message\":%s}}\n", code, JsonString(message).c_str());
 }
 
+bool LoadCourseOrReport(TMap& map, const std::string& courseFile)
+{
+    map.SetErrorTexts(LanguageErrorTexts());
+    try {
+        map.LoadFromFile(courseFile);
+    } catch (const CourseError& error) {
+        PrintError(error.Number, error.what());
+        return false;
+    }
+    return true;
+}
+
 namespace {
 // Length of the valid UTF-8 sequence at text[i], or 0.
 size_t Utf8Length(std::string_view text, size_t i)

@@ -43,6 +43,9 @@ std::unique_ptr<SimGame> StartGame(const std::string& courseFile, std::unique_pt
 std::vector<std::string> LanguageErrorTexts();
 // {"error":{"code":K,"message":"..."}} on standard output.
 void PrintError(int code, const std::string& message);
+// Loads the course with the language's error texts; a refused course prints its error object
+// and gives false.
+bool LoadCourseOrReport(TMap& map, const std::string& courseFile);
 
 std::string JsonString(std::string_view bytes);
 // A one-letter JSON string ("L", "P" ...).
