@@ -674,4 +674,50 @@ void IniFile::WriteBool(std::string_view section, std::string_view key, bool val
     WriteString(section, key, value ? "1" : "0");
 }
 
+void IniFile::SetString(std::string_view section, std::string_view key, std::string_view value)
+{
+    const std::string_view sectionName = Trim(section);
+    const std::string_view keyName = Trim(key);
+    CheckStorable(impl_->fileName, sectionName, keyName, value);
+    std::string updated = impl_->WithValue(sectionName, keyName, value);
+    impl_->text = std::move(updated);
+    impl_->BuildIndex();
+}
+
+void IniFile::RemoveKey(std::string_view section, std::string_view key)
+{
+    const Impl::Section* found = impl_->FindSection(Trim(section));
+    const Impl::Entry* entry = found ? impl_->FindKey(*found, Trim(key)) : nullptr;
+    if (!entry)
+        return;
+    const std::string& text = impl_->text;
+    size_t begin = entry->key.begin;
+    while (begin > 0 && text[begin - 1] != '\n' && text[begin - 1] != '\r')
+        --begin;
+    size_t end = entry->lineEnd;
+    if (end < text.size())
+        end += text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2u : 1u;
+    std::string updated = impl_->Splice(begin, end, "");
+    impl_->text = std::move(updated);
+    impl_->BuildIndex();
+}
+
+const std::string& IniFile::Bytes() const { return impl_->text; }
+
+void IniFile::SaveAs(const std::string& fileName) const
+{
+    // Any INI file may be saved this way (a course, say): the message names no kind of file.
+    try {
+        if (!impl_->readProblem.empty())
+            Refuse(fileName, impl_->readProblem);
+        ReplaceFile(fileName, impl_->text);
+    } catch (const IniWriteError& error) {
+        const std::string_view settings = "Cannot write settings file ";
+        std::string message = error.what();
+        if (message.rfind(settings, 0) == 0)
+            message = "Cannot write " + message.substr(settings.size());
+        throw IniWriteError(message);
+    }
+}
+
 } // namespace brv

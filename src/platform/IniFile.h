@@ -68,6 +68,15 @@ public:
     void WriteStrings(std::string_view section,
                       const std::vector<std::pair<std::string, std::string>>& values);
 
+    // Edits held in memory, for a writer that changes many keys and then replaces the file in
+    // one atomic step with Save. SetString changes the key's line as WriteString does; RemoveKey
+    // drops the line of the key's first entry in the section (nothing when there is none).
+    void SetString(std::string_view section, std::string_view key, std::string_view value);
+    void RemoveKey(std::string_view section, std::string_view key);
+    const std::string& Bytes() const;
+    // Writes Bytes() to `fileName` atomically; throws IniWriteError as the writes do.
+    void SaveAs(const std::string& fileName) const;
+
 private:
     IniFile(); // empty, without touching the disk
     struct Impl;

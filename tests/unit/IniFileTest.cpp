@@ -516,3 +516,33 @@ TEST(IniFileFromBytes, SectionNamesOncePerNameInFileOrder)
     EXPECT_EQ(ini.ReadSectionNames(), (std::vector<std::string>{"Zeta", "alpha", "Beta", ""}));
     EXPECT_TRUE(IniFile::FromBytes("mem.ini", "").ReadSectionNames().empty());
 }
+
+// Edits held in memory and saved at once (the course editor's save).
+TEST(IniFileInMemoryEdits, SetRemoveAndSaveChangeOnlyTheirLines)
+{
+    const std::string bytes = "; c\r\n[A]\r\nOne=1\r\nTwo = 2\r\none=dup\r\n\r\n[B]\r\nX=1";
+    brv::IniFile ini = brv::IniFile::FromBytes("", bytes);
+    ini.SetString("a", "two", "22");
+    EXPECT_EQ(ini.Bytes(), "; c\r\n[A]\r\nOne=1\r\nTwo=22\r\none=dup\r\n\r\n[B]\r\nX=1");
+    // Removing the first of duplicate keys uncovers the second, as a reader would see it.
+    ini.RemoveKey("A", "ONE");
+    EXPECT_EQ(ini.ReadString("A", "One", "-"), "dup");
+    ini.RemoveKey("A", "one");
+    ini.RemoveKey("A", "absent");
+    ini.RemoveKey("B", "X"); // the last line, without a line ending
+    ini.SetString("B", "Y", "2");
+    EXPECT_EQ(ini.Bytes(), "; c\r\n[A]\r\nTwo=22\r\n\r\n[B]\r\nY=2\r\n");
+    EXPECT_THROW(ini.SetString("B", "Y", "a\nb"), brv::IniWriteError);
+
+    TempDir dir;
+    const std::string path = dir.File("saved.ini");
+    ini.SaveAs(path);
+    EXPECT_EQ(ReadBytes(path), ini.Bytes());
+    try {
+        ini.SaveAs(dir.File("missing/saved.ini"));
+        ADD_FAILURE() << "saved into a missing folder";
+    } catch (const brv::IniWriteError& error) {
+        EXPECT_EQ(std::string(error.what()).rfind("Cannot write " + dir.File("missing/saved.ini") + ": ", 0), 0u)
+            << error.what();
+    }
+}

@@ -1,0 +1,187 @@
+// The editor's commands: actions with their keys and status tips, the menus and the tool bar.
+#include "editor/EditorWindow.h"
+
+#include "editor/CourseView.h"
+#include "editor/EditorDialogs.h"
+#include "editor/EditorIcons.h"
+#include "editor/TryRunner.h"
+#include "editor/model/CourseEdits.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QUndoStack>
+
+namespace {
+QAction* MakeAction(QObject* parent, const QString& text, const QKeySequence& key,
+                    const QString& tip)
+{
+    auto* action = new QAction(text, parent);
+    if (!key.isEmpty())
+        action->setShortcut(key);
+    action->setStatusTip(tip);
+    action->setToolTip(key.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(text, key.toString(QKeySequence::NativeText)));
+    return action;
+}
+} // namespace
+
+void EditorWindow::BuildActions()
+{
+    NewAction = MakeAction(this, tr("&New"), QKeySequence::New, tr("Start a new course of closed cells"));
+    OpenAction = MakeAction(this, tr("&Open..."), QKeySequence::Open, tr("Open a course file"));
+    SaveAction = MakeAction(this, tr("&Save"), QKeySequence::Save, tr("Save the course, changing only the lines that changed"));
+    SaveAsAction = MakeAction(this, tr("Save &As..."), QKeySequence::SaveAs, tr("Save the course under another name"));
+    QuitAction = MakeAction(this, tr("&Quit"), QKeySequence::Quit, tr("Close the editor"));
+    UndoAction = undo_->createUndoAction(this, tr("&Undo"));
+    UndoAction->setShortcut(QKeySequence::Undo);
+    RedoAction = undo_->createRedoAction(this, tr("&Redo"));
+    RedoAction->setShortcut(QKeySequence::Redo);
+    FillDotsAction = MakeAction(this, tr("&Fill Reachable Dots"), QKeySequence(tr("Ctrl+D")),
+                                tr("Put a dot on every cell the player's car can reach and remove the others"));
+    ClearPathAction = MakeAction(this, tr("&Clear Path"), QKeySequence(),
+                                 tr("Empty the block path, to click the blocks again in order"));
+    PropertiesAction = MakeAction(this, tr("Course &Properties..."), QKeySequence(tr("Ctrl+P")),
+                                  tr("Map size (growing or shrinking at a chosen edge) and field size"));
+    GridAction = MakeAction(this, tr("&Grid"), QKeySequence(tr("Ctrl+G")), tr("Show or hide the grid"));
+    GridAction->setCheckable(true);
+    GridAction->setChecked(true);
+    ZoomInAction = MakeAction(this, tr("Zoom &In"), QKeySequence::ZoomIn, tr("Show the course larger"));
+    ZoomOutAction = MakeAction(this, tr("Zoom &Out"), QKeySequence::ZoomOut, tr("Show the course smaller"));
+    PlayAction = MakeAction(this, tr("&Play Demo"), QKeySequence(tr("F5")), tr("Try the course: the cars drive by themselves"));
+    DriveAction = MakeAction(this, tr("&Drive"), QKeySequence(tr("F6")), tr("Try the course driving the player's car with the game's keys"));
+    StopAction = MakeAction(this, tr("S&top"), QKeySequence(tr("Esc")), tr("End the try and return to the course as it was"));
+
+    const QImage& g = groundSheet_;
+    const QImage& c = carSheet_;
+    PropertiesAction->setIcon(MakeEditorIcon(EditorIcon::Properties, g, c));
+    FillDotsAction->setIcon(MakeEditorIcon(EditorIcon::FillDots, g, c));
+    PlayAction->setIcon(MakeEditorIcon(EditorIcon::Play, g, c));
+    DriveAction->setIcon(MakeEditorIcon(EditorIcon::Drive, g, c));
+    StopAction->setIcon(MakeEditorIcon(EditorIcon::Stop, g, c));
+
+    struct ToolInfo {
+        QString text;
+        const char* key;
+        QString tip;
+        EditorIcon icon;
+    };
+    const ToolInfo tools[6] = {
+        {tr("&Lane"), "L", tr("Lane: drag through cells to carve a lane"), EditorIcon::Lane},
+        {tr("&Wall"), "W", tr("Wall: click near a cell edge to close or open it"), EditorIcon::Wall},
+        {tr("D&ot"), "O", tr("Dot: click or drag to put or take dots"), EditorIcon::Dot},
+        {tr("&Start"), "S", tr("Start: click to add a car, drag to move, R/Shift+R to turn, Delete to remove, double-click for lane, side and kind"), EditorIcon::Start},
+        {tr("&Block"), "B", tr("Block: drag a rectangle; click blocks in order to extend the path; right-click removes"), EditorIcon::Block},
+        {tr("&Captions"), "C", tr("Captions: drag a caption; a click places the next caption the course lacks"), EditorIcon::Caption},
+    };
+    toolGroup_ = new QActionGroup(this);
+    for (int k = 0; k < 6; ++k) {
+        QAction* action = MakeAction(this, tools[k].text, QKeySequence(QString::fromLatin1(tools[k].key)), tools[k].tip);
+        action->setIcon(MakeEditorIcon(tools[k].icon, g, c));
+        action->setCheckable(true);
+        action->setActionGroup(toolGroup_);
+        ToolActions[k] = action;
+        connect(action, &QAction::triggered, this, [this, k] { SelectTool(static_cast<Tool>(k)); });
+    }
+    ToolActions[0]->setChecked(true);
+
+    connect(NewAction, &QAction::triggered, this, [this] { NewCourse(12, 10); });
+    connect(OpenAction, &QAction::triggered, this, [this] {
+        const QString path = dialogs_.OpenFile(this, fileName_.isEmpty() ? QString() : QFileInfo(fileName_).path());
+        if (!path.isEmpty())
+            OpenPath(path);
+    });
+    connect(SaveAction, &QAction::triggered, this, [this] { Save(); });
+    connect(SaveAsAction, &QAction::triggered, this, [this] { SaveAs(); });
+    connect(QuitAction, &QAction::triggered, this, &QWidget::close);
+    connect(FillDotsAction, &QAction::triggered, this, [this] { FillDots(); });
+    connect(ClearPathAction, &QAction::triggered, this,
+            [this] { Edit(tr("Clear path"), [](CourseDocument& d) { return SetPath(d, ""); }); });
+    connect(PropertiesAction, &QAction::triggered, this, [this] { ShowProperties(); });
+    connect(GridAction, &QAction::toggled, view_, &CourseView::SetGrid);
+    connect(ZoomInAction, &QAction::triggered, this, [this] { view_->SetZoom(view_->Zoom() + 1); });
+    connect(ZoomOutAction, &QAction::triggered, this, [this] { view_->SetZoom(view_->Zoom() - 1); });
+    connect(PlayAction, &QAction::triggered, this, [this] { StartTry(true); });
+    connect(DriveAction, &QAction::triggered, this, [this] { StartTry(false); });
+    connect(StopAction, &QAction::triggered, this, [this] { StopTry(); });
+    UpdateTryActions();
+}
+
+void EditorWindow::BuildMenus()
+{
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addAction(NewAction);
+    file->addAction(OpenAction);
+    RecentMenu = file->addMenu(tr("Open &Recent"));
+    file->addAction(SaveAction);
+    file->addAction(SaveAsAction);
+    file->addSeparator();
+    file->addAction(QuitAction);
+    RebuildRecentMenu();
+
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->addAction(UndoAction);
+    edit->addAction(RedoAction);
+    edit->addSeparator();
+    edit->addAction(FillDotsAction);
+    edit->addAction(ClearPathAction);
+    edit->addAction(PropertiesAction);
+
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    for (QAction* action : ToolActions)
+        tools->addAction(action);
+
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    view->addAction(GridAction);
+    view->addAction(ZoomInAction);
+    view->addAction(ZoomOutAction);
+
+    QMenu* tryMenu = menuBar()->addMenu(tr("T&ry"));
+    tryMenu->addAction(PlayAction);
+    tryMenu->addAction(DriveAction);
+    tryMenu->addAction(StopAction);
+}
+
+void EditorWindow::BuildToolBar()
+{
+    QToolBar* bar = addToolBar(tr("Tools"));
+    bar->setObjectName(QStringLiteral("tools"));
+    for (QAction* action : ToolActions)
+        bar->addAction(action);
+    bar->addSeparator();
+    bar->addAction(FillDotsAction);
+    bar->addAction(PropertiesAction);
+    bar->addSeparator();
+    bar->addAction(PlayAction);
+    bar->addAction(DriveAction);
+    bar->addAction(StopAction);
+}
+
+void EditorWindow::ConnectView()
+{
+    connect(view_, &CourseView::Pressed, this, &EditorWindow::ToolPressed);
+    connect(view_, &CourseView::Dragged, this, &EditorWindow::ToolDragged);
+    connect(view_, &CourseView::Released, this, &EditorWindow::ToolReleased);
+    connect(view_, &CourseView::DoubleClicked, this, &EditorWindow::ToolDoubleClicked);
+}
+
+void EditorWindow::UpdateTryActions()
+{
+    const bool trying = try_->Running();
+    PlayAction->setEnabled(!trying);
+    DriveAction->setEnabled(!trying);
+    StopAction->setEnabled(trying);
+    for (QAction* action : {NewAction, OpenAction, FillDotsAction, ClearPathAction, PropertiesAction})
+        action->setEnabled(!trying);
+    toolGroup_->setEnabled(!trying);
+    UndoAction->setVisible(true);
+    if (trying) {
+        UndoAction->setEnabled(false);
+        RedoAction->setEnabled(false);
+    } else {
+        UndoAction->setEnabled(undo_->canUndo());
+        RedoAction->setEnabled(undo_->canRedo());
+    }
+}

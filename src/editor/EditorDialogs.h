@@ -1,0 +1,24 @@
+#pragma once
+// Every box and file dialog of the editor goes through this seam, so tests answer them.
+#include <QString>
+
+class QWidget;
+
+class EditorDialogs {
+public:
+    enum class Answer { Yes, No, Cancel };
+    virtual ~EditorDialogs() = default;
+    virtual void ShowError(QWidget* parent, const QString& text) = 0;
+    virtual Answer Ask(QWidget* parent, const QString& question, bool withCancel) = 0;
+    // The chosen path, or empty when the author cancelled.
+    virtual QString OpenFile(QWidget* parent, const QString& directory) = 0;
+    virtual QString SaveFile(QWidget* parent, const QString& suggestion) = 0;
+};
+
+class QtEditorDialogs final : public EditorDialogs {
+public:
+    void ShowError(QWidget* parent, const QString& text) override;
+    Answer Ask(QWidget* parent, const QString& question, bool withCancel) override;
+    QString OpenFile(QWidget* parent, const QString& directory) override;
+    QString SaveFile(QWidget* parent, const QString& suggestion) override;
+};

@@ -1,0 +1,336 @@
+// The editor window: construction, file commands, recent files and the rendering of the view.
+#include "editor/EditorWindow.h"
+
+#include "editor/CourseView.h"
+#include "editor/EditCommand.h"
+#include "editor/EditorDialogs.h"
+#include "editor/FindingsPanel.h"
+#include "editor/TryRunner.h"
+#include "editor/model/CourseWriter.h"
+#include "cars/TCar.h"
+#include "platform/Canvas.h"
+#include "platform/IniFile.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScrollArea>
+#include <QSettings>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUndoStack>
+
+namespace {
+
+constexpr int MaxRecentFiles = 8;
+constexpr int NewCourseWidth = 12;
+constexpr int NewCourseHeight = 10;
+
+// The whole content of a file, or nothing when it cannot be read (or is far too large).
+std::optional<std::string> ReadFileBytes(const QString& path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    if (file.size() > (int64_t{16} << 20))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    return bytes.toStdString();
+}
+
+QSettings EditorSettings() { return QSettings(QStringLiteral("brevanto"), QStringLiteral("brevanto-edit")); }
+
+} // namespace
+
+EditorWindow::EditorWindow(EditorDialogs& dialogs, const QImage& groundSheet,
+                           const QImage& carSheet, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), groundSheet_(groundSheet), carSheet_(carSheet),
+      tileSize_(groundSheet.height() / 4)
+{
+    undo_ = new QUndoStack(this);
+    undo_->setUndoLimit(500);
+    connect(undo_, &QUndoStack::cleanChanged, this, [this] { UpdateTitle(); });
+
+    view_ = new CourseView(this);
+    view_->SetTileSize(tileSize_);
+    view_->SetOverlay([this](QPainter& painter) { DrawOverlay(painter); });
+    view_->installEventFilter(this);
+    scroll_ = new QScrollArea(this);
+    scroll_->setWidget(view_);
+    scroll_->setAlignment(Qt::AlignCenter);
+    setCentralWidget(scroll_);
+
+    findings_ = new FindingsPanel(this);
+    auto* dock = new QDockWidget(tr("Findings"), this);
+    dock->setObjectName(QStringLiteral("findings"));
+    dock->setWidget(findings_);
+    addDockWidget(Qt::RightDockWidgetArea, dock);
+    connect(findings_, &FindingsPanel::FindingChosen, this, [this](TPoint cell, int32_t entry) {
+        // The finding's own cell first; else the cell of the start entry it concerns.
+        if (entry >= 0 && static_cast<size_t>(entry) < document_.Starts.size()) {
+            selectedStart_ = entry;
+            const StartPlace& s = document_.Starts[static_cast<size_t>(entry)];
+            if (!document_.OnCourse(cell))
+                cell = {s.Column, s.Row};
+        }
+        if (document_.OnCourse(cell))
+            SelectCell(cell);
+        view_->update();
+    });
+
+    try_ = new TryRunner(groundSheet_, carSheet_, this);
+    connect(try_, &TryRunner::FieldChanged, this, [this] { view_->SetImage(try_->Field()); });
+    connect(try_, &TryRunner::StatusChanged, this,
+            [this](const QString& text) { statusBar()->showMessage(text); });
+    connect(try_, &TryRunner::Ended, this, [this](const QString& error) {
+        dialogs_.ShowError(this, error);
+        StopTry();
+    });
+
+    cellLabel_ = new QLabel(this);
+    statusBar()->addPermanentWidget(cellLabel_);
+
+    BuildActions();
+    BuildMenus();
+    BuildToolBar();
+    ConnectView();
+    resize(960, 640);
+    NewCourse(NewCourseWidth, NewCourseHeight);
+}
+
+EditorWindow::~EditorWindow() = default;
+
+bool EditorWindow::NewCourse(int width, int height)
+{
+    if (!MayDiscard())
+        return false;
+    StopTry();
+    fileName_.clear();
+    fileBytes_.clear();
+    openProblems_.clear();
+    loaded_ = CourseDocument{};
+    undo_->clear();
+    selectedStart_ = -1;
+    selectedCell_.reset();
+    ApplyDocument(CourseDocument::Empty(width, height));
+    return true;
+}
+
+bool EditorWindow::OpenPath(const QString& path)
+{
+    const std::optional<std::string> bytes = ReadFileBytes(path);
+    if (!bytes) {
+        dialogs_.ShowError(this, tr("Cannot read %1.").arg(path));
+        return false;
+    }
+    OpenedCourse opened;
+    try {
+        opened = ReadCourse(*bytes);
+    } catch (const NotACourse& error) {
+        dialogs_.ShowError(this, tr("%1 is not a course file: %2")
+                                     .arg(path, QString::fromStdString(error.what())));
+        return false;
+    }
+    if (!MayDiscard())
+        return false;
+    TakeOpenedCourse(std::move(opened), path, *bytes);
+    return true;
+}
+
+void EditorWindow::TakeOpenedCourse(OpenedCourse opened, const QString& path, std::string bytes)
+{
+    StopTry();
+    fileName_ = QFileInfo(path).absoluteFilePath();
+    fileBytes_ = std::move(bytes);
+    loaded_ = opened.Document;
+    openProblems_ = std::move(opened.Problems);
+    undo_->clear();
+    selectedStart_ = -1;
+    selectedCell_.reset();
+    UpdateRecent(fileName_);
+    ApplyDocument(opened.Document);
+}
+
+std::string EditorWindow::PendingBytes() const
+{
+    return SavedBytes(fileBytes_, loaded_, document_, openProblems_);
+}
+
+bool EditorWindow::SavePath(const QString& path)
+{
+    const QString target = QFileInfo(path).absoluteFilePath();
+    // Someone else's change to the file since it was read is not overwritten unasked.
+    if (target == fileName_ && !fileName_.isEmpty()) {
+        const std::optional<std::string> now = ReadFileBytes(target);
+        if (now && *now != fileBytes_ &&
+            dialogs_.Ask(this, tr("%1 has changed on disk since it was opened. Overwrite it?")
+                                   .arg(target), false) != EditorDialogs::Answer::Yes)
+            return false;
+    }
+    // A new name starts from the file as read, so its comments and unknown keys go along.
+    const std::string bytes = PendingBytes();
+    try {
+        WriteCourseFile(target.toStdString(), bytes);
+    } catch (const brv::IniWriteError& error) {
+        dialogs_.ShowError(this, tr("The course was not saved. %1").arg(QString::fromStdString(error.what())));
+        return false;
+    }
+    fileName_ = target;
+    fileBytes_ = bytes;
+    loaded_ = document_;
+    openProblems_.clear();
+    undo_->setClean();
+    UpdateRecent(fileName_);
+    UpdateTitle();
+    findings_->Refresh(PendingBytes(), openProblems_);
+    statusBar()->showMessage(tr("Saved %1").arg(fileName_), 4000);
+    return true;
+}
+
+bool EditorWindow::Save()
+{
+    return fileName_.isEmpty() ? SaveAs() : SavePath(fileName_);
+}
+
+bool EditorWindow::SaveAs()
+{
+    const QString path = dialogs_.SaveFile(this, fileName_.isEmpty() ? QStringLiteral("COURSE.DAT") : fileName_);
+    return !path.isEmpty() && SavePath(path);
+}
+
+bool EditorWindow::MayDiscard()
+{
+    if (undo_->isClean())
+        return true;
+    switch (dialogs_.Ask(this, tr("The course has unsaved changes. Save them?"), true)) {
+    case EditorDialogs::Answer::Yes: return Save();
+    case EditorDialogs::Answer::No: return true;
+    default: return false;
+    }
+}
+
+void EditorWindow::closeEvent(QCloseEvent* event)
+{
+    if (MayDiscard()) {
+        StopTry();
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void EditorWindow::UpdateTitle()
+{
+    const QString name = fileName_.isEmpty() ? tr("Untitled") : QFileInfo(fileName_).fileName();
+    setWindowTitle(tr("%1%2 - Brevanto Course Editor").arg(name, undo_->isClean() ? QString() : QStringLiteral("*")));
+}
+
+void EditorWindow::UpdateRecent(const QString& path)
+{
+    QSettings settings = EditorSettings();
+    QStringList files = settings.value(QStringLiteral("RecentFiles")).toStringList();
+    files.removeAll(path);
+    files.prepend(path);
+    while (files.size() > MaxRecentFiles)
+        files.removeLast();
+    settings.setValue(QStringLiteral("RecentFiles"), files);
+    RebuildRecentMenu();
+}
+
+void EditorWindow::RebuildRecentMenu()
+{
+    RecentMenu->clear();
+    const QStringList files = EditorSettings().value(QStringLiteral("RecentFiles")).toStringList();
+    for (const QString& file : files) {
+        QAction* action = RecentMenu->addAction(file);
+        connect(action, &QAction::triggered, this, [this, file] { OpenPath(file); });
+    }
+    RecentMenu->setEnabled(!files.isEmpty());
+}
+
+void EditorWindow::ApplyDocument(const CourseDocument& document)
+{
+    document_ = document;
+    if (selectedStart_ >= static_cast<int32_t>(document_.Starts.size()))
+        selectedStart_ = -1;
+    RenderField();
+    UpdateTitle();
+    findings_->Refresh(PendingBytes(), openProblems_);
+}
+
+void EditorWindow::BeginEdit(const QString& text)
+{
+    editing_ = true;
+    editText_ = text;
+    editBefore_ = document_;
+}
+
+void EditorWindow::EndEdit()
+{
+    if (!editing_)
+        return;
+    editing_ = false;
+    if (document_ == editBefore_)
+        return;
+    undo_->push(new EditCommand(editText_, editBefore_, document_,
+                                [this](const CourseDocument& d) { ApplyDocument(d); }));
+}
+
+void EditorWindow::RenderField()
+{
+    if (try_->Running())
+        return;
+    TMap map(&groundSheet_, &carSheet_, false);
+    FillMap(document_, map);
+    // The editor shows the whole course even where the field is set smaller.
+    map.ScreenWidth = std::max<int32_t>(map.ScreenWidth, document_.Width * tileSize_);
+    map.ScreenHeight = std::max<int32_t>(map.ScreenHeight, document_.Height * tileSize_);
+    field_ = QImage(std::max(map.ScreenWidth, 1), std::max(map.ScreenHeight, 1), QImage::Format_RGB32);
+    map.DrawField(field_, 0, 0, 3);
+    // The cars on their start entries, as play begins; entries the game would refuse are left
+    // out here and listed in the findings.
+    brv::Canvas canvas(field_);
+    for (size_t k = 0; k < document_.Starts.size(); ++k) {
+        const StartPlace& s = document_.Starts[k];
+        if (!document_.OnCourse({s.Column, s.Row}) || s.Direction < 0 || s.Direction > 6 ||
+            s.Direction % 2 != 0)
+            continue;
+        std::unique_ptr<TCar> car = k == 0 ? std::make_unique<TMyCar>(&map, 0)
+                                           : std::make_unique<TCar>(&map, 1);
+        car->Place({s.Column, s.Row, s.Direction, s.Lane}, s.Kind, s.Side, tileSize_);
+        car->Draw(canvas, false);
+    }
+    view_->SetImage(field_);
+}
+
+void EditorWindow::SelectCell(TPoint cell)
+{
+    selectedCell_ = cell;
+    const QPoint centre = view_->WidgetPoint(
+        {(cell.X - 1) * tileSize_ + tileSize_ / 2, (cell.Y - 1) * tileSize_ + tileSize_ / 2});
+    scroll_->ensureVisible(centre.x(), centre.y());
+    cellLabel_->setText(tr("Cell %1,%2").arg(cell.X).arg(cell.Y));
+    view_->update();
+}
+
+TPoint EditorWindow::CellAt(QPoint pixel) const
+{
+    const auto cell = [this](int p) {
+        return static_cast<int32_t>(std::floor(static_cast<double>(p) / tileSize_)) + 1;
+    };
+    return {cell(pixel.x()), cell(pixel.y())};
+}
+
+void EditorWindow::SelectTool(Tool tool)
+{
+    tool_ = tool;
+    ToolActions[static_cast<int>(tool)]->setChecked(true);
+    view_->update();
+}

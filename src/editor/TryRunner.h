@@ -1,0 +1,58 @@
+#pragma once
+// Try: the course played inside the editor by the shared rules of play, drawn by the shared
+// field drawing, in demo or with the author driving with the game's keys. It works on its own
+// copy of the course, so stopping leaves the edited course exactly as it was.
+#include "editor/model/CourseDocument.h"
+#include "rules/GameRules.h"
+
+#include <QImage>
+#include <QObject>
+
+#include <memory>
+
+class QKeyEvent;
+class QTimer;
+namespace brv { class Canvas; }
+
+class TryRunner : public QObject, public GameHost {
+    Q_OBJECT
+public:
+    TryRunner(const QImage& groundSheet, const QImage& carSheet, QObject* parent);
+    ~TryRunner() override;
+
+    // Starts play of `document` (which the game must accept); false when it cannot be played.
+    bool Start(const CourseDocument& document, bool demo);
+    void Stop();
+    bool Running() const { return rules_ != nullptr; }
+    // The game's keys while driving: arrows, the number pad, Z and X. True when used.
+    bool Key(const QKeyEvent& key);
+    const QImage& Field() const { return field_; }
+    TGameRules* Rules() const { return rules_.get(); }
+    // One tick, as the clock gives them (for tests).
+    void Tick();
+
+    // GameHost.
+    void SetRunning(bool run) override;
+    int32_t TimerInterval() const override { return 50; }
+    void SetStatusText(const std::string& text) override;
+    void InvalidateField() override;
+    void CloseWindow() override;
+    void ShowErrorBox(const std::string& text) override;
+    void PlaySound(const std::string&) override {}
+    brv::Canvas* FieldCanvas() override { return canvas_.get(); }
+
+signals:
+    void FieldChanged();
+    void StatusChanged(const QString& text);
+    // Play ended by itself (an error); the window returns to editing.
+    void Ended(const QString& error);
+
+private:
+    const QImage& groundSheet_;
+    const QImage& carSheet_;
+    QTimer* timer_ = nullptr;
+    QImage field_;
+    std::unique_ptr<brv::Canvas> canvas_;
+    std::unique_ptr<TGameRules> rules_;
+    bool ending_ = false;
+};

@@ -1,0 +1,85 @@
+// brevanto-edit: the course editor. `brevanto-edit [COURSE.DAT]`
+#include "editor/CourseView.h"
+#include "editor/EditorDialogs.h"
+#include "editor/EditorWindow.h"
+#include "config/model/Settings.h"
+#include "platform/Canvas.h"
+#include "platform/Paths.h"
+#include "platform/Sheets.h"
+#include "ui/Glyphs.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPalette>
+#include <QTimer>
+#include <QTranslator>
+
+namespace {
+// The shipped sheets: beside the program when run from the build, else where an installation
+// puts the game's shared files.
+std::string SheetPath(const std::string& name)
+{
+    for (const std::string& folder : {brv::ProgramDir(), brv::ProgramDir() + "../share/brevanto/",
+                                      brv::ProgramDir() + "../share/games/brevanto/"})
+        if (brv::FileExists(folder + name))
+            return folder + name;
+    return brv::ProgramDir() + name;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("brevanto-edit"));
+    QApplication::setWindowIcon(brv::ProgramIcon());
+
+    QTranslator translator;
+    if (translator.load(QLocale::system(), QStringLiteral("brevanto-edit"), QStringLiteral("_"),
+                        QStringLiteral(":/i18n")))
+        QApplication::installTranslator(&translator);
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
+
+    // The sheets and ground colour the game's settings choose, so the course looks as it plays.
+    const Settings settings = LoadSettingsFile(DefaultSettingsPlaces());
+    const auto sheet = [](const std::string& chosen, const char* shipped) {
+        return brv::FileExists(chosen) ? chosen : SheetPath(shipped);
+    };
+    uint32_t groundColor = settings.GroundColor;
+    if (!settings.UseSheetColor && groundColor == ColorButtonFace)
+        groundColor = brv::BgrFromColor(QApplication::palette().color(QPalette::Button));
+    brv::LoadedSheets sheets;
+    try {
+        sheets = brv::LoadSheets(sheet(settings.GroundBitmapName, "GROUND.BMP"),
+                                 sheet(settings.CarBitmapName, "MYCAR.BMP"), groundColor,
+                                 settings.UseSheetColor);
+    } catch (const brv::SheetError& error) {
+        QMessageBox::critical(nullptr, QStringLiteral("brevanto-edit"), QString::fromLocal8Bit(error.what()));
+        return 1;
+    }
+
+    QtEditorDialogs dialogs;
+    EditorWindow window(dialogs, sheets.Ground, sheets.Car);
+    const QStringList args = QApplication::arguments();
+    if (args.size() > 1 && !window.OpenPath(args.at(1)))
+        return 1;
+    window.show();
+
+    // Scripted runs (the end-to-end check) learn where the course view lies on the screen:
+    // "x y zoom tile" once the window is up.
+    const QString viewFile = qEnvironmentVariable("BREVANTO_EDIT_VIEW_FILE");
+    if (!viewFile.isEmpty())
+        QTimer::singleShot(500, &window, [&window, &sheets, viewFile] {
+            const QPoint origin = window.View()->mapToGlobal(QPoint(0, 0));
+            QFile file(viewFile);
+            if (file.open(QIODevice::WriteOnly))
+                file.write(QStringLiteral("%1 %2 %3 %4\n").arg(origin.x()).arg(origin.y())
+                               .arg(window.View()->Zoom()).arg(sheets.Ground.height() / 4).toUtf8());
+        });
+    return QApplication::exec();
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The editor's own reading of a course file. It takes what the game would refuse, reads what
+// can be read and notes each problem the game's loader would stop at, so the author sees the
+// course and can mend it. Only a file that is no course at all is refused.
+#include "editor/model/CourseDocument.h"
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// A problem of the file as it stands, in the loader's terms: which key, which cell or entry.
+struct FileProblem {
+    std::string Section;
+    std::string Key;
+    TPoint Cell{};    // 1-based, {0,0} when none
+    int32_t Entry = -1; // start entry, -1 when none
+    std::string Message;
+};
+
+struct OpenedCourse {
+    CourseDocument Document;
+    std::vector<FileProblem> Problems;
+};
+
+// Not a course: the message says why in one sentence.
+class NotACourse : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+OpenedCourse ReadCourse(const std::string& bytes);

@@ -1,0 +1,122 @@
+#include "editor/model/CourseWriter.h"
+
+#include "platform/IniFile.h"
+
+#include <algorithm>
+
+namespace {
+
+std::string Pair(int32_t a, int32_t b) { return std::to_string(a) + "," + std::to_string(b); }
+
+bool SameName(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+const CourseKey* Find(const std::vector<CourseKey>& keys, const std::string& section,
+                      const std::string& key)
+{
+    for (const CourseKey& k : keys)
+        if (SameName(k.Section, section) && SameName(k.Key, key))
+            return &k;
+    return nullptr;
+}
+
+bool HasKey(const brv::IniFile& ini, const std::string& section, const std::string& key)
+{
+    static const std::string absent("\x01" "absent");
+    return ini.ReadString(section, key, absent) != absent;
+}
+
+} // namespace
+
+std::vector<CourseKey> CourseKeys(const CourseDocument& d)
+{
+    std::vector<CourseKey> keys;
+    keys.push_back({"DEFINE", "MapSize", Pair(d.Width, d.Height)});
+    keys.push_back({"DEFINE", "StartNumber", std::to_string(d.Starts.size())});
+    if (d.ScreenSize)
+        keys.push_back({"DEFINE", "ScreenSize", Pair(d.ScreenSize->X, d.ScreenSize->Y)});
+    const size_t width = static_cast<size_t>(d.Width);
+    for (int32_t k = 1; k <= d.Height; ++k)
+        keys.push_back({"MAP", std::to_string(k), d.Tiles.substr((k - 1) * width, width)});
+    for (size_t k = 0; k < d.SpareTileRows.size(); ++k)
+        keys.push_back({"MAP", std::to_string(d.Height + 1 + static_cast<int32_t>(k)),
+                        d.SpareTileRows[k]});
+    if (!d.Blocks.empty()) {
+        keys.push_back({"BLOCK", "Number", std::to_string(d.Blocks.size())});
+        for (size_t k = 0; k < d.Blocks.size(); ++k) {
+            const TRect& b = d.Blocks[k];
+            keys.push_back({"BLOCK", std::to_string(k + 1),
+                            Pair(b.Left, b.Top) + "," + Pair(b.Right, b.Bottom)});
+        }
+        if (!d.Path.empty())
+            keys.push_back({"BLOCK", "Path", d.Path});
+    }
+    for (int32_t k = 1; k <= d.Height; ++k)
+        keys.push_back({"MAPDOT", std::to_string(k), d.Dots.substr((k - 1) * width, width)});
+    for (size_t k = 0; k < d.SpareDotRows.size(); ++k)
+        keys.push_back({"MAPDOT", std::to_string(d.Height + 1 + static_cast<int32_t>(k)),
+                        d.SpareDotRows[k]});
+    for (size_t i = 0; i < d.Starts.size(); ++i) {
+        const StartPlace& s = d.Starts[i];
+        keys.push_back({"START", "Pos" + std::to_string(i),
+                        Pair(s.Column, s.Row) + "," + Pair(s.Direction, s.Lane) + "," + s.Side +
+                            "," + s.Kind});
+    }
+    for (int k = 0; k < CaptionCount; ++k)
+        if (const auto& at = d.Captions[static_cast<size_t>(k)])
+            keys.push_back({"DISPLAY", CaptionKeys[static_cast<size_t>(k)], Pair(at->X, at->Y)});
+    return keys;
+}
+
+std::string SavedBytes(const std::string& original, const CourseDocument& loaded,
+                       const CourseDocument& current, const std::vector<FileProblem>& mended)
+{
+    brv::IniFile ini = brv::IniFile::FromBytes("", original);
+    // A new course has no keys yet: every key is written.
+    const std::vector<CourseKey> before = original.empty() ? std::vector<CourseKey>{} : CourseKeys(loaded);
+    const std::vector<CourseKey> after = CourseKeys(current);
+    for (const CourseKey& k : before) {
+        // A key written twice reads as its first line; drop every copy.
+        if (!Find(after, k.Section, k.Key))
+            for (int copies = 0; copies < 64 && HasKey(ini, k.Section, k.Key); ++copies)
+                ini.RemoveKey(k.Section, k.Key);
+    }
+    for (const CourseKey& k : after) {
+        const CourseKey* was = Find(before, k.Section, k.Key);
+        const bool isMended = std::any_of(mended.begin(), mended.end(), [&](const FileProblem& p) {
+            return SameName(p.Section, k.Section) && SameName(p.Key, k.Key);
+        });
+        const bool stale = !HasKey(ini, k.Section, k.Key) || ini.ReadString(k.Section, k.Key, "") != k.Value;
+        if ((!was || was->Value != k.Value || isMended) && stale)
+            ini.SetString(k.Section, k.Key, k.Value);
+    }
+    return ini.Bytes();
+}
+
+std::string LoaderVerdict(const std::string& bytes, const std::vector<std::string>& errorTexts)
+{
+    TMap map(96, 60, 60, false);
+    std::vector<std::string> texts = errorTexts;
+    texts.resize(5);
+    for (size_t k = 1; k <= 4; ++k)
+        if (texts[k].empty())
+            texts[k] = "The game refuses the course (error " + std::to_string(k) + ").";
+    map.SetErrorTexts(texts);
+    try {
+        map.LoadFromIni(brv::IniFile::FromBytes("", bytes));
+    } catch (const CourseError& error) {
+        return error.what();
+    }
+    return {};
+}
+
+void WriteCourseFile(const std::string& fileName, const std::string& bytes)
+{
+    brv::IniFile::FromBytes(fileName, bytes).SaveAs(fileName);
+}

@@ -1,0 +1,31 @@
+#pragma once
+// Writing a course back. Only the keys whose value changed since the file was read (or that the
+// reading had to mend) are written, each on its own line, so comments, unknown keys, key order
+// and line endings stay as they were; keys the course no longer has are removed.
+#include "editor/model/CourseDocument.h"
+#include "editor/model/CourseReader.h"
+
+#include <string>
+#include <vector>
+
+struct CourseKey {
+    std::string Section;
+    std::string Key;
+    std::string Value;
+};
+
+// Every key the document writes, in the order a new file lists them.
+std::vector<CourseKey> CourseKeys(const CourseDocument& document);
+
+// The bytes of `original` (the file as read, empty for a new course) with the changes from
+// `loaded` (the document as read from it) to `current` applied, plus every key named by
+// `mended`.
+std::string SavedBytes(const std::string& original, const CourseDocument& loaded,
+                       const CourseDocument& current, const std::vector<FileProblem>& mended);
+
+// The game loader's verdict on course bytes: empty when it accepts them, else its error text.
+// `errorTexts` are the course error texts (1..4) the game would show.
+std::string LoaderVerdict(const std::string& bytes, const std::vector<std::string>& errorTexts);
+
+// Saves atomically through the INI layer. Throws brv::IniWriteError when it cannot.
+void WriteCourseFile(const std::string& fileName, const std::string& bytes);

@@ -1,0 +1,451 @@
+// The editor window driven offscreen: each tool with the mouse and keys, undo, the findings
+// panel following edits, opening faulty files, saving over a changed file, and Try.
+#include "editor/CourseView.h"
+#include "editor/EditorDialogs.h"
+#include "editor/EditorWindow.h"
+#include "editor/FindingsPanel.h"
+#include "editor/TryRunner.h"
+#include "editor/model/CourseEdits.h"
+#include "platform/Sheets.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QSpinBox>
+#include <QFile>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QUndoStack>
+#include <QtTest>
+
+#include <deque>
+#include <memory>
+
+namespace {
+
+// Answers every box as the test says and records the errors shown.
+class ScriptedDialogs : public EditorDialogs {
+public:
+    void ShowError(QWidget*, const QString& text) override { errors.push_back(text); }
+    Answer Ask(QWidget*, const QString& question, bool) override
+    {
+        questions.push_back(question);
+        if (answers.empty())
+            return Answer::Cancel;
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    QString OpenFile(QWidget*, const QString&) override { return openPath; }
+    QString SaveFile(QWidget*, const QString&) override { return savePath; }
+
+    QStringList errors;
+    QStringList questions;
+    std::deque<Answer> answers;
+    QString openPath;
+    QString savePath;
+};
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+} // namespace
+
+class EditorWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void laneDragCarvesAndUndoRestores();
+    void wallClickTogglesTheNearestEdgeInBothCells();
+    void dotClickDragAndFill();
+    void startAddMoveTurnAndRemove();
+    void blockRectanglesAndPath();
+    void captionsArePlacedAndDragged();
+    void findingsFollowEditsAndSelectCells();
+    void openingFaultyAndForeignFiles();
+    void savingKeepsTheFileAndAsksWhenItChangedOnDisk();
+    void tryPlaysAndStopReturnsToTheCourse();
+    void propertiesAndStartDialogs();
+
+private:
+    // Centre of a cell (1-based) in the view's own coordinates, plus an offset in field pixels.
+    QPoint At(TPoint cell, QPoint offset = {}) const
+    {
+        const int tile = 24;
+        return window->View()->WidgetPoint(
+            QPoint((cell.X - 1) * tile + tile / 2, (cell.Y - 1) * tile + tile / 2) + offset);
+    }
+    void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+    {
+        const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+        QMouseEvent event(type, QPointF(at), window->View()->mapToGlobal(QPointF(at)),
+                          type == QEvent::MouseMove ? Qt::NoButton : button, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(window->View(), &event);
+    }
+    void Click(TPoint cell, QPoint offset = {}, Qt::MouseButton button = Qt::LeftButton)
+    {
+        Mouse(QEvent::MouseButtonPress, At(cell, offset), button);
+        Mouse(QEvent::MouseButtonRelease, At(cell, offset), button);
+    }
+    void Drag(const std::vector<TPoint>& cells)
+    {
+        Mouse(QEvent::MouseButtonPress, At(cells.front()));
+        for (const TPoint c : cells)
+            Mouse(QEvent::MouseMove, At(c));
+        Mouse(QEvent::MouseButtonRelease, At(cells.back()));
+    }
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(window->View(), static_cast<Qt::Key>(key), modifiers);
+    }
+    void WaitForFindings() { QTRY_VERIFY_WITH_TIMEOUT(!window->Findings()->Pending(), 20000); }
+    QString Assets(const char* name) const { return QStringLiteral(BREVANTO_ASSETS_DIR "/") + QLatin1String(name); }
+
+    brv::LoadedSheets sheets;
+    std::unique_ptr<ScriptedDialogs> dialogs;
+    std::unique_ptr<EditorWindow> window;
+    std::unique_ptr<QTemporaryDir> dir;
+};
+
+void EditorWindowTest::init()
+{
+    sheets = brv::LoadSheets(BREVANTO_ASSETS_DIR "/GROUND.BMP", BREVANTO_ASSETS_DIR "/MYCAR.BMP", 0, true);
+    dialogs = std::make_unique<ScriptedDialogs>();
+    window = std::make_unique<EditorWindow>(*dialogs, sheets.Ground, sheets.Car);
+    window->Findings()->SetSoakTicks(200);
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    dir = std::make_unique<QTemporaryDir>();
+}
+
+void EditorWindowTest::cleanup()
+{
+    window.reset();
+    dialogs.reset();
+}
+
+void EditorWindowTest::laneDragCarvesAndUndoRestores()
+{
+    const CourseDocument empty = window->Document();
+    window->ToolActions[0]->trigger();
+    Drag({{2, 2}, {3, 2}, {5, 2}, {5, 4}}); // a jump from 3 to 5 still carves 4 between
+    const CourseDocument& d = window->Document();
+    QCOMPARE(d.Mask({2, 2}), WallNorth | WallSouth | WallWest);
+    QCOMPARE(d.Mask({4, 2}), WallNorth | WallSouth);
+    QCOMPARE(d.Mask({5, 2}), WallNorth | WallEast);
+    QCOMPARE(d.Mask({5, 3}) & WallNorth, 0);
+    QCOMPARE(d.Mask({5, 4}), WallEast | WallSouth | WallWest);
+    QCOMPARE(window->UndoStack()->count(), 1); // the whole drag is one step
+    window->UndoAction->trigger();
+    QVERIFY(window->Document() == empty);
+    window->RedoAction->trigger();
+    QCOMPARE(window->Document().Mask({4, 2}), WallNorth | WallSouth);
+}
+
+void EditorWindowTest::wallClickTogglesTheNearestEdgeInBothCells()
+{
+    window->ToolActions[0]->trigger();
+    Drag({{2, 2}, {4, 2}});
+    QTest::keyClick(window->View(), Qt::Key_W);
+    QCOMPARE(window->CurrentTool(), EditorWindow::Tool::Wall);
+    Click({2, 2}, {10, 0}); // near the east edge of 2,2
+    QCOMPARE(window->Document().Mask({2, 2}) & WallEast, WallEast);
+    QCOMPARE(window->Document().Mask({3, 2}) & WallWest, WallWest);
+    Click({3, 2}, {-10, 1}); // the same edge from the other side opens it again
+    QCOMPARE(window->Document().Mask({2, 2}) & WallEast, 0);
+    QCOMPARE(window->Document().Mask({3, 2}) & WallWest, 0);
+    QCOMPARE(window->UndoStack()->count(), 3);
+}
+
+void EditorWindowTest::dotClickDragAndFill()
+{
+    window->ToolActions[0]->trigger();
+    Drag({{1, 1}, {4, 1}, {4, 3}, {1, 3}, {1, 1}});
+    QTest::keyClick(window->View(), Qt::Key_O);
+    Click({8, 8});
+    QVERIFY(window->Document().HasDot({8, 8}));
+    Click({8, 8});
+    QVERIFY(!window->Document().HasDot({8, 8}));
+    Drag({{6, 6}, {9, 6}});
+    for (int x = 6; x <= 9; ++x)
+        QVERIFY(window->Document().HasDot({x, 6}));
+
+    // The fill needs the player's start first, and says so.
+    window->FillDotsAction->trigger();
+    QCOMPARE(dialogs->errors.size(), 1);
+    window->ToolActions[3]->trigger();
+    Click({1, 1});
+    window->FillDotsAction->trigger();
+    const CourseDocument& d = window->Document();
+    QVERIFY(d.HasDot({2, 1}) && d.HasDot({4, 3}) && d.HasDot({1, 2}));
+    QVERIFY(!d.HasDot({6, 6}) && !d.HasDot({2, 2}));
+}
+
+void EditorWindowTest::startAddMoveTurnAndRemove()
+{
+    window->ToolActions[3]->trigger();
+    Click({2, 2});
+    Click({5, 5});
+    QCOMPARE(window->Document().Starts.size(), size_t{2});
+    QVERIFY(window->PendingBytes().find("StartNumber=2") != std::string::npos);
+    Drag({{5, 5}, {6, 5}, {7, 6}});
+    QCOMPARE(window->Document().Starts[1].Column, 7);
+    QCOMPARE(window->Document().Starts[1].Row, 6);
+    QCOMPARE(window->SelectedStart(), 1);
+    Key(Qt::Key_R);
+    QCOMPARE(window->Document().Starts[1].Direction, 4);
+    Key(Qt::Key_R, Qt::ShiftModifier);
+    Key(Qt::Key_R, Qt::ShiftModifier);
+    QCOMPARE(window->Document().Starts[1].Direction, 0);
+    Key(Qt::Key_Left);
+    QCOMPARE(window->Document().Starts[1].Direction, 6);
+    Key(Qt::Key_Delete);
+    QCOMPARE(window->Document().Starts.size(), size_t{1});
+    Click({2, 2}, {}, Qt::RightButton);
+    QVERIFY(window->Document().Starts.empty());
+    QVERIFY(window->PendingBytes().find("StartNumber=0") != std::string::npos);
+}
+
+void EditorWindowTest::blockRectanglesAndPath()
+{
+    QTest::keyClick(window->View(), Qt::Key_B);
+    Drag({{1, 1}, {3, 2}, {4, 4}});
+    Drag({{6, 1}, {8, 3}});
+    QCOMPARE(window->Document().Blocks.size(), size_t{2});
+    QVERIFY(window->Document().Blocks[0] == (TRect{1, 1, 4, 4}));
+    Click({7, 2});
+    Click({2, 2});
+    Click({7, 3});
+    QCOMPARE(window->Document().Path, std::string("212"));
+    Click({2, 2}, {}, Qt::RightButton);
+    QCOMPARE(window->Document().Blocks.size(), size_t{1});
+    window->ClearPathAction->trigger();
+    QVERIFY(window->Document().Path.empty());
+}
+
+void EditorWindowTest::captionsArePlacedAndDragged()
+{
+    QTest::keyClick(window->View(), Qt::Key_C);
+    Click({3, 3}); // the course has no captions: the title goes here
+    QVERIFY(window->Document().Captions[0].has_value());
+    QCOMPARE(window->Document().Captions[0]->X, 3);
+    const QRect title = window->CaptionRect(0);
+    const QPoint grab = window->View()->WidgetPoint(title.topLeft() + QPoint(2, 2));
+    Mouse(QEvent::MouseButtonPress, grab);
+    Mouse(QEvent::MouseMove, grab + window->View()->WidgetPoint({48, 24}));
+    Mouse(QEvent::MouseButtonRelease, grab + window->View()->WidgetPoint({48, 24}));
+    QCOMPARE(window->Document().Captions[0]->X, 5);
+    QCOMPARE(window->Document().Captions[0]->Y, 4);
+    QVERIFY(!window->Document().Captions[1].has_value());
+}
+
+void EditorWindowTest::findingsFollowEditsAndSelectCells()
+{
+    QVERIFY(window->OpenPath(Assets("COURSE1.DAT")));
+    WaitForFindings();
+    QVERIFY(window->Findings()->Shown().Verdict.empty());
+    const int before = window->Findings()->List()->count();
+
+    // A dot in the closed centre: the checker finds it unreachable.
+    window->ToolActions[2]->trigger();
+    Click({10, 8});
+    WaitForFindings();
+    QListWidget* list = window->Findings()->List();
+    QCOMPARE(list->count(), before + 1);
+    QListWidgetItem* dot = nullptr;
+    for (int k = 0; k < list->count(); ++k)
+        if (list->item(k)->text().contains(QLatin1String("(10,8)")))
+            dot = list->item(k);
+    QVERIFY(dot);
+    list->scrollToItem(dot);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(dot).center());
+    QVERIFY(window->SelectedCell().has_value());
+    QVERIFY(*window->SelectedCell() == (TPoint{10, 8}));
+
+    window->UndoAction->trigger();
+    WaitForFindings();
+    QCOMPARE(list->count(), before);
+}
+
+void EditorWindowTest::openingFaultyAndForeignFiles()
+{
+    const QString faulty = dir->filePath(QStringLiteral("FAULTY.DAT"));
+    WriteAll(faulty, "[DEFINE]\nMapSize=3,3\nStartNumber=1\n[MAP]\n1=953\n2=AF\n3=C56\n"
+                     "[MAPDOT]\n1=OOO\n2=O.O\n3=OOO\n[START]\nPos0=1,1,5,1,L,P\n");
+    QVERIFY(window->OpenPath(faulty));
+    WaitForFindings();
+    QVERIFY(!window->Findings()->Shown().Verdict.empty());
+    QCOMPARE(window->OpenProblems().size(), size_t{2});
+    QVERIFY(window->Findings()->List()->count() >= 2);
+
+    // Mending the start and saving gives a course the game loads.
+    window->ToolActions[3]->trigger();
+    Click({1, 1});
+    Key(Qt::Key_Right);
+    QVERIFY(window->Save());
+    WaitForFindings();
+    QVERIFY(window->Findings()->Shown().Verdict.empty());
+    QVERIFY(ReadAll(faulty).contains("2=AFF\n"));
+
+    // Something that is no course: an error, and the window keeps its course.
+    const CourseDocument kept = window->Document();
+    QVERIFY(!window->OpenPath(Assets("GROUND.BMP")));
+    QVERIFY(!window->OpenPath(dir->filePath(QStringLiteral("MISSING.DAT"))));
+    QCOMPARE(dialogs->errors.size(), 2);
+    QVERIFY(window->Document() == kept);
+    QCOMPARE(window->FileName(), QFileInfo(faulty).absoluteFilePath());
+}
+
+void EditorWindowTest::savingKeepsTheFileAndAsksWhenItChangedOnDisk()
+{
+    const QString path = dir->filePath(QStringLiteral("C1.DAT"));
+    const QByteArray original = ReadAll(Assets("COURSE1.DAT"));
+    WriteAll(path, original);
+    QVERIFY(window->OpenPath(path));
+    QVERIFY(window->Save());
+    QCOMPARE(ReadAll(path), original);
+
+    window->ToolActions[2]->trigger();
+    Click({10, 8});
+    // Someone else changes the file: the editor asks, and No keeps their version.
+    WriteAll(path, original + "; theirs\r\n");
+    dialogs->answers = {EditorDialogs::Answer::No};
+    QVERIFY(!window->Save());
+    QCOMPARE(dialogs->questions.size(), 1);
+    QCOMPARE(ReadAll(path), original + "; theirs\r\n");
+    dialogs->answers = {EditorDialogs::Answer::Yes};
+    QVERIFY(window->Save());
+    QVERIFY(ReadAll(path).contains("8=OOOO.....O.....OOOO"));
+    QVERIFY(window->UndoStack()->isClean());
+
+    // A save that cannot be written says so and keeps the course unsaved.
+    window->ToolActions[2]->trigger();
+    Click({10, 9});
+    dialogs->savePath = dir->filePath(QStringLiteral("missing/C1.DAT"));
+    QVERIFY(!window->SaveAs());
+    QVERIFY(dialogs->errors.last().contains(QLatin1String("not saved")));
+    QVERIFY(!window->UndoStack()->isClean());
+    QCOMPARE(window->FileName(), QFileInfo(path).absoluteFilePath());
+
+    // Save As writes a new file with the same comments.
+    dialogs->savePath = dir->filePath(QStringLiteral("COPY.DAT"));
+    QVERIFY(window->SaveAs());
+    QVERIFY(ReadAll(dialogs->savePath).startsWith("; Brevanto course 1"));
+    QCOMPARE(window->FileName(), QFileInfo(dialogs->savePath).absoluteFilePath());
+}
+
+void EditorWindowTest::tryPlaysAndStopReturnsToTheCourse()
+{
+    // An empty course cannot be tried; the author is told why.
+    window->PlayAction->trigger();
+    QVERIFY(!window->Try()->Running());
+    QCOMPARE(dialogs->errors.size(), 1);
+
+    QVERIFY(window->OpenPath(Assets("COURSE1.DAT")));
+    const CourseDocument before = window->Document();
+    const QImage course = window->View()->Image();
+    window->DriveAction->trigger();
+    QVERIFY(window->Try()->Running());
+    QVERIFY(!window->Try()->Rules()->Demo);
+    QVERIFY(!window->ToolActions[0]->isEnabled());
+    // The author drives: the game's keys reach the player's car.
+    Key(Qt::Key_Up);
+    QCOMPARE(window->Try()->Rules()->MyCar->WantDirection, 0);
+    Key(Qt::Key_6); // the main keyboard's digits do not steer, the number pad's do
+    QCOMPARE(window->Try()->Rules()->MyCar->WantDirection, 0);
+    Key(Qt::Key_6, Qt::KeypadModifier);
+    QCOMPARE(window->Try()->Rules()->MyCar->WantDirection, 2);
+    Key(Qt::Key_Z);
+    QCOMPARE(window->Try()->Rules()->MyCar->SpeedMode, 1);
+    for (int k = 0; k < 300; ++k)
+        window->Try()->Tick();
+    QVERIFY(window->View()->Image() != course);
+    window->StopAction->trigger();
+    QVERIFY(!window->Try()->Running());
+    QVERIFY(window->Document() == before);
+    QCOMPARE(window->View()->Image(), course);
+    QVERIFY(window->UndoStack()->isClean());
+
+    window->PlayAction->trigger();
+    QVERIFY(window->Try()->Running());
+    QVERIFY(window->Try()->Rules()->Demo);
+    window->StopAction->trigger();
+}
+
+namespace {
+// Fills the next modal dialog as `fill` says and accepts it.
+void AnswerNextDialog(std::function<void(QDialog&)> fill)
+{
+    QTimer::singleShot(0, [fill] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        fill(*dialog);
+        dialog->accept();
+    });
+}
+} // namespace
+
+void EditorWindowTest::propertiesAndStartDialogs()
+{
+    window->ToolActions[3]->trigger();
+    Click({3, 3});
+    // Twelve by ten grows to fourteen by eleven at the left and top edges.
+    AnswerNextDialog([](QDialog& dialog) {
+        const auto spins = dialog.findChildren<QSpinBox*>();
+        const auto combos = dialog.findChildren<QComboBox*>();
+        QCOMPARE(spins.size(), 4);
+        spins[0]->setValue(14);
+        spins[1]->setValue(11);
+        combos[0]->setCurrentIndex(1);
+        combos[1]->setCurrentIndex(1);
+        dialog.findChild<QCheckBox*>()->setChecked(true);
+        spins[2]->setValue(20);
+    });
+    window->PropertiesAction->trigger();
+    const CourseDocument& d = window->Document();
+    QCOMPARE(d.Width, 14);
+    QCOMPARE(d.Height, 11);
+    QCOMPARE(d.Starts[0].Column, 5);
+    QCOMPARE(d.Starts[0].Row, 4);
+    QVERIFY(d.ScreenSize.has_value());
+    QCOMPARE(d.ScreenSize->X, 20);
+    QVERIFY(window->PendingBytes().find("ScreenSize=20,0") != std::string::npos);
+
+    // Double-clicking the start edits its lane, side and kind.
+    AnswerNextDialog([](QDialog& dialog) {
+        const auto combos = dialog.findChildren<QComboBox*>();
+        QCOMPARE(combos.size(), 3);
+        combos[0]->setCurrentIndex(3); // left
+        combos[1]->setCurrentIndex(1); // right side
+        combos[2]->setCurrentIndex(1); // random
+        dialog.findChild<QSpinBox*>()->setValue(3);
+    });
+    QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(At({5, 4})), window->View()->mapToGlobal(QPointF(At({5, 4}))),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window->View(), &twice);
+    Mouse(QEvent::MouseButtonRelease, At({5, 4}));
+    QVERIFY(window->Document().Starts[0] == (StartPlace{5, 4, 6, 3, 'R', 'R'}));
+    QVERIFY(window->PendingBytes().find("Pos0=5,4,6,3,R,R") != std::string::npos);
+    window->UndoAction->trigger();
+    window->UndoAction->trigger();
+    QCOMPARE(window->Document().Width, 12);
+    QCOMPARE(window->Document().Starts[0].Column, 3);
+}
+
+QTEST_MAIN(EditorWindowTest)
+#include "EditorWindowTest.moc"
