@@ -710,7 +710,11 @@ void IniFile::SaveAs(const std::string& fileName) const
     try {
         if (!impl_->readProblem.empty())
             Refuse(fileName, impl_->readProblem);
-        ReplaceFile(fileName, impl_->text);
+        // What the file holds now, for the in-place rewrite to put back should it fail.
+        Impl current;
+        current.fileName = fileName;
+        current.Load();
+        ReplaceFile(fileName, impl_->text, current.text);
     } catch (const IniWriteError& error) {
         const std::string_view settings = "Cannot write settings file ";
         std::string message = error.what();

@@ -121,8 +121,13 @@ xdotool key --clearmodifiers alt+f # File > New
 sleep 0.3
 xdotool key --clearmodifiers n
 sleep 14
+# The game that ended earned the course's first hi-score place: Enter keeps the name offered.
+xdotool key --clearmodifiers Return
+sleep 0.5
 quit_game
 [ -f "$user_ini" ] || fail "no per-user settings file after the first run"
+grep -q '^1=[1-9]' "$HOME/.local/share/brevanto/HISCORES.INI" 2>/dev/null ||
+    fail "no hi-score table entry in the per-user data folder"
 hiscore=$(setting HiScore)
 [ "${hiscore:-0}" -gt 0 ] 2>/dev/null || fail "no hi-score stored (HiScore='$hiscore'): $(cat "$user_ini")"
 grep -q '^Position=' "$user_ini" || fail "the window position was not stored"
