@@ -92,10 +92,15 @@ std::vector<CourseFinding> CheckCourse(const TMap& map, const CheckOptions& opti
 
 std::vector<CourseFinding> CheckCourseFile(const TMap& map, const CheckOptions& options)
 {
+    return CheckCourseFile(map, brv::IniFile(options.CourseFile), options);
+}
+
+std::vector<CourseFinding> CheckCourseFile(const TMap& map, const brv::IniFile& file,
+                                           const CheckOptions& options)
+{
     Findings out = CheckCourse(map, options);
     // The loader reads Pos0 .. Pos(StartNumber - 1) and counts only keys with a value, so an
     // empty Pos key, or one past the last entry, passes unnoticed.
-    const brv::IniFile file(options.CourseFile);
     const std::string absent(1, '\0');
     for (int32_t k = std::max(map.StartNumber, 0); k < std::max(map.StartNumber, 0) + 100; ++k) {
         const std::string key = "Pos" + std::to_string(k);

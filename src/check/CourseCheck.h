@@ -7,6 +7,8 @@
 // `brevanto-sim check` and by the course editor.
 #include "course/TMap.h"
 
+namespace brv { class IniFile; }
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -37,6 +39,9 @@ std::vector<CourseFinding> CheckCourse(const TMap& map, const CheckOptions& opti
 // CheckCourse, plus what only the file shows: START keys the loader passes over. `map` must be
 // the course as loaded from `options.CourseFile`.
 std::vector<CourseFinding> CheckCourseFile(const TMap& map, const CheckOptions& options);
+// The same over the course file already read (or bytes in memory) that `map` was loaded from.
+std::vector<CourseFinding> CheckCourseFile(const TMap& map, const brv::IniFile& file,
+                                           const CheckOptions& options);
 
 // The stable codes, for the tool's documentation and for tests.
 namespace check_codes {

@@ -35,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     CheckOptions options;
     options.Ticks = 300;
-    options.CourseFile = path;
-    for (const CourseFinding& finding : CheckCourseFile(map, options)) {
+    options.CourseFile = course.FileName();
+    for (const CourseFinding& finding : CheckCourseFile(map, course, options)) {
         const bool caption = finding.Code.rfind("caption", 0) == 0; // may name any place
         Check(caption || finding.Cell == TPoint{0, 0} || !map.IsOutside(finding.Cell),
               "a finding's cell on the course");
