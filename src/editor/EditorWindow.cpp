@@ -105,7 +105,12 @@ EditorWindow::EditorWindow(EditorDialogs& dialogs, const QImage& groundSheet,
     NewCourse(NewCourseWidth, NewCourseHeight);
 }
 
-EditorWindow::~EditorWindow() = default;
+EditorWindow::~EditorWindow()
+{
+    // The undo stack is a child that QWidget deletes after this class is gone; its last signals
+    // must not reach a window that is half destroyed.
+    disconnect(undo_, nullptr, this, nullptr);
+}
 
 bool EditorWindow::NewCourse(int width, int height)
 {
