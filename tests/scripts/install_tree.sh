@@ -99,7 +99,7 @@ xdotool key --clearmodifiers alt+f # File > New
 sleep 0.3
 xdotool key --clearmodifiers n
 # The game that ends earns the course's first hi-score place: Enter keeps the name offered.
-wait_until 300 dialog_shown '^New Hi-Score$' || fail "no hi-score name dialog within 30 seconds of starting a game"
+wait_for_dialog '^New Hi-Score$' 300 || fail "no hi-score name dialog within 30 seconds of starting a game"
 focus_window "$dialog"
 xdotool key --clearmodifiers Return
 wait_until_closed "$dialog" || fail "the hi-score name dialog did not close on Enter"

@@ -12,7 +12,8 @@
 # start_xvfb [WIDTHxHEIGHT]: a virtual X server (default 1024x768); sets DISPLAY.
 # wait_for_window PID PATTERN WHAT: waits while PID runs for a visible window named PATTERN;
 #   sets window.
-# wait_for_dialog [PATTERN]: waits for a visible window other than $window; sets dialog.
+# wait_for_dialog [PATTERN [TENTHS]]: waits (five seconds by default) for a visible window named
+#   PATTERN (default: any name) other than $window; sets dialog.
 # wait_until_closed WINDOW: waits for WINDOW to go away.
 # focus_window WINDOW: gives it the keyboard (through the window manager when one runs).
 # start_game [COMMAND...]: runs the game (default: the copied one, from its folder) until its
@@ -119,7 +120,7 @@ dialog_shown() { # pattern
     [ -n "$dialog" ]
 }
 wait_for_dialog() {
-    wait_until 50 dialog_shown "${1:-.}"
+    wait_until "${2:-50}" dialog_shown "${1:-.}"
 }
 window_gone() {
     ! xdotool search --onlyvisible --name '.' 2>/dev/null | grep -qx "$1"
