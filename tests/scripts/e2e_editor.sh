@@ -8,55 +8,19 @@
 set -uo pipefail
 
 bin=${1:?usage: e2e_editor.sh BIN_DIR}
-if ! command -v Xvfb >/dev/null 2>&1; then
-    echo "SKIP: Xvfb is not installed"
-    exit 0
-fi
-fail() {
-    echo "FAIL: $*" >&2
-    for log in edit.log game.log; do
-        [ -n "${work:-}" ] && [ -f "$work/$log" ] && sed "s/^/  $log: /" "$work/$log" >&2
-    done
-    exit 1
-}
-command -v xdotool >/dev/null 2>&1 || fail "xdotool is not installed"
-for program in brevanto-edit brevanto-sim brevanto; do
-    [ -x "$bin/$program" ] || fail "no $program in $bin"
-done
-
-work=$(mktemp -d)
-xvfb_pid=""
-edit_pid=""
-game_pid=""
-cleanup() {
-    [ -n "$edit_pid" ] && kill "$edit_pid" 2>/dev/null
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
-
-mkdir -p "$work/game" "$work/config" "$work/runtime"
-chmod 700 "$work/runtime"
-cp "$bin/brevanto" "$bin/brevanto-edit" "$bin"/*.BMP "$bin"/*.INI "$bin"/*.WAV "$work/game/" 2>/dev/null
-cp "$bin"/COURSE1.DAT "$work/game/" || fail "no shipped course in $bin"
-
-source "$(dirname "$0")/lib/x11.sh"
-start_xvfb "$work" 1280x900
+source "$(dirname "${BASH_SOURCE[0]}")/lib/x11.sh"
+[ -x "$bin/brevanto-sim" ] || fail "no brevanto-sim in $bin"
+copy_game "$bin" brevanto brevanto-edit
+[ -f "$work/game/COURSE1.DAT" ] || fail "no shipped course in $bin"
+start_xvfb 1280x900
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
 (cd "$work/game" && BREVANTO_EDIT_VIEW_FILE="$work/view" exec ./brevanto-edit) >"$work/edit.log" 2>&1 &
 edit_pid=$!
-window=$(wait_for_window "$edit_pid" 'Brevanto Course Editor' "the editor") || exit 1
-for _ in $(seq 50); do
-    [ -s "$work/view" ] && break
-    sleep 0.1
-done
-[ -s "$work/view" ] || fail "the editor did not report its view"
+wait_for_window "$edit_pid" 'Brevanto Course Editor' "the editor"
+wait_until 50 test -s "$work/view" || fail "the editor did not report its view"
 read -r view_x view_y zoom tile <"$work/view"
-xdotool windowfocus --sync "$window"
+focus_window "$window"
 
 # Screen point of the middle of a cell (1-based column and row).
 cell() { echo $(( view_x + ((($1 - 1) * tile) + tile / 2) * zoom )) $(( view_y + ((($2 - 1) * tile) + tile / 2) * zoom )); }
@@ -97,33 +61,15 @@ fi
 
 # Save: the course is new, so the file dialog asks for a name.
 key ctrl+s
-dialog=""
-for _ in $(seq 50); do
-    dialog=$(xdotool search --onlyvisible --name 'Brevanto Course Editor' 2>/dev/null | grep -v "^$window\$" | head -n1)
-    [ -n "$dialog" ] && break
-    sleep 0.1
-done
-[ -n "$dialog" ] || fail "no save dialog appeared"
+wait_for_dialog 'Brevanto Course Editor' || fail "no save dialog appeared"
 sleep 0.5
 xdotool type --delay 20 "$work/game/RING.DAT"
 key Return
-for _ in $(seq 50); do
-    [ -s "$work/game/RING.DAT" ] && break
-    sleep 0.1
-done
-[ -s "$work/game/RING.DAT" ] || fail "the course was not saved"
-sleep 0.3
-xdotool windowfocus --sync "$window"
+wait_until 50 test -s "$work/game/RING.DAT" || fail "the course was not saved"
+wait_until_closed "$dialog" || fail "the save dialog did not close"
+focus_window "$window"
 key ctrl+q
-for _ in $(seq 50); do
-    kill -0 "$edit_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$edit_pid" 2>/dev/null && fail "the editor did not close after saving"
-wait "$edit_pid"
-status=$?
-edit_pid=""
-[ "$status" -eq 0 ] || fail "the editor ended with status $status"
+wait_for_end edit_pid "the editor (on Ctrl+Q after saving)"
 
 course="$work/game/RING.DAT"
 "$bin/brevanto-sim" info "$course" >"$work/info.json" 2>&1 || { cat "$course" >&2; fail "brevanto-sim info refused the course: $(cat "$work/info.json")"; }
@@ -133,9 +79,7 @@ grep -q '"errors":0,"warnings":0' "$work/check.json" || { cat "$course" >&2; fai
 
 # The game loads the course from its settings and shows it.
 sed -i 's/^MapName=.*/MapName=RING.DAT/' "$work/game/BREVANTO.INI"
-(cd "$work/game" && exec ./brevanto) >"$work/game.log" 2>&1 &
-game_pid=$!
-wait_for_window "$game_pid" '^Brevanto$' "the game" >/dev/null || exit 1
+start_game
 sleep 1
 kill -0 "$game_pid" 2>/dev/null || fail "the game ended while playing the course"
 xdotool search --onlyvisible --name '^Brevanto$' >/dev/null || fail "the game window went away"

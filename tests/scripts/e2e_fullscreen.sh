@@ -7,8 +7,8 @@
 set -uo pipefail
 
 bin=${1:?usage: e2e_fullscreen.sh BIN_DIR}
-source "$(dirname "$0")/lib/game_on_x.sh"
-need_tools xdotool xprop convert openbox
+source "$(dirname "$0")/lib/x11.sh"
+need_tools xprop convert openbox
 copy_game "$bin"
 settings="$work/game/BREVANTO.INI"
 # A ground colour of our own, so the margins are told apart from anything else.
@@ -21,34 +21,13 @@ start_xvfb 1024x768
 # Full screen is the window manager's business: run one.
 openbox --sm-disable >"$work/wm.log" 2>&1 &
 wm_pid=$!
-for _ in $(seq 50); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wait_until 50 wm_running
 
-stop_game() {
-    xdotool windowactivate --sync "$window" 2>/dev/null || true
-    xdotool key --clearmodifiers alt+F4
-    for _ in $(seq 50); do
-        kill -0 "$game_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$game_pid" 2>/dev/null && fail "the game did not end on Alt+F4"
-    wait "$game_pid"
-    local status=$?
-    game_pid=""
-    [ "$status" -eq 0 ] || fail "the game ended with status $status"
-}
 is_full_screen() {
     xprop -id "$window" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_FULLSCREEN
 }
-wait_full_screen() { # wanted: yes or no
-    for _ in $(seq 50); do
-        if is_full_screen; then [ "$1" = yes ] && return 0; else [ "$1" = no ] && return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
+is_windowed() { ! is_full_screen; }
 size() {
     xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'
 }
@@ -59,7 +38,7 @@ pixel() { # screenshot x y
 start_game
 windowed=$(size)
 xdotool key F11
-wait_full_screen yes || fail "F11 did not make the window full screen"
+wait_until 50 is_full_screen || fail "F11 did not make the window full screen"
 sleep 1
 [ "$(size)" = "1024x768" ] || fail "the full-screen window is $(size), not the screen's 1024x768"
 import -window root "$work/full.png" || fail "no screenshot"
@@ -73,20 +52,20 @@ for place in "2 40" "2 766" "1021 766"; do
 done
 
 xdotool key Escape
-wait_full_screen no || fail "Escape did not leave full screen"
-sleep 1
-[ "$(size)" = "$windowed" ] || fail "the window came back at $(size), not $windowed"
+wait_until 50 is_windowed || fail "Escape did not leave full screen"
+at_windowed_size() { [ "$(size)" = "$windowed" ]; }
+wait_until 20 at_windowed_size || fail "the window came back at $(size), not $windowed"
 
 xdotool key F11
-wait_full_screen yes || fail "F11 did not make the window full screen a second time"
-stop_game
+wait_until 50 is_full_screen || fail "F11 did not make the window full screen a second time"
+quit_game
 grep -q '^FullScreen=1' "$settings" || fail "FullScreen=1 was not stored"
 grep -q '^ToolBar=0' "$settings" && fail "the bars hidden by full screen were stored as hidden"
 
 start_game
-wait_full_screen yes || fail "the game did not start in full screen"
+wait_until 50 is_full_screen || fail "the game did not start in full screen"
 xdotool key Escape
-wait_full_screen no || fail "Escape did not leave full screen after a start in it"
-stop_game
+wait_until 50 is_windowed || fail "Escape did not leave full screen after a start in it"
+quit_game
 grep -q '^FullScreen=0' "$settings" || fail "FullScreen=0 was not stored"
 echo "PASS: F11 and Escape switch full screen with the bars and the window given back; stored and restored"

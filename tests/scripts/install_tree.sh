@@ -9,29 +9,8 @@ set -uo pipefail
 bin=${1:?usage: install_tree.sh BIN_DIR}
 build=$(cd "$bin/.." && pwd)
 source_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-fail() {
-    echo "FAIL: $*" >&2
-    [ -n "${work:-}" ] && [ -f "$work/game.log" ] && sed 's/^/  game: /' "$work/game.log" >&2
-    exit 1
-}
-if ! command -v Xvfb >/dev/null 2>&1; then
-    echo "SKIP: Xvfb is not installed"
-    exit 0
-fi
-for tool in xdotool desktop-file-validate appstreamcli identify; do
-    command -v "$tool" >/dev/null 2>&1 || fail "$tool is not installed"
-done
-
-work=$(mktemp -d)
-# shellcheck source=lib/x11_game.sh
-source "$(dirname "${BASH_SOURCE[0]}")/lib/x11_game.sh"
-cleanup() {
-    stop_x11_game
-    chmod -R u+w "$work" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
+source "$(dirname "${BASH_SOURCE[0]}")/lib/x11.sh"
+need_tools desktop-file-validate appstreamcli identify
 
 # Installed for /usr, but run from wherever DESTDIR put it: the data is found relative to the
 # executable.
@@ -116,14 +95,14 @@ printf '%s\n' '[DEFINE]' 'MapSize=3,3' 'StartNumber=2' '[MAP]' '1=953' '2=AFA' '
     '[MAPDOT]' '1=OOO' '2=O.O' '3=OOO' '[START]' 'Pos0=1,1,2,1,L,P' 'Pos1=3,1,6,1,L,P' >"$work/HEADON.DAT"
 start_xvfb
 start_game "$tree/bin/brevanto" "$work/HEADON.DAT"
-sleep 0.5
 xdotool key --clearmodifiers alt+f # File > New
 sleep 0.3
 xdotool key --clearmodifiers n
-sleep 14
-# The game that ended earned the course's first hi-score place: Enter keeps the name offered.
+# The game that ends earns the course's first hi-score place: Enter keeps the name offered.
+wait_for_dialog '^New Hi-Score$' 300 || fail "no hi-score name dialog within 30 seconds of starting a game"
+focus_window "$dialog"
 xdotool key --clearmodifiers Return
-sleep 0.5
+wait_until_closed "$dialog" || fail "the hi-score name dialog did not close on Enter"
 quit_game
 [ -f "$user_ini" ] || fail "no per-user settings file after the first run"
 grep -q '^1=[1-9]' "$HOME/.local/share/brevanto/HISCORES.INI" 2>/dev/null ||
@@ -142,9 +121,11 @@ snapshot | cmp -s - "$work/tree.before" || fail "the installed tree changed"
 sed -i 's/^Position=.*/Position=37,41/' "$user_ini"
 cp "$user_ini" "$work/user.before"
 start_game "$tree/bin/brevanto"
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$window")"
-[ "$X,$Y" = "37,41" ] || fail "the second start did not open at the stored position ($X,$Y)"
+at_stored_position() {
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    [ "$X,$Y" = "37,41" ]
+}
+wait_until 20 at_stored_position || fail "the second start did not open at the stored position ($X,$Y)"
 quit_game
 cmp -s "$user_ini" "$work/user.before" || fail "a run that changed nothing rewrote the per-user file"
 

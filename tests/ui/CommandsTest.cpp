@@ -175,10 +175,8 @@ private slots:
     void theSameCourseChangesNothingButOtherLetterCaseIsAnotherCourse()
     {
         RunningGame game;
-        QVERIFY(game.Start());
+        QVERIFY(game.StartPausedGame());
         TBrevantoForm& form = *game.Form;
-        form.New1Click();
-        form.SetRunning(false);
         const std::string mapName = form.Rules.MapName;
         --form.Rules.StartWait;
         QString answer = PathOf(game, "COURSE.DAT");

@@ -21,16 +21,6 @@ const KeySlot DoubleSpeed2{KeyAction::DoubleSpeed, 1};
 const KeySlot Stop1{KeyAction::Stop, 0};
 const KeySlot Pause2{KeyAction::Pause, 1};
 
-// A game in play, paused so that only the keys move the car.
-bool StartPausedGame(RunningGame& game)
-{
-    if (!game.Start())
-        return false;
-    game.Form->New1Click();
-    game.Form->SetRunning(false);
-    return true;
-}
-
 // Runs Option > Keys..., lets `use` work the dialog, and closes it with `result`. Conflict
 // questions are answered with `moveAnswer` and counted.
 void UseKeysDialog(RunningGame& game, int result, const std::function<void(KeysDialog&)>& use,
@@ -74,7 +64,7 @@ private slots:
     {
         RunningGame game;
         game.Files.WriteSettings("[KEYS]\nUp1=W\nLeft2=\nDoubleSpeed1=Space\nPause1=F5\n");
-        QVERIFY(StartPausedGame(game));
+        QVERIFY(game.StartPausedGame());
         TBrevantoForm& form = *game.Form;
         TMyCar& car = *form.Rules.MyCar;
 
@@ -105,7 +95,7 @@ private slots:
     void theDialogSetsMovesAfterAskingAndClears()
     {
         RunningGame game;
-        QVERIFY(StartPausedGame(game));
+        QVERIFY(game.StartPausedGame());
         TBrevantoForm& form = *game.Form;
         int questions = 0;
         UseKeysDialog(game, QDialog::Accepted, [&](KeysDialog& dialog) {
@@ -164,7 +154,7 @@ private slots:
     void aRefusedMoveOrCancelChangesNothing()
     {
         RunningGame game;
-        QVERIFY(StartPausedGame(game));
+        QVERIFY(game.StartPausedGame());
         TBrevantoForm& form = *game.Form;
         int questions = 0;
         UseKeysDialog(game, QDialog::Accepted, [&](KeysDialog& dialog) {
@@ -191,7 +181,7 @@ private slots:
     {
         RunningGame game;
         game.Files.WriteSettings("[KEYS]\nUp1=W\nPause1=F5\n");
-        QVERIFY(StartPausedGame(game));
+        QVERIFY(game.StartPausedGame());
         TBrevantoForm& form = *game.Form;
         UseKeysDialog(game, QDialog::Accepted, [&](KeysDialog& dialog) {
             QCOMPARE(Shown(dialog, Up1), QStringLiteral("W"));

@@ -138,10 +138,8 @@ private slots:
         QFETCH(bool, keypad);
         QFETCH(int, direction);
         RunningGame game;
-        QVERIFY(game.Start());
+        QVERIFY(game.StartPausedGame());
         TBrevantoForm& form = *game.Form;
-        form.New1Click();
-        form.SetRunning(false);
         form.Rules.MyCar->WantDirection = -1;
         QTest::keyClick(&form, Qt::Key(key), keypad ? Qt::KeypadModifier : Qt::NoModifier);
         QCOMPARE(form.Rules.MyCar->WantDirection, direction);
@@ -154,10 +152,8 @@ private slots:
     void menuKeyboardNavigationTakesTheKeysUntilTheMenuCloses()
     {
         RunningGame game;
-        QVERIFY(game.Start());
+        QVERIFY(game.StartPausedGame());
         TBrevantoForm& form = *game.Form;
-        form.New1Click();
-        form.SetRunning(false);
         TMyCar& car = *form.Rules.MyCar;
         QMenuBar& bar = *form.menuBar();
 
@@ -209,10 +205,8 @@ private slots:
     void zAndXSwitchTheSpeedModes()
     {
         RunningGame game;
-        QVERIFY(game.Start());
+        QVERIFY(game.StartPausedGame());
         TBrevantoForm& form = *game.Form;
-        form.New1Click();
-        form.SetRunning(false);
         TMyCar& car = *form.Rules.MyCar;
         QCOMPARE(car.SpeedMode, 0);
         QTest::keyClick(&form, 'x');

@@ -80,10 +80,8 @@ private slots:
         // The player's car alone, eating dots: car draws and score redraws, never a restart.
         game.Files.Write("COURSE.DAT", RingCourse(10, 8, 0));
         game.Files.WriteSettings("ToolBar=0\n");
-        QVERIFY(game.Start());
+        QVERIFY(game.StartPausedGame());
         TBrevantoForm& form = *game.Form;
-        form.New1Click();
-        form.SetRunning(false);
         form.Rules.StartWait = 0;
         ZoomTo(form, zoom);
 

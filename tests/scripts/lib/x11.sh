@@ -1,32 +1,169 @@
-# Shared by the whole-program checks that need a display (sourced; each caller defines fail).
+# Shared by the whole-program checks that run the real programs on a virtual X server (sourced,
+# not run). Sourcing it skips the script without Xvfb, fails it without xdotool, and sets $work,
+# a scratch folder removed at exit together with whatever the script started in xvfb_pid,
+# wm_pid, game_pid and edit_pid.
+#
+# fail MESSAGE: ends the script, showing the logs of the programs it started.
+# need_tools TOOL...: fails unless each is installed.
+# wait_until TENTHS COMMAND...: runs COMMAND every tenth of a second until it succeeds; returns 1
+#   if it never did within TENTHS tenths.
+# copy_game BIN_DIR [PROGRAM...]: the programs (default: the game) and the shipped files into
+#   $work/game, with the settings and runtime folders in $work.
+# start_xvfb [WIDTHxHEIGHT]: a virtual X server (default 1024x768); sets DISPLAY.
+# wait_for_window PID PATTERN WHAT: waits while PID runs for a visible window named PATTERN;
+#   sets window.
+# wait_for_dialog [PATTERN [TENTHS]]: waits (five seconds by default) for a visible window named
+#   PATTERN (default: any name) other than $window; sets dialog.
+# wait_until_closed WINDOW: waits for WINDOW to go away.
+# focus_window WINDOW: gives it the keyboard (through the window manager when one runs).
+# start_game [COMMAND...]: runs the game (default: the copied one, from its folder) until its
+#   window shows; sets game_pid and window. Its output goes to $work/game.log.
+# wait_for_end PID_VARIABLE WHAT: waits five seconds for the program to end, which must be with
+#   status 0; clears the variable.
+# quit_game: Alt+F4 to the game's window, then as wait_for_end.
 
-# Starts Xvfb on a display it picks itself and reports, so parallel runs never collide, and
-# points the programs at it with their files under WORK. Sets xvfb_pid. Usage: start_xvfb WORK SIZE
-start_xvfb() {
-    local work=$1 size=$2
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 "${size}x24" 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 100); do
-        [ -s "$work/display" ] && break
-        kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+if ! command -v Xvfb >/dev/null 2>&1; then
+    echo "SKIP: Xvfb is not installed"
+    exit 0
+fi
+
+fail() {
+    echo "FAIL: $*" >&2
+    local log
+    for log in game edit; do
+        [ -n "${work:-}" ] && [ -f "$work/$log.log" ] && sed "s/^/  $log: /" "$work/$log.log" >&2
+    done
+    exit 1
+}
+need_tools() {
+    local tool
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null 2>&1 || fail "$tool is not installed"
+    done
+}
+need_tools xdotool
+
+work=$(mktemp -d)
+xvfb_pid=""
+wm_pid=""
+game_pid=""
+edit_pid=""
+window=""
+dialog=""
+cleanup() {
+    local pid
+    for pid in "$edit_pid" "$game_pid" "$wm_pid" "$xvfb_pid"; do
+        [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    done
+    wait 2>/dev/null
+    # A check may leave parts of its scratch folder read-only.
+    chmod -R u+w "$work" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+wait_until() {
+    local tenths=$1
+    shift
+    for _ in $(seq "$tenths"); do
+        "$@" && return 0
         sleep 0.1
     done
-    [ -s "$work/display" ] || fail "Xvfb reported no display"
+    return 1
+}
+
+copy_game() {
+    local bin=$1 program pattern file
+    shift
+    [ $# -gt 0 ] || set -- brevanto
+    mkdir -p "$work/game" "$work/config" "$work/runtime"
+    chmod 700 "$work/runtime"
+    for program in "$@"; do
+        [ -x "$bin/$program" ] || fail "no $program in $bin"
+        cp "$bin/$program" "$work/game/"
+    done
+    for pattern in '*.DAT' '*.BMP' '*.INI' '*.WAV'; do
+        for file in "$bin"/$pattern; do
+            [ -f "$file" ] && cp "$file" "$work/game/"
+        done
+    done
+    [ -f "$work/game/BREVANTO.INI" ] || fail "no settings file beside the program in $bin"
+    export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+}
+
+xvfb_reported() {
+    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    [ -s "$work/display" ]
+}
+start_xvfb() {
+    # Xvfb picks a free display itself and reports its number, so parallel runs never collide.
+    Xvfb -displayfd 3 -nolisten tcp -screen 0 "${1:-1024x768}x24" 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    wait_until 100 xvfb_reported || fail "Xvfb reported no display"
     export DISPLAY=":$(head -n1 "$work/display" | tr -dc '0-9')"
-    export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
+    export QT_QPA_PLATFORM=xcb
     unset WAYLAND_DISPLAY
 }
 
-# Waits up to ten seconds for a visible window whose name matches PATTERN while program PID
-# runs; prints its id. Usage: window=$(wait_for_window PID PATTERN WHAT) || exit 1
+window_shown() { # pid pattern what
+    kill -0 "$1" 2>/dev/null || fail "$3 ended before showing its window"
+    window=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -n1)
+    [ -n "$window" ]
+}
 wait_for_window() {
-    local pid=$1 pattern=$2 what=$3 window=""
-    for _ in $(seq 100); do
-        kill -0 "$pid" 2>/dev/null || fail "$what ended before showing its window"
-        window=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n1)
-        [ -n "$window" ] && break
-        sleep 0.1
-    done
-    [ -n "$window" ] || fail "no window of $what appeared"
-    echo "$window"
+    wait_until 100 window_shown "$@" || fail "no window of $3 appeared"
+}
+
+dialog_shown() { # pattern
+    dialog=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -vx "$window" | head -n1)
+    [ -n "$dialog" ]
+}
+wait_for_dialog() {
+    wait_until "${2:-50}" dialog_shown "${1:-.}"
+}
+window_gone() {
+    ! xdotool search --onlyvisible --name '.' 2>/dev/null | grep -qx "$1"
+}
+wait_until_closed() {
+    wait_until 30 window_gone "$1"
+}
+
+managed() { # a window manager has framed the window
+    xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='
+}
+focus_window() {
+    if [ -n "$wm_pid" ]; then
+        wait_until 30 managed "$1"
+        xdotool windowactivate --sync "$1" 2>/dev/null || true
+    else
+        xdotool windowfocus --sync "$1" 2>/dev/null || true
+    fi
+}
+
+start_game() {
+    if [ $# -eq 0 ]; then
+        (cd "$work/game" && exec ./brevanto) >"$work/game.log" 2>&1 &
+    else
+        "$@" >"$work/game.log" 2>&1 &
+    fi
+    game_pid=$!
+    wait_for_window "$game_pid" '^Brevanto$' "the game"
+    focus_window "$window"
+}
+
+has_ended() { ! kill -0 "$1" 2>/dev/null; }
+wait_for_end() { # pid-variable what: clears the variable once the program has ended
+    local -n pid=$1
+    wait_until 50 has_ended "$pid" || fail "$2 did not end within 5 seconds"
+    wait "$pid"
+    local status=$?
+    pid=""
+    [ "$status" -eq 0 ] || fail "$2 ended with status $status"
+}
+
+quit_game() {
+    focus_window "$window"
+    xdotool key --clearmodifiers alt+F4
+    wait_for_end game_pid "the game (on Alt+F4)"
 }

@@ -22,6 +22,15 @@ bool RunningGame::Start(bool show, const std::string& courseFile)
     return true;
 }
 
+bool RunningGame::StartPausedGame()
+{
+    if (!Start())
+        return false;
+    Form->New1Click();
+    Form->SetRunning(false);
+    return true;
+}
+
 void RunningGame::Settle()
 {
     for (int i = 0; i < 4; ++i) {

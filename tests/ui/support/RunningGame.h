@@ -20,6 +20,8 @@ struct RunningGame {
     // `show`, also shows the window, makes it active and lets the first paint happen. False when
     // start-up failed.
     bool Start(bool show = true, const std::string& courseFile = {});
+    // Start, then a new game in play but paused, so that only the keys move the car.
+    bool StartPausedGame();
     // Lets pending events (paints, resizes) run.
     static void Settle();
 };
