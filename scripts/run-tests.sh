@@ -9,7 +9,11 @@ JOBS=${JOBS:-2}
 status=0
 # A compiler cache, where the machine has one, makes the three trees' rebuilds cheap.
 launcher=()
-command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+if command -v ccache >/dev/null 2>&1; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  # Paths relative to the checkout, so that a clone in another folder finds the same entries.
+  export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
+fi
 configure_and_build() { # dir, cmake options...
   local dir=$1; shift
   cmake -S . -B "$dir" -G Ninja "${launcher[@]}" "$@" >/dev/null && cmake --build "$dir" -j"$JOBS"

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the course loader: every input ends in a loaded course or a numbered
 // course error, and a loaded course answers its cell queries within its bounds. The course
-// checker then runs on every course that loads, with a short demo soak.
+// checker then runs on a share of the courses that load, with a short demo soak.
 #include "FuzzSupport.h"
 
 #include "check/CourseCheck.h"
@@ -33,6 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         Check(!map.IsOutside({map.StartEntry(i).Left, map.StartEntry(i).Top}), "starts on the course");
     map.ResetDots();
 
+    // The checker explores every car's moves and plays a short demo: it runs for one loaded
+    // course in four, so the loader's own paths keep most of the inputs.
+    if (!TakesWritePath(size, 4))
+        return sum == 12345678 ? 1 : 0;
     CheckOptions options;
     options.Ticks = 300;
     options.CourseFile = course.FileName();

@@ -51,8 +51,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
     }
 
-    // Writes go to the scratch file; only inputs that fit a real settings file are written.
-    if (size > 4096)
+    // Writes go to the scratch file; only inputs that fit a real settings file are written, and
+    // of those one in four, since each write replaces the file.
+    if (size > 4096 || !TakesWritePath(size, 4))
         return 0;
     WriteInput(WorkFile(), data, size);
     {
