@@ -66,7 +66,6 @@ std::optional<PadButton> StickPush(Controller& pad)
 
 struct Gamepad::Impl {
     std::map<SDL_JoystickID, Controller> Controllers;
-    int IdlePolls = 0;
 
     void Add(int deviceIndex)
     {
@@ -151,14 +150,6 @@ Gamepad::~Gamepad()
 
 void Gamepad::Poll(std::vector<PadButton>& presses)
 {
-    if (impl_->Controllers.empty()) {
-        const bool look = impl_->IdlePolls == 0;
-        impl_->IdlePolls = (impl_->IdlePolls + 1) % IdlePollsPerLook;
-        if (!look)
-            return;
-    } else {
-        impl_->IdlePolls = 0;
-    }
     SDL_PumpEvents();
     // Every queued event is taken, so what the game ignores never fills SDL's queue.
     SDL_Event events[32];
@@ -171,5 +162,7 @@ void Gamepad::Poll(std::vector<PadButton>& presses)
 }
 
 int Gamepad::Attached() const { return static_cast<int>(impl_->Controllers.size()); }
+
+bool Gamepad::Connected() const { return !impl_->Controllers.empty(); }
 
 } // namespace brv

@@ -1,8 +1,7 @@
 #pragma once
 // Game controllers through SDL's game-controller API, whose mapping database knows the common
 // pads by name: D-pad or left stick for the directions, A, B and Start. Controllers come and go
-// while the game runs. Only the game links this; without a controller the poll stays cheap,
-// and without SDL's subsystem there is no Gamepad at all.
+// while the game runs. Only the game links this; without SDL's subsystem there is no Gamepad.
 #include "platform/PadInput.h"
 
 #include <cstdint>
@@ -20,10 +19,6 @@ public:
     static constexpr int StickRelease = 12288;
     static constexpr int StickSwitchMargin = 4096;
 
-    // While no controller is open only a plug-in can happen: the poll looks for one once in
-    // this many calls (a quarter second at the window's pace) and otherwise costs nothing.
-    static constexpr int IdlePollsPerLook = 16;
-
     // Starts SDL's game-controller subsystem; nothing when SDL cannot. Mappings in
     // `mappingFile` (the community database's text format), when it exists, join SDL's own.
     static std::unique_ptr<Gamepad> Open(const std::string& mappingFile = {});
@@ -31,8 +26,8 @@ public:
     Gamepad(const Gamepad&) = delete;
     Gamepad& operator=(const Gamepad&) = delete;
 
-    // The first poll always looks, so controllers plugged in before the game are found at once.
     void Poll(std::vector<PadButton>& presses) override;
+    bool Connected() const override;
     // Controllers open now.
     int Attached() const;
 

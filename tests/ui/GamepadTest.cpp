@@ -67,21 +67,15 @@ private:
     SDL_Joystick* joystick_ = nullptr;
 };
 
-// The presses of as many polls as it takes, with no controller open, to look for one.
+// The presses of one poll.
 std::vector<PadButton> Presses(brv::Gamepad& pad)
 {
     std::vector<PadButton> presses;
-    for (int i = 0; i < brv::Gamepad::IdlePollsPerLook; ++i)
-        pad.Poll(presses);
+    pad.Poll(presses);
     return presses;
 }
 
-// The window's polls until a controller just plugged in is seen.
-void PollUntilSeen(TBrevantoForm& form)
-{
-    for (int i = 0; i < brv::Gamepad::IdlePollsPerLook; ++i)
-        form.PollGamepad();
-}
+QTimer* PollTimer(TBrevantoForm& form) { return form.findChild<QTimer*>(QStringLiteral("GamepadTimer")); }
 
 // Taps a button (down and up between two polls) and lets the window poll.
 void Tap(VirtualPad& pad, TBrevantoForm& form, SDL_GameControllerButton button)
@@ -160,11 +154,10 @@ private slots:
             VirtualPad first;
             VirtualPad second;
             QVERIFY(first.Valid() && second.Valid());
-            // With no controller open the poll looks for one only now and then.
-            gamepad->Poll(none);
-            QCOMPARE(gamepad->Attached(), 0);
+            QVERIFY(!gamepad->Connected());
             QCOMPARE(Presses(*gamepad), Presses_t{});
             QCOMPARE(gamepad->Attached(), 2);
+            QVERIFY(gamepad->Connected());
             first.Press(SDL_CONTROLLER_BUTTON_A);
             second.Press(SDL_CONTROLLER_BUTTON_B);
             QCOMPARE(Presses(*gamepad).size(), size_t{2});
@@ -175,6 +168,7 @@ private slots:
         }
         QCOMPARE(Presses(*gamepad), Presses_t{});
         QCOMPARE(gamepad->Attached(), 0);
+        QVERIFY(!gamepad->Connected());
 
         VirtualPad again;
         QVERIFY(again.Valid());
@@ -191,9 +185,15 @@ private slots:
         std::unique_ptr<brv::Gamepad> gamepad = brv::Gamepad::Open();
         QVERIFY(gamepad);
         form.AttachGamepad(std::move(gamepad));
+        // With no controller the window polls four times a second, with one sixty times.
+        QTimer* timer = PollTimer(form);
+        QVERIFY(timer && timer->isActive());
+        form.PollGamepad();
+        QCOMPARE(timer->interval(), 250);
         VirtualPad pad;
         QVERIFY(pad.Valid());
-        PollUntilSeen(form);
+        form.PollGamepad();
+        QCOMPARE(timer->interval(), 16);
 
         // In the demo the directions and A and B do nothing; Start begins a game.
         TMyCar& car = *form.Rules.MyCar;
@@ -245,6 +245,7 @@ private slots:
         // Unplugged mid-game: the game goes on with the keyboard.
         pad.Unplug();
         form.PollGamepad();
+        QCOMPARE(timer->interval(), 250);
         QTest::keyClick(&form, Qt::Key_Down);
         QCOMPARE(form.Rules.MyCar->WantDirection, 4);
     }
