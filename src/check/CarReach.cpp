@@ -7,7 +7,6 @@
 
 #include <array>
 #include <string>
-#include <unordered_map>
 #include <unordered_set>
 
 namespace check_detail {
@@ -47,9 +46,10 @@ void PutCar(TCar& car, const CarState& s)
     car.Progress = 0;
 }
 
-// Breadth first over arrivals, so the first route found to a cell is a shortest one.
+// Breadth first over arrivals, so the first route found to a cell is a shortest one. States
+// in `seen` already are not explored again.
 template <class Moves>
-Reach Explore(const TMap& map, const CarState& start, Moves&& moves)
+Reach Explore(const TMap& map, const CarState& start, SeenStates& seen, Moves&& moves)
 {
     struct Node {
         CarState state;
@@ -58,8 +58,9 @@ Reach Explore(const TMap& map, const CarState& start, Moves&& moves)
     Reach reach;
     reach.arrivedCells.assign(static_cast<size_t>(map.MapWidth) * static_cast<size_t>(map.MapHeight),
                               false);
-    std::vector<Node> nodes{{start, -1}};
-    std::unordered_map<uint64_t, int32_t> seen{{StateKey(map, start), 0}};
+    std::vector<Node> nodes;
+    if (seen.FirstVisit(StateKey(map, start)))
+        nodes.push_back({start, -1});
     std::unordered_set<uint64_t> fatalCells;
     const auto routeTo = [&](int32_t node) {
         std::vector<TPoint> route;
@@ -87,7 +88,7 @@ Reach Explore(const TMap& map, const CarState& start, Moves&& moves)
                 continue;
             }
             reach.arrivedCells[CellIndex(map, o.state.position)] = true;
-            if (seen.emplace(StateKey(map, o.state), static_cast<int32_t>(nodes.size())).second)
+            if (seen.FirstVisit(StateKey(map, o.state)))
                 nodes.push_back({o.state, static_cast<int32_t>(i)});
         }
     }
@@ -150,7 +151,8 @@ Reach ExplorePlayer(const TMap& map)
     TMyCar car(&work, 0);
     CarState start = StartState(work, 0);
     start.side = 'L'; // the player's side steers nothing
-    return Explore(work, start, [&](const CarState& from, std::vector<Outcome>& outcomes) {
+    SeenStates seen(work);
+    return Explore(work, start, seen, [&](const CarState& from, std::vector<Outcome>& outcomes) {
         // Straight on, or a key to the left or right of the heading.
         for (const int32_t turn : {0, 6, 2}) {
             PutCar(car, from);
@@ -164,7 +166,8 @@ Reach ExplorePlayer(const TMap& map)
     });
 }
 
-Reach ExploreComputerCar(const TMap& map, int32_t entry, const std::vector<int32_t>& playerBlocks)
+Reach ExploreComputerCar(const TMap& map, int32_t entry, const std::vector<int32_t>& playerBlocks,
+                         ComputerCarStates& explored)
 {
     TMap work = ProbeMap(map);
     TCar car(&work, 1);
@@ -177,7 +180,7 @@ Reach ExploreComputerCar(const TMap& map, int32_t entry, const std::vector<int32
         start.block = 0;
         start.side = 'L';
         const std::array<uint32_t, 3> seeds = SeedsForEachDraw();
-        reach = Explore(work, start, [&](const CarState& from, std::vector<Outcome>& outcomes) {
+        reach = Explore(work, start, explored.Random, [&](const CarState& from, std::vector<Outcome>& outcomes) {
             for (const uint32_t seed : seeds) {
                 PutCar(car, from);
                 brv::SetRandomSeed(seed);
@@ -196,7 +199,7 @@ Reach ExploreComputerCar(const TMap& map, int32_t entry, const std::vector<int32
         std::vector<PlayerPlace> places;
         for (const int32_t block : playerBlocks)
             places.push_back({block, PathPlace(work.Path, block)});
-        reach = Explore(work, start, [&](const CarState& from, std::vector<Outcome>& outcomes) {
+        reach = Explore(work, start, explored.Pursuing, [&](const CarState& from, std::vector<Outcome>& outcomes) {
             const int32_t own = PathPlace(work.Path, from.block);
             std::array<const PlayerPlace*, 3> byOrder{}; // before, at, after the car's place
             bool sameBlock = false;

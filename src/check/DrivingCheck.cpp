@@ -90,11 +90,12 @@ void CheckDriving(const TMap& work, Findings& out)
     };
     driven[startCell(0)] = true;
     bool pursuers = false;
+    ComputerCarStates explored(work);
     for (int32_t entry = 1; entry < work.StartNumber; ++entry) {
         if (!EntryOnCourse(work, entry))
             continue;
         pursuers = pursuers || work.StartKinds[static_cast<size_t>(entry)] == 'P';
-        const Reach car = ExploreComputerCar(work, entry, playerBlocks);
+        const Reach car = ExploreComputerCar(work, entry, playerBlocks, explored);
         for (const FatalArrival& fatal : car.fatal)
             AddFatal(out, reported, work, entry, fatal);
         for (size_t c = 0; c < driven.size(); ++c)

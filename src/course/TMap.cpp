@@ -76,7 +76,7 @@ bool TMap::LoadFromIni(const brv::IniFile& ini)
 
     // Rows are read by key number 1..count, and each must be exactly one map wide.
     auto readRows = [&](const char* section, int error) {
-        const size_t count = ini.ReadSection(section).size();
+        const size_t count = ini.CountKeys(section);
         std::string rows;
         for (size_t k = 1; k <= count; ++k) {
             const std::string row = ini.ReadString(section, std::to_string(k), "");
@@ -117,7 +117,7 @@ bool TMap::LoadFromIni(const brv::IniFile& ini)
     next.StartNumber = ini.ReadInteger("DEFINE", "StartNumber", 0);
     if (next.StartNumber < 1)
         Fail(4);
-    if (ini.ReadSection("START").size() != static_cast<size_t>(next.StartNumber))
+    if (ini.CountKeys("START") != static_cast<size_t>(next.StartNumber))
         Fail(4);
     next.StartSides.clear();
     next.StartKinds.clear();

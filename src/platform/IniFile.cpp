@@ -1,6 +1,7 @@
 #include "platform/IniFile.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -34,11 +35,15 @@ std::string_view Trim(std::string_view text)
 }
 
 // Names compare ignoring ASCII letter case only; other bytes (Shift-JIS, UTF-8) compare as is.
-unsigned char FoldCase(char c)
-{
-    const auto byte = static_cast<unsigned char>(c);
-    return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
-}
+// A table rather than a test per byte: every lookup and the index's sort compare names.
+constexpr std::array<unsigned char, 256> kFoldedBytes = [] {
+    std::array<unsigned char, 256> folded{};
+    for (size_t b = 0; b < folded.size(); ++b)
+        folded[b] = static_cast<unsigned char>(b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b);
+    return folded;
+}();
+
+unsigned char FoldCase(char c) { return kFoldedBytes[static_cast<unsigned char>(c)]; }
 
 int CompareNames(std::string_view a, std::string_view b)
 {
@@ -423,8 +428,16 @@ struct IniFile::Impl {
         sectionOrder.clear();
         keyOrder.clear();
         size_t pos = BodyStart(text);
+        // The next line feed and carriage return, each searched again only once passed, so a
+        // file of either ending is scanned once, by memchr rather than byte by byte.
+        size_t nextFeed = std::min(text.find('\n', pos), text.size());
+        size_t nextReturn = std::min(text.find('\r', pos), text.size());
         while (pos < text.size()) {
-            const size_t end = LineEnd(pos);
+            if (nextFeed < pos)
+                nextFeed = std::min(text.find('\n', pos), text.size());
+            if (nextReturn < pos)
+                nextReturn = std::min(text.find('\r', pos), text.size());
+            const size_t end = std::min(nextFeed, nextReturn);
             size_t next = end;
             if (next < text.size())
                 next += text[next] == '\r' && next + 1 < text.size() && text[next + 1] == '\n' ? 2u : 1u;
@@ -432,7 +445,7 @@ struct IniFile::Impl {
             pos = next;
         }
 
-        // A stable sort keeps equal names in file order, so unique() keeps the first of each.
+        // Equal names sort in file order (by position), so unique() keeps the first of each.
         const auto sectionName = [this](uint32_t s) { return View(sections[s].name); };
         sectionOrder.resize(sections.size());
         std::iota(sectionOrder.begin(), sectionOrder.end(), 0u);
@@ -452,8 +465,10 @@ struct IniFile::Impl {
     static void SortUnique(std::vector<uint32_t>& order, size_t from, NameOf nameOf)
     {
         const auto first = order.begin() + static_cast<std::ptrdiff_t>(from);
-        std::stable_sort(first, order.end(), [&](uint32_t a, uint32_t b) {
-            return CompareNames(nameOf(a), nameOf(b)) < 0;
+        // Positions break ties, which std::sort does without the buffer a stable sort takes.
+        std::sort(first, order.end(), [&](uint32_t a, uint32_t b) {
+            const int byName = CompareNames(nameOf(a), nameOf(b));
+            return byName != 0 ? byName < 0 : a < b;
         });
         order.erase(std::unique(first, order.end(),
                                 [&](uint32_t a, uint32_t b) { return CompareNames(nameOf(a), nameOf(b)) == 0; }),
@@ -512,6 +527,23 @@ struct IniFile::Impl {
                                            [this](uint32_t e) { return View(entries[e].key); });
         return found ? &entries[*found] : nullptr;
     }
+
+    // The section's distinct keys whose first value is not empty, as entries in file order.
+    std::vector<uint32_t> KeysInFileOrder(std::string_view name) const
+    {
+        const Section* found = FindSection(Trim(name));
+        if (!found)
+            return {};
+        const auto first = keyOrder.begin() + found->firstKey;
+        std::vector<uint32_t> inFileOrder(first, first + found->keyCount);
+        std::sort(inFileOrder.begin(), inFileOrder.end());
+        inFileOrder.erase(std::remove_if(inFileOrder.begin(), inFileOrder.end(),
+                                         [this](uint32_t e) { return HasEmptyValue(e); }),
+                          inFileOrder.end());
+        return inFileOrder;
+    }
+
+    bool HasEmptyValue(uint32_t entry) const { return entries[entry].value.end == entries[entry].value.begin; }
 
     std::optional<std::string_view> Value(std::string_view section, std::string_view key) const
     {
@@ -605,18 +637,30 @@ bool IniFile::ReadBool(std::string_view section, std::string_view key, bool fall
 std::vector<std::string> IniFile::ReadSection(std::string_view section) const
 {
     std::vector<std::string> keys;
+    for (const uint32_t e : impl_->KeysInFileOrder(section))
+        keys.emplace_back(impl_->View(impl_->entries[e].key));
+    return keys;
+}
+
+size_t IniFile::CountKeys(std::string_view section) const
+{
     const Impl::Section* found = impl_->FindSection(Trim(section));
     if (!found)
-        return keys;
+        return 0;
     const auto first = impl_->keyOrder.begin() + found->firstKey;
-    std::vector<uint32_t> inFileOrder(first, first + found->keyCount);
-    std::sort(inFileOrder.begin(), inFileOrder.end());
-    for (const uint32_t e : inFileOrder) {
+    return static_cast<size_t>(std::count_if(first, first + found->keyCount, [this](uint32_t e) {
+        return !impl_->HasEmptyValue(e);
+    }));
+}
+
+std::vector<std::pair<std::string, std::string>> IniFile::ReadSectionValues(std::string_view section) const
+{
+    std::vector<std::pair<std::string, std::string>> values;
+    for (const uint32_t e : impl_->KeysInFileOrder(section)) {
         const Impl::Entry& entry = impl_->entries[e];
-        if (entry.value.end != entry.value.begin)
-            keys.emplace_back(impl_->View(entry.key));
+        values.emplace_back(impl_->View(entry.key), impl_->View(entry.value).substr(0, kMaxValueLength));
     }
-    return keys;
+    return values;
 }
 
 std::vector<std::string> IniFile::ReadSectionNames() const

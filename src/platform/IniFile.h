@@ -55,6 +55,10 @@ public:
     bool ReadBool(std::string_view section, std::string_view key, bool fallback) const;
     // Each distinct key once, in file order, leaving out keys whose first value is empty.
     std::vector<std::string> ReadSection(std::string_view section) const;
+    // How many keys ReadSection lists, without making their names.
+    size_t CountKeys(std::string_view section) const;
+    // The same keys with their values as ReadString gives them: a whole section in one lookup.
+    std::vector<std::pair<std::string, std::string>> ReadSectionValues(std::string_view section) const;
     // Each distinct section name once (as its first header spells it), in file order.
     std::vector<std::string> ReadSectionNames() const;
 

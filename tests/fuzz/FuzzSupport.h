@@ -15,6 +15,17 @@
 // that keeps the length (most byte changes do) keeps exploring it.
 inline bool TakesWritePath(size_t size, size_t every) { return size % every == 0; }
 
+// A costly analysis for one input in `every`, picked by a hash of all its bytes. Unlike the
+// length, the hash does not survive a mutation, so the fuzzer cannot drift to a corpus where
+// the costly path runs on nearly every input; a saved input still replays the same way.
+inline bool TakesCostlyPath(const uint8_t* data, size_t size, uint32_t every)
+{
+    uint32_t hash = 2166136261u;
+    for (size_t i = 0; i < size; ++i)
+        hash = (hash ^ data[i]) * 16777619u;
+    return hash % every == 0;
+}
+
 inline std::string_view InputText(const uint8_t* data, size_t size)
 {
     return {reinterpret_cast<const char*>(data), size};

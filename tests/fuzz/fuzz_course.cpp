@@ -33,9 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         Check(!map.IsOutside({map.StartEntry(i).Left, map.StartEntry(i).Top}), "starts on the course");
     map.ResetDots();
 
-    // The checker explores every car's moves and plays a short demo: it runs for one loaded
-    // course in four, so the loader's own paths keep most of the inputs.
-    if (!TakesWritePath(size, 4))
+    // The checker explores every car's moves and plays a short demo, which costs as much as
+    // many loads: it runs for one loaded course in eight, so the loader keeps most inputs.
+    if (!TakesCostlyPath(data, size, 8))
         return sum == 12345678 ? 1 : 0;
     CheckOptions options;
     options.Ticks = 300;

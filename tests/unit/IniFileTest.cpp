@@ -210,6 +210,14 @@ TEST_F(IniFileTest, SectionListsEachKeyOnceInFileOrderWithoutEmptyValues)
                           "[other]\nq=1\n"));
     EXPECT_EQ(ini.ReadSection("POS"), (std::vector<std::string>{"Pos1", "Pos0", "last"}));
     EXPECT_TRUE(ini.ReadSection("nothing").empty());
+    // The values with them are what ReadString gives: the first of a key, trimmed and cut.
+    using Values = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(ini.ReadSectionValues(" pos "), (Values{{"Pos1", "a"}, {"Pos0", "b"}, {"last", "z"}}));
+    EXPECT_TRUE(ini.ReadSectionValues("nothing").empty());
+    EXPECT_EQ(ini.CountKeys("pos"), 3u);
+    EXPECT_EQ(ini.CountKeys("nothing"), 0u);
+    const IniFile longValue(Put("[s]\nk=" + std::string(3000, 'v') + "\n"));
+    EXPECT_EQ(longValue.ReadSectionValues("s").at(0).second, longValue.ReadString("s", "k", ""));
 }
 
 TEST_F(IniFileTest, MissingDirectoryOrSpecialFilesReadAsEmpty)

@@ -63,12 +63,20 @@ std::string SectionOf(const CourseKey& key)
     return std::string(CoursePrefix) + Hex(Fnv1a(FnvOffset, key.Path)) + "-" + Hex(key.ContentHash);
 }
 
-bool IsPlaceKey(std::string_view key)
+using SectionValues = std::vector<std::pair<std::string, std::string>>;
+
+// The place a key numbers, 1 to 10, or 0 for any other key ("01" included).
+size_t PlaceOf(std::string_view key)
 {
-    for (size_t place = 1; place <= HiScoreTable::Places; ++place)
-        if (key == std::to_string(place))
-            return true;
-    return false;
+    if (key.empty() || key.size() > 2 || key[0] == '0')
+        return 0;
+    size_t place = 0;
+    for (const char c : key) {
+        if (c < '0' || c > '9')
+            return 0;
+        place = place * 10 + static_cast<size_t>(c - '0');
+    }
+    return place <= HiScoreTable::Places ? place : 0;
 }
 
 bool IsMetaKey(std::string_view key)
@@ -76,28 +84,38 @@ bool IsMetaKey(std::string_view key)
     return brv::EqualIgnoringAsciiCase(key, PathKey) || brv::EqualIgnoringAsciiCase(key, HashKey);
 }
 
-// The section's keys other than Path and Hash, the numbered places first in their order.
-std::vector<std::string> EntryKeys(const brv::IniFile& ini, const std::string& section)
+std::string_view ValueOf(const SectionValues& values, std::string_view key)
 {
-    std::vector<std::string> keys;
-    for (size_t place = 1; place <= HiScoreTable::Places; ++place)
-        keys.push_back(std::to_string(place));
-    for (std::string& key : ini.ReadSection(section)) {
-        if (keys.size() >= HiScoreTable::Places + MaxEntryKeys)
-            break;
-        if (!IsMetaKey(key) && !IsPlaceKey(key))
-            keys.push_back(std::move(key));
-    }
-    return keys;
+    for (const auto& [name, value] : values)
+        if (brv::EqualIgnoringAsciiCase(name, key))
+            return value;
+    return {};
 }
 
-// Entries in key order, each one inserted, so equal scores keep that order.
-HiScoreTable ReadTable(const brv::IniFile& ini, const std::string& section)
+// The section's entries in reading order: the numbered places first in their order, then up to
+// MaxEntryKeys other keys (not Path or Hash) in file order.
+std::vector<std::string_view> EntryTexts(const SectionValues& values)
+{
+    std::vector<std::string_view> places(HiScoreTable::Places);
+    std::vector<std::string_view> others;
+    for (const auto& [key, value] : values) {
+        if (const size_t place = PlaceOf(key))
+            places[place - 1] = value;
+        else if (!IsMetaKey(key) && others.size() < MaxEntryKeys)
+            others.push_back(value);
+    }
+    places.insert(places.end(), others.begin(), others.end());
+    return places;
+}
+
+// Entries in reading order, each one inserted, so equal scores keep that order.
+HiScoreTable ReadTable(const SectionValues& values)
 {
     HiScoreTable table;
-    for (const std::string& key : EntryKeys(ini, section))
-        if (std::optional<HiScoreEntry> entry = DecodeHiScoreEntry(ini.ReadString(section, key, "")))
-            table.Insert(std::move(*entry));
+    for (const std::string_view text : EntryTexts(values))
+        if (!text.empty())
+            if (std::optional<HiScoreEntry> entry = DecodeHiScoreEntry(text))
+                table.Insert(std::move(*entry));
     return table;
 }
 
@@ -138,7 +156,7 @@ HiScoreBook HiScoreBook::FromBytes(std::string fileName, std::string_view bytes)
 
 HiScoreTable HiScoreBook::TableOf(const CourseKey& key) const
 {
-    return ReadTable(ini_, SectionOf(key));
+    return ReadTable(ini_.ReadSectionValues(SectionOf(key)));
 }
 
 std::vector<CourseTable> HiScoreBook::Tables(size_t limit) const
@@ -151,11 +169,12 @@ std::vector<CourseTable> HiScoreBook::Tables(size_t limit) const
             || !brv::EqualIgnoringAsciiCase(std::string_view(section).substr(0, CoursePrefix.size()),
                                             CoursePrefix))
             continue;
-        const std::string path = DecodeStoredText(ini_.ReadString(section, PathKey, ""));
-        const std::optional<uint64_t> hash = ParseHex(ini_.ReadString(section, HashKey, ""));
+        const SectionValues values = ini_.ReadSectionValues(section);
+        const std::string path = DecodeStoredText(ValueOf(values, PathKey));
+        const std::optional<uint64_t> hash = ParseHex(ValueOf(values, HashKey));
         if (path.empty() || !hash)
             continue;
-        HiScoreTable table = ReadTable(ini_, section);
+        HiScoreTable table = ReadTable(values);
         if (!table.Empty())
             tables.push_back({{path, *hash}, std::move(table)});
     }
@@ -177,14 +196,12 @@ void HiScoreBook::Store(const CourseKey& key, const HiScoreTable& table)
     const std::vector<HiScoreEntry>& entries = table.Entries();
     for (size_t i = 0; i < entries.size(); ++i)
         values.emplace_back(std::to_string(i + 1), EncodeHiScoreEntry(entries[i]));
-    // Whatever else held an entry is emptied, so that no entry comes back twice.
-    const std::vector<std::string> present = ini_.ReadSection(section);
-    for (const std::string& old : EntryKeys(ini_, section)) {
-        const bool written = IsPlaceKey(old) && std::stoul(old) <= entries.size();
-        const bool holdsValue = std::any_of(present.begin(), present.end(), [&old](const std::string& k) {
-            return brv::EqualIgnoringAsciiCase(k, old);
-        });
-        if (!written && holdsValue)
+    // Whatever else held an entry that reading looks at is emptied, so none comes back twice.
+    size_t others = 0;
+    for (const auto& [old, text] : ini_.ReadSectionValues(section)) {
+        const size_t place = PlaceOf(old);
+        const bool looked = place != 0 || (!IsMetaKey(old) && others++ < MaxEntryKeys);
+        if (looked && (place == 0 || place > entries.size()))
             values.emplace_back(old, "");
     }
     MakeFolderFor(ini_.FileName());

@@ -6,7 +6,6 @@ namespace {
 
 using brv::KeyChord;
 
-constexpr std::string_view kSection = "KEYS";
 // What a read returns for an absent key: a stored value never holds a line break.
 constexpr std::string_view kAbsent = "\n";
 
@@ -49,7 +48,7 @@ struct StoredBinding {
 
 StoredBinding ReadStored(const brv::IniFile& ini, KeySlot slot)
 {
-    const std::string text = ini.ReadString(kSection, KeySlotName(slot), kAbsent);
+    const std::string text = ini.ReadString(KeysSection, KeySlotName(slot), kAbsent);
     if (text != kAbsent)
         if (const std::optional<KeyChord> chord = brv::ParseKeyText(text))
             return {*chord, true};
@@ -133,13 +132,21 @@ std::optional<KeyAction> KeyBindings::ActionFor(KeyChord pressed) const
     return std::nullopt;
 }
 
-KeyBindings ReadKeyBindings(const brv::IniFile& ini)
+namespace {
+
+using StoredBindings = std::array<StoredBinding, KeyActionCount * BindingsPerAction>;
+
+StoredBindings ReadAllStored(const brv::IniFile& ini)
 {
-    std::array<StoredBinding, KeyActionCount * BindingsPerAction> stored;
+    StoredBindings stored;
     for (size_t i = 0; i < stored.size(); ++i)
         stored[i] = ReadStored(ini, SlotAt(i));
+    return stored;
+}
 
-    // Named bindings claim their keys first, then the defaults take what is left.
+// Named bindings claim their keys first, then the defaults take what is left.
+KeyBindings Settle(const StoredBindings& stored)
+{
     KeyBindings bindings;
     for (const bool named : {true, false}) {
         for (size_t i = 0; i < stored.size(); ++i) {
@@ -153,17 +160,31 @@ KeyBindings ReadKeyBindings(const brv::IniFile& ini)
     return bindings;
 }
 
-void WriteKeyBindings(brv::IniFile& ini, const KeyBindings& bindings)
+} // namespace
+
+KeyBindings ReadKeyBindings(const brv::IniFile& ini) { return Settle(ReadAllStored(ini)); }
+
+std::vector<std::pair<std::string, std::string>> KeyBindingChanges(const brv::IniFile& ini,
+                                                                   const KeyBindings& bindings)
 {
+    std::vector<std::pair<std::string, std::string>> changes;
+    const StoredBindings stored = ReadAllStored(ini);
     // A file whose duplicates were settled on reading is left as it is while nothing changed.
-    if (ReadKeyBindings(ini) == bindings)
-        return;
-    for (size_t i = 0; i < KeyActionCount * BindingsPerAction; ++i) {
+    if (Settle(stored) == bindings)
+        return changes;
+    for (size_t i = 0; i < stored.size(); ++i) {
         const KeySlot slot = SlotAt(i);
-        const StoredBinding stored = ReadStored(ini, slot);
         // A binding that reads as its default but is named with other text ("up" for "Up")
         // stays; one that differs is written, also where the file relied on the default.
-        if (stored.Chord != bindings.Get(slot))
-            ini.WriteString(kSection, KeySlotName(slot), brv::KeyText(bindings.Get(slot)));
+        if (stored[i].Chord != bindings.Get(slot))
+            changes.emplace_back(KeySlotName(slot), brv::KeyText(bindings.Get(slot)));
     }
+    return changes;
+}
+
+void WriteKeyBindings(brv::IniFile& ini, const KeyBindings& bindings)
+{
+    const std::vector<std::pair<std::string, std::string>> changes = KeyBindingChanges(ini, bindings);
+    if (!changes.empty())
+        ini.WriteStrings(KeysSection, changes);
 }

@@ -9,6 +9,9 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace brv { class IniFile; }
 
@@ -58,6 +61,11 @@ private:
 // Section KEYS of an open settings file. A key two bindings claim stays with the one the file
 // names (the first in the order above when the file names both); the other is left without.
 KeyBindings ReadKeyBindings(const brv::IniFile& ini);
-// Writes nothing when the file already reads as `bindings`; otherwise each binding that differs
-// from what the file holds for it. Throws brv::IniWriteError when a write is refused.
+inline constexpr std::string_view KeysSection = "KEYS";
+// The keys of section KEYS to set, and their texts, for the file to read as `bindings`: none when
+// it already does, otherwise each binding that differs from what the file holds for it.
+std::vector<std::pair<std::string, std::string>> KeyBindingChanges(const brv::IniFile& ini,
+                                                                   const KeyBindings& bindings);
+// Writes those changes in one replacement of the file (nothing when there are none). Throws
+// brv::IniWriteError when the write is refused.
 void WriteKeyBindings(brv::IniFile& ini, const KeyBindings& bindings);

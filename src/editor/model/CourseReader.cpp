@@ -26,7 +26,7 @@ struct Reader {
                      const char* what)
     {
         CourseDocument& d = result.Document;
-        const size_t count = ini.ReadSection(section).size();
+        const size_t count = ini.CountKeys(section);
         std::string cells;
         for (int32_t k = 1; k <= d.Height; ++k) {
             const std::string key = std::to_string(k);
@@ -77,7 +77,7 @@ struct Reader {
                 highest = std::max(highest, *index);
         }
         const int32_t count = std::clamp(std::max(number, highest + 1), 0, MaxStartEntries);
-        const size_t entries = ini.ReadSection("START").size();
+        const size_t entries = ini.CountKeys("START");
         if (number < 1 || entries != static_cast<size_t>(number))
             Problem("DEFINE", "StartNumber", {}, -1,
                     "StartNumber is " + std::to_string(number) + " but the course has " +
