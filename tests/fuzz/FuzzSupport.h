@@ -10,14 +10,10 @@
 #include <string_view>
 #include <unistd.h>
 
-// A write replaces a file on disk, which costs many times what reading the same bytes from
-// memory does. Only inputs whose length is a multiple of `every` take that path: a mutation
-// that keeps the length (most byte changes do) keeps exploring it.
-inline bool TakesWritePath(size_t size, size_t every) { return size % every == 0; }
-
-// A costly analysis for one input in `every`, picked by a hash of all its bytes. Unlike the
-// length, the hash does not survive a mutation, so the fuzzer cannot drift to a corpus where
-// the costly path runs on nearly every input; a saved input still replays the same way.
+// A costly path (a file written to disk, a whole analysis) for one input in `every`, picked
+// by a hash of all its bytes. Unlike the length, the hash does not survive a mutation, so the
+// fuzzer cannot drift to a corpus where the costly path runs on nearly every input, as it
+// would for the coverage that path adds; a saved input still replays the same way.
 inline bool TakesCostlyPath(const uint8_t* data, size_t size, uint32_t every)
 {
     uint32_t hash = 2166136261u;

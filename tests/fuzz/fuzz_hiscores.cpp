@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -71,7 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     // The input itself as a name: stored, it is one value of one line and reads back whole.
     const std::string stored = EncodeStoredText(bytes);
-    Check(stored.find_first_of("\r\n=;[]") == std::string::npos, "nothing the INI layer reads");
+    // No NUL either, so the C string search sees the whole text.
+    Check(stored.find('\0') == std::string::npos, "a NUL stored as it is");
+    Check(std::strpbrk(stored.c_str(), "\r\n=;[]") == nullptr, "nothing the INI layer reads");
     Check(DecodeStoredText(stored) == bytes, "any text round-trips");
     const brv::IniFile ini = brv::IniFile::FromBytes("mem", "[S]\nk=" + stored + "\n");
     if (stored.size() <= 2047)

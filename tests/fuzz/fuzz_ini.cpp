@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ini.ReadString("SETTING", "MapName", "fallback");
     brv::ParseInteger(text.substr(0, 64));
 
-    if (!TakesWritePath(size, 4))
+    if (!TakesCostlyPath(data, size, 4))
         return 0;
     // A write starts from the file as it is on disk, so the input goes there first.
     WriteInput(path, data, size);

@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Check(loaded.MaxCar > 0, "MaxCar above 0");
     Check(!loaded.UseSheetColor || loaded.GroundColor == ColorButtonFace, "sheet colour leaves GroundColor");
     // A save here replaces the file once for every key it changes.
-    if (!TakesWritePath(size, 8))
+    if (!TakesCostlyPath(data, size, 8))
         return 0;
     WriteInput(iniFile, data, size);
 

@@ -8,10 +8,17 @@ struct AddedTexts::Impl {
 };
 
 AddedTexts::AddedTexts(const std::string& languageFileName, int32_t language)
-    : impl_(std::make_unique<Impl>(Impl{brv::IniFile(languageFileName), {}}))
+    : AddedTexts(brv::IniFile(languageFileName), language)
+{
+}
+
+AddedTexts::AddedTexts(brv::IniFile languageFile, int32_t language)
+    : impl_(std::make_unique<Impl>(Impl{std::move(languageFile), {}}))
 {
     impl_->section = impl_->ini.ReadString("LANGUAGE", std::to_string(language), "");
 }
+
+const brv::IniFile& AddedTexts::File() const { return impl_->ini; }
 
 AddedTexts::~AddedTexts() = default;
 AddedTexts::AddedTexts(AddedTexts&&) noexcept = default;

@@ -12,12 +12,16 @@ namespace brv { class IniFile; }
 class AddedTexts {
 public:
     AddedTexts(const std::string& languageFileName, int32_t language);
+    // Over a language file already read, which it keeps.
+    AddedTexts(brv::IniFile languageFile, int32_t language);
     ~AddedTexts();
     AddedTexts(AddedTexts&&) noexcept;
     AddedTexts& operator=(AddedTexts&&) noexcept;
 
     // The language's value of `key`, or `english` when it is absent or empty.
     std::string Text(std::string_view key, std::string_view english) const;
+    // The language file, for readers of its older keys.
+    const brv::IniFile& File() const;
 
 private:
     struct Impl;

@@ -3,6 +3,7 @@
 #include "platform/IniFile.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 
@@ -21,15 +22,20 @@ int HexValue(char c)
     return -1;
 }
 
+// Bytes stored as %XX wherever they stand: control bytes, and what the INI layer would read
+// as syntax. A space is escaped only at either end, where the layer would trim it.
+constexpr std::array<bool, 256> kAlwaysEscaped = [] {
+    std::array<bool, 256> escaped{};
+    for (size_t b = 0; b < 0x20; ++b)
+        escaped[b] = true;
+    for (const char c : std::string_view("\x7F%=;[]"))
+        escaped[static_cast<unsigned char>(c)] = true;
+    return escaped;
+}();
+
 bool NeedsEscape(unsigned char byte, bool atEdge)
 {
-    if (byte < 0x20 || byte == 0x7F)
-        return true;
-    switch (byte) {
-    case '%': case '=': case ';': case '[': case ']': return true;
-    case ' ': return atEdge;
-    default: return false;
-    }
+    return kAlwaysEscaped[byte] || (byte == ' ' && atEdge);
 }
 
 // Exactly `count` decimal digits at `pos`, or -1.
@@ -53,17 +59,18 @@ constexpr int64_t SecondsPerDay = 86400;
 std::string EncodeStoredText(std::string_view text)
 {
     std::string stored;
-    stored.reserve(text.size());
+    // Runs of bytes kept as they are go in whole.
+    size_t kept = 0;
     for (size_t i = 0; i < text.size(); ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
-        if (NeedsEscape(byte, i == 0 || i + 1 == text.size())) {
-            stored += '%';
-            stored += HexDigits[byte >> 4];
-            stored += HexDigits[byte & 0xF];
-        } else {
-            stored += text[i];
-        }
+        if (!NeedsEscape(byte, i == 0 || i + 1 == text.size()))
+            continue;
+        stored.append(text, kept, i - kept);
+        const char escaped[3] = {'%', HexDigits[byte >> 4], HexDigits[byte & 0xF]};
+        stored.append(escaped, 3);
+        kept = i + 1;
     }
+    stored.append(text, kept);
     return stored;
 }
 
@@ -71,16 +78,18 @@ std::string DecodeStoredText(std::string_view stored)
 {
     std::string text;
     text.reserve(stored.size());
-    for (size_t i = 0; i < stored.size(); ++i) {
-        const int high = stored[i] == '%' && i + 2 < stored.size() ? HexValue(stored[i + 1]) : -1;
+    size_t kept = 0;
+    for (size_t i = stored.find('%'); i != std::string_view::npos; i = stored.find('%', i + 1)) {
+        const int high = i + 2 < stored.size() ? HexValue(stored[i + 1]) : -1;
         const int low = high >= 0 ? HexValue(stored[i + 2]) : -1;
-        if (low >= 0) {
-            text += static_cast<char>(high * 16 + low);
-            i += 2;
-        } else {
-            text += stored[i];
-        }
+        if (low < 0)
+            continue; // a '%' without two hex digits stays as it is
+        text.append(stored, kept, i - kept);
+        text += static_cast<char>(high * 16 + low);
+        kept = i + 3;
+        i += 2;
     }
+    text.append(stored, kept);
     return text;
 }
 

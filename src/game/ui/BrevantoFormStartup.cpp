@@ -4,6 +4,7 @@
 #include "game/ui/HallOfFame.h"
 #include "game/ui/TBrevantoForm.h"
 
+#include "config/model/AddedTexts.h"
 #include "config/model/LanguageFile.h"
 #include "platform/Blit.h"
 #include "platform/Canvas.h"
@@ -208,7 +209,9 @@ void TBrevantoForm::SaveSettings()
 
 void TBrevantoForm::ApplyLanguage()
 {
-    const MainWindowTexts texts = ReadMainWindowTexts(LanguageFileName, Language);
+    // The language file is read once for the window's first texts and the later ones.
+    const AddedTexts added(brv::IniFile(LanguageFileName), Language);
+    const MainWindowTexts texts = ReadMainWindowTexts(added.File(), Language);
     QFont windowFont = font();
     bool fontChanged = false;
     if (!texts.FontName.empty()) {
@@ -255,7 +258,7 @@ void TBrevantoForm::ApplyLanguage()
         items[i].button->setStatusTip(hint);
         items[i].button->setToolTip(ShortHint(hint));
     }
-    ApplyKeysLanguage();
-    ApplyViewLanguage();
-    ApplyHiScoreTexts();
+    ApplyKeysLanguage(added);
+    ApplyViewLanguage(added);
+    ApplyHiScoreTexts(added);
 }

@@ -55,9 +55,8 @@ void TBrevantoForm::BuildViewMenu()
     RefreshViewActions();
 }
 
-void TBrevantoForm::ApplyViewLanguage()
+void TBrevantoForm::ApplyViewLanguage(const AddedTexts& texts)
 {
-    const AddedTexts texts(LanguageFileName, Language);
     const auto text = [&texts](const char* key, const char* english) {
         return brv::DecodeText(texts.Text(key, english));
     };

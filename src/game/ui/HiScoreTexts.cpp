@@ -36,7 +36,11 @@ const std::array<TextKey, 16> Keys{{
 
 HiScoreTexts ReadHiScoreTexts(const std::string& languageFileName, int32_t language)
 {
-    const AddedTexts added(languageFileName, language);
+    return ReadHiScoreTexts(AddedTexts(languageFileName, language));
+}
+
+HiScoreTexts ReadHiScoreTexts(const AddedTexts& added)
+{
     HiScoreTexts texts;
     for (const TextKey& item : Keys)
         texts.*item.field = brv::DecodeText(added.Text(item.key, item.english));

@@ -21,4 +21,7 @@ struct HiScoreTexts {
     QString SaveError;    // before the reason a store failed
 };
 
+class AddedTexts;
+
+HiScoreTexts ReadHiScoreTexts(const AddedTexts& added);
 HiScoreTexts ReadHiScoreTexts(const std::string& languageFileName, int32_t language);

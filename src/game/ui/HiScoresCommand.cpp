@@ -24,9 +24,9 @@ void TBrevantoForm::AskForHiScoreName()
     Fame->AskForName(*this, Seam);
 }
 
-void TBrevantoForm::ApplyHiScoreTexts()
+void TBrevantoForm::ApplyHiScoreTexts(const AddedTexts& added)
 {
-    Fame->Texts = ReadHiScoreTexts(LanguageFileName, Language);
+    Fame->Texts = ReadHiScoreTexts(added);
     const HiScoreTexts& texts = Fame->Texts;
     // As for the other commands: the status tip keeps the whole hint, which AppHint splits.
     HiScores1->setText(texts.Menu);

@@ -35,9 +35,8 @@ void TBrevantoForm::ApplyKeys()
     Pause1->setShortcuts(pause);
 }
 
-void TBrevantoForm::ApplyKeysLanguage()
+void TBrevantoForm::ApplyKeysLanguage(const AddedTexts& texts)
 {
-    const AddedTexts texts(LanguageFileName, Language);
     Keys1->setText(brv::DecodeText(texts.Text("KeysMenu", "&Keys...")));
     Keys1->setStatusTip(
         brv::DecodeText(texts.Text("KeysHint", "Keys|Choose the keys that steer your car")));

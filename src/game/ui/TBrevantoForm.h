@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+class AddedTexts;
 class DialogSeam;
 class FieldView;
 class HallOfFame;
@@ -97,7 +98,7 @@ public:
     // Option > Keys... and what the keys in force change: the pause shortcuts, the help text.
     void KeysClick();
     void ApplyKeys();
-    void ApplyKeysLanguage();
+    void ApplyKeysLanguage(const AddedTexts& texts);
     // The Control box's text: the language's, followed by the keys in force once they differ
     // from the game's own.
     QString ControlTextWithKeys() const;
@@ -217,7 +218,7 @@ private:
     void RenderField();
     void RefreshRunningIndicators();
     void BuildViewMenu();
-    void ApplyViewLanguage();
+    void ApplyViewLanguage(const AddedTexts& texts);
     void ApplyViewSettings(const Settings& settings);
     void StoreViewSettings(Settings& settings) const;
     void RefreshViewActions();
@@ -225,7 +226,7 @@ private:
     QSize AroundField();
     // A zoomed window that would reach beyond the screen's available area moves into it.
     void KeepZoomedWindowOnScreen();
-    void ApplyHiScoreTexts();
+    void ApplyHiScoreTexts(const AddedTexts& texts);
     // After a tick that ended a game: the name for a hi-score table, if the game earned a place.
     void AskForHiScoreName();
 
