@@ -1,50 +1,64 @@
 #include "editor/CourseView.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
-CourseView::CourseView(QWidget* parent) : QWidget(parent)
+#include <algorithm>
+#include <cmath>
+
+CourseView::CourseView(QWidget* parent) : FieldView(image_, [] {}, parent)
 {
     setMouseTracking(false);
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    SetBackground(palette().color(QPalette::Dark));
+    FieldView::SetZoom(2);
 }
 
 void CourseView::SetImage(const QImage& image)
 {
     const bool resized = image.size() != image_.size();
     image_ = image;
-    if (resized) {
-        resize(sizeHint());
-        updateGeometry();
-    }
+    if (resized)
+        FitToImage();
     update();
 }
 
 void CourseView::SetZoom(int zoom)
 {
-    zoom_ = std::clamp(zoom, 1, 4);
-    resize(sizeHint());
-    updateGeometry();
+    FieldView::SetZoom(std::clamp(zoom, 1, MaxEditorZoom));
+    FitToImage();
     update();
 }
 
-QSize CourseView::sizeHint() const { return image_.size() * zoom_; }
+void CourseView::FitToImage()
+{
+    resize(sizeHint());
+    updateGeometry();
+}
 
-QPoint CourseView::WidgetPoint(QPoint fieldPixel) const { return fieldPixel * zoom_; }
+QSize CourseView::sizeHint() const { return image_.size() * Zoom(); }
+
+QPoint CourseView::WidgetPoint(QPoint fieldPixel) const
+{
+    return BoxRect(QRect(fieldPixel, QSize(1, 1))).topLeft();
+}
 
 QPoint CourseView::FieldPixel(QPointF widgetPoint) const
 {
-    return {static_cast<int>(std::floor(widgetPoint.x() / zoom_)),
-            static_cast<int>(std::floor(widgetPoint.y() / zoom_))};
+    // Whole widget pixels first: a point inside one belongs to the field pixel it shows.
+    return ImagePoint(QPoint(static_cast<int>(std::floor(widgetPoint.x())),
+                             static_cast<int>(std::floor(widgetPoint.y()))));
 }
 
-void CourseView::paintEvent(QPaintEvent*)
+void CourseView::paintEvent(QPaintEvent* event)
 {
+    FieldView::paintEvent(event);
     QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Dark));
-    painter.scale(zoom_, zoom_);
-    painter.drawImage(0, 0, image_);
+    painter.setClipRegion(event->region());
+    painter.translate(ImageArea().topLeft());
+    painter.scale(Zoom(), Zoom());
     if (grid_ && tileSize_ > 0) {
         painter.setPen(QPen(QColor(255, 255, 255, 70), 0));
         for (int x = 0; x <= image_.width(); x += tileSize_)

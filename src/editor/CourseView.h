@@ -1,20 +1,24 @@
 #pragma once
-// The course as the game draws it, enlarged by a whole-number zoom, with a grid over the tiles
-// and the active tool's marks. Mouse input is handed on in field pixels (unzoomed).
+// The course as the game draws it, in the game's own zoomed field view, with a grid over the
+// tiles and the active tool's marks on top. Mouse input is handed on in field pixels (unzoomed).
+#include "ui/FieldView.h"
+
 #include <QImage>
-#include <QWidget>
 
 #include <functional>
 
-class CourseView : public QWidget {
+class CourseView : public FieldView {
     Q_OBJECT
 public:
+    // The editor's zoom steps: beyond this a course no longer fits a screen to work on.
+    static constexpr int MaxEditorZoom = 4;
+
     explicit CourseView(QWidget* parent);
 
     void SetImage(const QImage& image);
     const QImage& Image() const { return image_; }
+    // Clamped to 1..MaxEditorZoom; the view takes the size of the zoomed course.
     void SetZoom(int zoom);
-    int Zoom() const { return zoom_; }
     void SetTileSize(int tileSize) { tileSize_ = tileSize; update(); }
     void SetGrid(bool on) { grid_ = on; update(); }
     bool Grid() const { return grid_; }
@@ -40,9 +44,10 @@ protected:
 
 private:
     QPoint FieldPixel(QPointF widgetPoint) const;
+    void FitToImage();
 
+    // The field view shows this image: bound before it is built, used only after.
     QImage image_;
-    int zoom_ = 2;
     int tileSize_ = 24;
     bool grid_ = true;
     bool dragging_ = false;
