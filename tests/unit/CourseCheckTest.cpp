@@ -124,6 +124,26 @@ TEST(CourseCheck, CarsThatCanLeaveTheCourseOrMeetADeadEndAreErrorsWithARoute)
     EXPECT_TRUE(dead.With(check_codes::CarLeavesCourse).empty());
 }
 
+TEST(CourseCheck, CarsThatShareACorridorReportItsDeadEndOnceFromTheFirstCar)
+{
+    // Later cars explore only states earlier ones did not meet: one further along the corridor
+    // adds nothing, and one further back still finds the end through its own first cell.
+    const Course along{{"9553", "C556", "D557"}, {}, {"2,1,2,1,L,P", "2,3,2,1,L,R", "3,3,2,1,L,R"}};
+    const Checked first = Check(along);
+    const auto ends = first.With(check_codes::DeadEnd);
+    ASSERT_EQ(ends.size(), 1u) << Describe(first.findings);
+    EXPECT_EQ(ends[0].Entry, 1);
+    EXPECT_EQ(ends[0].Route, (std::vector<TPoint>{{2, 3}, {3, 3}, {4, 3}}));
+
+    const Course back{{"9553", "C556", "D557"}, {}, {"2,1,2,1,L,P", "3,3,2,1,L,R", "2,3,2,1,L,R"}};
+    const Checked second = Check(back);
+    const auto again = second.With(check_codes::DeadEnd);
+    ASSERT_EQ(again.size(), 1u) << Describe(second.findings);
+    EXPECT_EQ(again[0].Entry, 1);
+    EXPECT_EQ(again[0].Route, (std::vector<TPoint>{{3, 3}, {4, 3}}));
+    EXPECT_EQ(first.findings.size(), second.findings.size());
+}
+
 TEST(CourseCheck, AGapNoCarCanDriveThroughIsNoError)
 {
     // (2,1) is open to the north, off the course: a flood fill over open sides escapes there.
