@@ -1,5 +1,6 @@
 #include "course/StrLib.h"
 
+#include "platform/AsciiText.h"
 #include "platform/IniFile.h"
 
 #include <algorithm>
@@ -57,4 +58,10 @@ int32_t NextInt(std::string_view text, int32_t& cursor)
         return 0;
     }
     return brv::ParseIntegerOr(ScanField(text, cursor), 0);
+}
+
+char FirstUpper(const std::string& field, char accepted, char fallback)
+{
+    const char first = field.empty() ? '\0' : brv::AsciiUpper(field[0]);
+    return first == accepted || first == fallback ? first : fallback;
 }

@@ -12,3 +12,6 @@ std::string NextField(std::string_view text, int32_t& cursor);
 // Like NextField, converted as the INI layer converts integers (0 when not a number). A text of
 // more than 255 characters yields 0 and ends the line, whatever it holds.
 int32_t NextInt(std::string_view text, int32_t& cursor);
+// A start entry's side or kind letter: the field's first letter, in either case, when it is
+// `accepted` or `fallback`; `fallback` for anything else.
+char FirstUpper(const std::string& field, char accepted, char fallback);

@@ -16,15 +16,11 @@ TPoint ReadPosition(const brv::IniFile& ini, const char* key)
     const int32_t y = NextInt(value, cursor);
     return {brv::WrapSub(x, 1), brv::WrapSub(y, 1)};
 }
-
-char FirstUpper(const std::string& field, char accepted, char fallback)
-{
-    const char first = field.empty() ? '\0' : brv::AsciiUpper(field[0]);
-    return first == accepted || first == fallback ? first : fallback;
-}
+} // namespace
 
 // Block keys that are absent read as empty rectangles, which hold no cell; only the blocks up
 // to the highest key present are kept, so a huge Number cannot claim unbounded memory.
+
 int32_t HighestBlockKey(const brv::IniFile& ini, int32_t blockCount)
 {
     int32_t highest = 0;
@@ -35,7 +31,6 @@ int32_t HighestBlockKey(const brv::IniFile& ini, int32_t blockCount)
     }
     return highest;
 }
-} // namespace
 
 TMap::TMap(int32_t groundHeight, int32_t carWidth, int32_t carHeight, bool redrawMap)
     : RedrawMap(redrawMap), TileSize(groundHeight / 4), SpriteSize(carHeight / 3),

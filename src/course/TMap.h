@@ -38,6 +38,10 @@ public:
 // Courses wider or higher than this many pixels are refused: the field is one off-screen image.
 inline constexpr int64_t MaxFieldPixels = 16384;
 
+// The highest key 1..blockCount of section BLOCK present in the course file: the blocks a
+// course holds, however large its Number.
+int32_t HighestBlockKey(const brv::IniFile& ini, int32_t blockCount);
+
 class TMap {
 public:
     // Sizes come from the sheets' heights: a tile is a quarter of the tile sheet, a sprite a

@@ -11,9 +11,6 @@ static_assert(KeyShift == Qt::ShiftModifier && KeyCtrl == Qt::ControlModifier &&
               KeyKeypad == Qt::KeypadModifier && KeyModifierMask == Qt::KeyboardModifierMask);
 static_assert(FirstNamedKey == Qt::Key_Escape);
 
-namespace {
-
-// Keys a binding cannot be: modifiers alone, and the codes of keys the toolkit does not know.
 bool Bindable(uint32_t key)
 {
     switch (key) {
@@ -29,8 +26,6 @@ bool Bindable(uint32_t key)
         return true;
     }
 }
-
-} // namespace
 
 std::string KeyText(KeyChord chord)
 {

@@ -28,6 +28,9 @@ struct KeyChord {
     friend bool operator==(KeyChord, KeyChord) = default;
 };
 
+// Whether a key code (without modifiers) can be bound: not a modifier alone, nor a key the
+// toolkit does not know.
+bool Bindable(uint32_t key);
 // The portable text of a key; empty for no key.
 std::string KeyText(KeyChord chord);
 // A single key from its portable text (letter case of names and modifiers does not matter);

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 
 namespace {
 
@@ -17,8 +16,6 @@ constexpr std::string_view PathKey = "Path";
 constexpr std::string_view HashKey = "Hash";
 // Entries beyond the numbered places that a section may hold (a hand-edited file), looked at.
 constexpr size_t MaxEntryKeys = 64;
-// A course file is never read beyond the size the course loader reads.
-constexpr size_t MaxHashedBytes = size_t{64} << 20;
 
 constexpr uint64_t FnvOffset = 0xcbf29ce484222325ull;
 constexpr uint64_t FnvPrime = 0x100000001b3ull;
@@ -130,22 +127,8 @@ void MakeFolderFor(const std::string& fileName)
 
 uint64_t ContentHashOf(std::string_view bytes) { return Fnv1a(FnvOffset, bytes); }
 
-CourseKey CourseKeyOf(const std::string& path)
-{
-    uint64_t hash = FnvOffset;
-    std::ifstream in(path, std::ios::binary);
-    std::string chunk(size_t{1} << 16, '\0');
-    size_t total = 0;
-    while (in && total < MaxHashedBytes) {
-        in.read(chunk.data(), static_cast<std::streamsize>(std::min(chunk.size(), MaxHashedBytes - total)));
-        const auto got = static_cast<size_t>(in.gcount());
-        if (got == 0)
-            break;
-        hash = Fnv1a(hash, std::string_view(chunk).substr(0, got));
-        total += got;
-    }
-    return {path, hash};
-}
+// Read as any of the game's files is read: up to the same size, a FIFO or a folder as empty.
+CourseKey CourseKeyOf(const std::string& path) { return {path, ContentHashOf(brv::IniFile(path).Bytes())}; }
 
 HiScoreBook::HiScoreBook(std::string fileName) : ini_(std::move(fileName)) {}
 

@@ -170,7 +170,7 @@ void KeysDialog::StopCapture()
 
 bool KeysDialog::TakeKey(brv::KeyChord chord)
 {
-    if (!capturing_ || chord.Empty())
+    if (!capturing_ || chord.Empty() || !brv::Bindable(chord.Key()))
         return false;
     const KeySlot slot = *capturing_;
     if (const std::optional<KeySlot> holder = bindings_.HolderOf(chord, slot);
@@ -216,21 +216,11 @@ bool KeysDialog::eventFilter(QObject* watched, QEvent* event)
             event->accept();
             return true;
         }
-        switch (key.key()) {
-        case Qt::Key_Escape:
+        // A modifier alone is taken by nobody: the binding waits for the key it goes with.
+        if (key.key() == Qt::Key_Escape)
             StopCapture();
-            break;
-        case Qt::Key_Shift:
-        case Qt::Key_Control:
-        case Qt::Key_Alt:
-        case Qt::Key_Meta:
-        case Qt::Key_AltGr:
-        case Qt::Key_unknown:
-        case 0:
-            break; // waits for the key the modifiers go with
-        default:
+        else
             TakeKey(brv::ChordOf(key));
-        }
         return true;
     }
     return QDialog::eventFilter(watched, event);

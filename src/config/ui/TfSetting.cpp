@@ -3,6 +3,7 @@
 #include "config/model/LanguageFile.h"
 #include "ui/DialogSeam.h"
 #include "ui/Glyphs.h"
+#include "ui/Hints.h"
 #include "ui/QtOwned.h"
 #include "platform/TextCodec.h"
 
@@ -32,8 +33,7 @@ const char* const WaveFilter = "Wave File(*.WAV)|*.wav";
 // A hint's short part is the tooltip; the whole hint stays the status tip.
 void SetHint(QWidget* widget, const QString& hint)
 {
-    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
-    widget->setToolTip(bar < 0 ? hint : hint.left(bar));
+    widget->setToolTip(brv::ShortHint(hint));
     widget->setStatusTip(hint);
 }
 

@@ -1,6 +1,7 @@
 #include "editor/model/CourseReader.h"
 
 #include "course/StrLib.h"
+#include "course/TMap.h"
 #include "platform/AsciiText.h"
 #include "platform/IniFile.h"
 
@@ -54,10 +55,8 @@ struct Reader {
         s.Lane = NextInt(value, c);
         const std::string side = NextField(value, c);
         const std::string kind = NextField(value, c);
-        const char sideLetter = side.empty() ? 'L' : brv::AsciiUpper(side[0]);
-        const char kindLetter = kind.empty() ? 'P' : brv::AsciiUpper(kind[0]);
-        s.Side = sideLetter == 'R' ? 'R' : 'L';
-        s.Kind = kindLetter == 'R' ? 'R' : 'P';
+        s.Side = FirstUpper(side, 'R', 'L');
+        s.Kind = FirstUpper(kind, 'R', 'P');
         return s;
     }
 
@@ -105,12 +104,7 @@ struct Reader {
         if (number <= 0)
             return;
         // Only keys present count, as in the game, so a huge Number claims no memory.
-        int32_t highest = 0;
-        for (const std::string& key : ini.ReadSection("BLOCK")) {
-            const auto k = brv::ParseInteger(key);
-            if (k && *k >= 1 && *k <= number && std::to_string(*k) == key)
-                highest = std::max(highest, *k);
-        }
+        const int32_t highest = HighestBlockKey(ini, number);
         for (int32_t k = 1; k <= highest; ++k) {
             const std::string value = ini.ReadString("BLOCK", std::to_string(k), "");
             int32_t c = 1;

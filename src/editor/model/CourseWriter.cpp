@@ -1,5 +1,6 @@
 #include "editor/model/CourseWriter.h"
 
+#include "platform/AsciiText.h"
 #include "platform/IniFile.h"
 
 #include <algorithm>
@@ -8,14 +9,8 @@ namespace {
 
 std::string Pair(int32_t a, int32_t b) { return std::to_string(a) + "," + std::to_string(b); }
 
-bool SameName(const std::string& a, const std::string& b)
-{
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
+// Names compare as the INI layer compares them.
+bool SameName(const std::string& a, const std::string& b) { return brv::EqualIgnoringAsciiCase(a, b); }
 
 const CourseKey* Find(const std::vector<CourseKey>& keys, const std::string& section,
                       const std::string& key)
@@ -26,10 +21,12 @@ const CourseKey* Find(const std::vector<CourseKey>& keys, const std::string& sec
     return nullptr;
 }
 
+// What a read gives for a key the file lacks: no stored value holds this byte.
+const std::string Absent("\x01" "absent");
+
 bool HasKey(const brv::IniFile& ini, const std::string& section, const std::string& key)
 {
-    static const std::string absent("\x01" "absent");
-    return ini.ReadString(section, key, absent) != absent;
+    return ini.ReadString(section, key, Absent) != Absent;
 }
 
 } // namespace
@@ -92,7 +89,7 @@ std::string SavedBytes(const std::string& original, const CourseDocument& loaded
         const bool isMended = std::any_of(mended.begin(), mended.end(), [&](const FileProblem& p) {
             return SameName(p.Section, k.Section) && SameName(p.Key, k.Key);
         });
-        const bool stale = !HasKey(ini, k.Section, k.Key) || ini.ReadString(k.Section, k.Key, "") != k.Value;
+        const bool stale = ini.ReadString(k.Section, k.Key, Absent) != k.Value;
         if ((!was || was->Value != k.Value || isMended) && stale)
             ini.SetString(k.Section, k.Key, k.Value);
     }

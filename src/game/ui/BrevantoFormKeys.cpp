@@ -1,5 +1,6 @@
 // Keyboard control and the application's events: deactivation, minimise and restore, hints.
 #include "game/ui/TBrevantoForm.h"
+#include "ui/Hints.h"
 #include "ui/KeyNames.h"
 
 #include <QApplication>
@@ -16,7 +17,12 @@ bool TBrevantoForm::FormKeyDown(const QKeyEvent& key)
     if (Rules.Demo)
         return false;
     // Pause is a shortcut of its menu item (ApplyKeys): it acts in the demo too.
-    switch (Keys.ActionFor(brv::ChordOf(key)).value_or(KeyAction::Pause)) {
+    return DoKeyAction(Keys.ActionFor(brv::ChordOf(key)).value_or(KeyAction::Pause));
+}
+
+bool TBrevantoForm::DoKeyAction(KeyAction action)
+{
+    switch (action) {
     case KeyAction::Up: return Rules.KeyDirection(0);
     case KeyAction::Right: return Rules.KeyDirection(2);
     case KeyAction::Down: return Rules.KeyDirection(4);
@@ -72,8 +78,7 @@ void TBrevantoForm::AppRestore()
 
 void TBrevantoForm::AppHint(const QString& hint)
 {
-    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
-    StatusPanels[1]->setText(bar < 0 ? hint : hint.mid(bar + 1));
+    StatusPanels[1]->setText(brv::LongHint(hint));
 }
 
 bool TBrevantoForm::event(QEvent* event)

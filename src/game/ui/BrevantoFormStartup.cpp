@@ -1,6 +1,7 @@
 // Start-up and shut-down of the main window, with its settings and language operations.
 #include "ui/DialogSeam.h"
 #include "ui/FieldView.h"
+#include "ui/Hints.h"
 #include "game/ui/HallOfFame.h"
 #include "game/ui/TBrevantoForm.h"
 
@@ -25,13 +26,6 @@ namespace {
 
 // Larger sizes would only make the menus unusable, and huge ones exhaust memory.
 constexpr int32_t MaxFontPoints = 72;
-
-// A hint's short part: the tooltip of a tool button.
-QString ShortHint(const QString& hint)
-{
-    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
-    return bar < 0 ? hint : hint.left(bar);
-}
 
 } // namespace
 
@@ -256,7 +250,7 @@ void TBrevantoForm::ApplyLanguage()
         items[i].action->setText(text(k));
         items[i].action->setStatusTip(hint);
         items[i].button->setStatusTip(hint);
-        items[i].button->setToolTip(ShortHint(hint));
+        items[i].button->setToolTip(brv::ShortHint(hint));
     }
     ApplyKeysLanguage(added);
     ApplyViewLanguage(added);

@@ -77,28 +77,21 @@ void TBrevantoForm::ApplyViewLanguage(const AddedTexts& texts)
          "Full screen|Fill the screen with the field; F11 or Esc returns (F11)");
 }
 
-void TBrevantoForm::ZoomIn1Click()
+void TBrevantoForm::ZoomIn1Click() { StepZoom(1); }
+
+void TBrevantoForm::ZoomOut1Click() { StepZoom(-1); }
+
+void TBrevantoForm::StepZoom(int32_t step)
 {
     if (FullScreen)
         return;
     // From the zoom asked for last, which the window may not show yet.
     const int32_t largest = MaxWindowZoom();
     const int32_t current = std::min(Zoom, largest);
-    if (current >= largest)
+    const int32_t next = std::clamp(current + step, 1, largest);
+    if (next == current)
         return;
-    Zoom = current + 1;
-    ResizePending = true;
-    InvalidateField();
-}
-
-void TBrevantoForm::ZoomOut1Click()
-{
-    if (FullScreen)
-        return;
-    const int32_t current = std::min(Zoom, MaxWindowZoom());
-    if (current <= 1)
-        return;
-    Zoom = current - 1;
+    Zoom = next;
     ResizePending = true;
     InvalidateField();
 }

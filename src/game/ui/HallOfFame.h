@@ -21,7 +21,6 @@ public:
     HallOfFame(std::string dataDir, QObject* parent);
 
     bool KeepsTables() const { return !fileName_.empty(); }
-    const std::string& FileName() const { return fileName_; }
 
     // A course was loaded from `path`: its tables are those of the file's present content.
     void CourseLoaded(const std::string& path);

@@ -1,6 +1,7 @@
 // The Hi-Scores command, and the name asked after a game that earned a place in a table.
 #include "game/ui/HallOfFame.h"
 #include "game/ui/TBrevantoForm.h"
+#include "ui/Hints.h"
 
 #include <QAction>
 #include <QToolButton>
@@ -32,5 +33,5 @@ void TBrevantoForm::ApplyHiScoreTexts(const AddedTexts& added)
     HiScores1->setText(texts.Menu);
     HiScores1->setStatusTip(texts.Hint);
     sbHiScores->setStatusTip(texts.Hint);
-    sbHiScores->setToolTip(texts.Hint.section(QLatin1Char('|'), 0, 0));
+    sbHiScores->setToolTip(brv::ShortHint(texts.Hint));
 }

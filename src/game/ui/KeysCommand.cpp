@@ -111,12 +111,12 @@ void TBrevantoForm::GamepadPress(brv::PadButton button)
     if (!Started || Destroyed)
         return;
     switch (button) {
-    case brv::PadButton::Up: Rules.KeyDirection(0); break;
-    case brv::PadButton::Right: Rules.KeyDirection(2); break;
-    case brv::PadButton::Down: Rules.KeyDirection(4); break;
-    case brv::PadButton::Left: Rules.KeyDirection(6); break;
-    case brv::PadButton::A: Rules.KeyToggleDoubleSpeed(); break;
-    case brv::PadButton::B: Rules.KeyToggleStop(); break;
+    case brv::PadButton::Up: DoKeyAction(KeyAction::Up); break;
+    case brv::PadButton::Right: DoKeyAction(KeyAction::Right); break;
+    case brv::PadButton::Down: DoKeyAction(KeyAction::Down); break;
+    case brv::PadButton::Left: DoKeyAction(KeyAction::Left); break;
+    case brv::PadButton::A: DoKeyAction(KeyAction::DoubleSpeed); break;
+    case brv::PadButton::B: DoKeyAction(KeyAction::Stop); break;
     case brv::PadButton::Start:
         if (Rules.Demo)
             New1Click();

@@ -94,6 +94,9 @@ public:
     void AppHint(const QString& hint);
     // Keyboard: the game's keys as bound in Keys; true when it consumed the key.
     bool FormKeyDown(const QKeyEvent& key);
+    // What a game key or a controller button does in play; Pause acts through its menu item,
+    // so it does nothing here. True when the game took it.
+    bool DoKeyAction(KeyAction action);
 
     // Option > Keys... and what the keys in force change: the pause shortcuts, the help text.
     void KeysClick();
@@ -111,6 +114,8 @@ public:
     // The View menu: whole-number zoom of the field and full screen (BrevantoFormView.cpp).
     void ZoomIn1Click();
     void ZoomOut1Click();
+    // One zoom step in or out, within 1 and the largest zoom that fits.
+    void StepZoom(int32_t step);
     void ActualSize1Click();
     void FullScreen1Click();
     void SetFullScreen(bool on);
