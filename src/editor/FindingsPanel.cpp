@@ -35,6 +35,12 @@ FindingsPanel::~FindingsPanel()
 void FindingsPanel::Refresh(std::string bytes, std::vector<FileProblem> fileProblems)
 {
     fileProblems_ = std::move(fileProblems);
+    // The course whose findings are shown (a save of what was analysed): only the file's own
+    // problems change, and the analysis, soak included, is not run again.
+    if (!Pending() && shownBytes_ == bytes) {
+        Show(shown_, std::move(bytes));
+        return;
+    }
     queued_ = std::move(bytes);
     if (!running_)
         StartNext();
@@ -48,24 +54,26 @@ void FindingsPanel::StartNext()
     std::string bytes = std::move(*queued_);
     queued_.reset();
     const int32_t ticks = soakTicks_;
-    pool_.start([this, bytes = std::move(bytes), ticks] {
+    pool_.start([this, bytes = std::move(bytes), ticks]() mutable {
         CourseAnalysis analysis = AnalyseCourse(bytes, ticks);
         QMetaObject::invokeMethod(
             this,
-            [this, analysis = std::move(analysis)] {
+            [this, analysis = std::move(analysis), bytes = std::move(bytes)]() mutable {
                 running_ = false;
                 // Only the newest course's findings are worth showing.
                 if (!queued_)
-                    Show(analysis);
+                    Show(analysis, std::move(bytes));
                 StartNext();
             },
             Qt::QueuedConnection);
     });
 }
 
-void FindingsPanel::Show(const CourseAnalysis& analysis)
+void FindingsPanel::Show(CourseAnalysis result, std::string bytes)
 {
-    shown_ = analysis;
+    shown_ = std::move(result);
+    shownBytes_ = std::move(bytes);
+    const CourseAnalysis& analysis = shown_;
     list_->clear();
     if (analysis.Verdict.empty())
         verdict_->setText(tr("The game loads this course."));

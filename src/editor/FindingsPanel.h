@@ -36,7 +36,7 @@ signals:
 
 private:
     void StartNext();
-    void Show(const CourseAnalysis& analysis);
+    void Show(CourseAnalysis analysis, std::string bytes);
 
     QLabel* verdict_ = nullptr;
     QListWidget* list_ = nullptr;
@@ -45,5 +45,6 @@ private:
     std::optional<std::string> queued_;
     std::vector<FileProblem> fileProblems_;
     CourseAnalysis shown_;
+    std::optional<std::string> shownBytes_; // the course `shown_` is the analysis of
     int32_t soakTicks_ = 20000; // as brevanto-sim check: a fraction of a second per course
 };
