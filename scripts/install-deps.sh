@@ -12,7 +12,7 @@ packages=(
   libsdl2-dev
   xvfb xauth xdotool x11-apps imagemagick fonts-dejavu-core fonts-ipafont-gothic python3
   desktop-file-utils appstream dpkg-dev fakeroot file
-  openbox
+  openbox ccache lintian
 )
 
 missing=()
