@@ -75,7 +75,7 @@ END {
         exit 1
     close_release()
     if (releases == 0) {
-        print FILENAME ": no release" > "/dev/stderr"
+        printf "%s:%d: no \"## VERSION - YYYY-MM-DD\" release heading\n", FILENAME, FNR > "/dev/stderr"
         exit 1
     }
 }
