@@ -78,10 +78,16 @@ done
 # The programs in the package are stripped copies, not the build's debug binaries.
 file "$work/unpacked/usr/games/brevanto" | grep -q ', stripped' || fail "the packaged game is not stripped"
 
-# lintian: no error and no warning (it refuses to say nothing about root only on stderr).
-lintian --fail-on none "$deb" >"$work/lintian.log" 2>"$work/lintian.err" ||
-    fail "lintian could not check the package: $(cat "$work/lintian.err")"
-findings=$(grep -E '^[EW]: ' "$work/lintian.log")
-[ -z "$findings" ] || fail "lintian: $findings"
+# lintian: no error and no warning (its remark about running as root goes to stderr). A
+# sanitizer build is never shipped, so its package is not held to Debian's rules.
+if grep -q '^BREVANTO_SANITIZE:BOOL=ON' "$build/CMakeCache.txt"; then
+    lintian_verdict="lintian skipped in a sanitizer build"
+else
+    lintian --fail-on none "$deb" >"$work/lintian.log" 2>"$work/lintian.err" ||
+        fail "lintian could not check the package: $(cat "$work/lintian.err")"
+    findings=$(grep -E '^[EW]: ' "$work/lintian.log")
+    [ -z "$findings" ] || fail "lintian: $findings"
+    lintian_verdict="lintian clean"
+fi
 
-echo "PASS: $(basename "$deb"): $(wc -l <"$work/files") files under /usr, lintian clean; Depends: $depends"
+echo "PASS: $(basename "$deb"): $(wc -l <"$work/files") files under /usr, $lintian_verdict; Depends: $depends"
