@@ -57,8 +57,11 @@ icon_name=$(sed -n 's/^Icon=//p' "$desktop")
 [ -f "$tree/share/icons/hicolor/scalable/apps/$icon_name.svg" ] || fail "the desktop entry's icon '$icon_name' is not installed"
 metainfo=("$tree"/share/metainfo/*.metainfo.xml)
 [ -f "${metainfo[0]}" ] || fail "no AppStream metainfo installed"
-appstreamcli validate --no-net "${metainfo[@]}" >"$work/appstream.log" 2>&1 ||
-    fail "appstreamcli refused the metainfo: $(cat "$work/appstream.log")"
+# The whole tree, so that the metainfo's launchable is held against the installed desktop entry;
+# a warning fails as an error does.
+appstreamcli validate-tree --no-net "$work/dest" >"$work/appstream.log" 2>&1 ||
+    fail "appstreamcli refused the installed tree: $(cat "$work/appstream.log")"
+grep -q "<project_license>GPL-3.0-or-later</project_license>" "${metainfo[@]}" || fail "the metainfo's licence"
 
 # --- Command line: one version everywhere, help and version without a display --------------
 version=$(sed -n 's/^project(Brevanto VERSION \([0-9.]*\).*/\1/p' "$source_root/CMakeLists.txt")
