@@ -9,9 +9,9 @@
 file(RELATIVE_PATH data_from_package_programs /prefix/${BREVANTO_DEBIAN_PROGRAM_DIR}
      /prefix/${CMAKE_INSTALL_DATADIR}/brevanto)
 if(NOT data_from_package_programs STREQUAL BREVANTO_DATA_FROM_BIN)
-  message(WARNING "No package: its programs in ${BREVANTO_DEBIAN_PROGRAM_DIR}/ would look for "
-    "their data at ${BREVANTO_DATA_FROM_BIN}, where BREVANTO_PROGRAM_DIR="
-    "${BREVANTO_PROGRAM_DIR} puts it")
+  message(WARNING "No package from this build: its programs in ${BREVANTO_DEBIAN_PROGRAM_DIR}/ "
+    "would look for their data at ${BREVANTO_DATA_FROM_BIN}, which only fits "
+    "BREVANTO_PROGRAM_DIR=${BREVANTO_PROGRAM_DIR}; choose a folder one level below the prefix")
   return()
 endif()
 

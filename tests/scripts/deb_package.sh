@@ -16,6 +16,10 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 for tool in cpack dpkg-deb dpkg-shlibdeps dpkg-parsechangelog file lintian; do
     command -v "$tool" >/dev/null 2>&1 || fail "$tool is not installed (scripts/install-deps.sh installs it)"
 done
+if [ ! -f "$build/CPackConfig.cmake" ]; then
+    echo "SKIP: this build makes no package (its BREVANTO_PROGRAM_DIR lies deeper than games/)"
+    exit 0
+fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
