@@ -13,7 +13,7 @@ bin=${1:?usage: deb_package.sh BIN_DIR}
 build=$(cd "$bin/.." && pwd)
 source_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 fail() { echo "FAIL: $*" >&2; exit 1; }
-for tool in cpack dpkg-deb dpkg-shlibdeps dpkg-parsechangelog file lintian; do
+for tool in cpack dpkg-deb dpkg-shlibdeps dpkg-parsechangelog desktop-file-validate file lintian; do
     command -v "$tool" >/dev/null 2>&1 || fail "$tool is not installed (scripts/install-deps.sh installs it)"
 done
 if [ ! -f "$build/CPackConfig.cmake" ]; then
@@ -54,6 +54,7 @@ in_bin=$(grep -e '^usr/bin/' -e '^bin/' "$work/files")
 # Each menu entry starts its program by its full path in /usr/games, which the package holds.
 dpkg-deb -x "$deb" "$work/unpacked"
 for entry in "$work"/unpacked/usr/share/applications/*.desktop; do
+    desktop-file-validate "$entry" || fail "desktop-file-validate refused the package's $(basename "$entry")"
     for key in Exec TryExec; do
         program=$(sed -n "s/^$key=\([^ ]*\).*/\1/p" "$entry")
         [[ "$program" == /usr/games/* ]] || fail "$(basename "$entry"): $key=$program is not in /usr/games"
