@@ -61,7 +61,7 @@ bool TBrevantoForm::FormCreate(const std::string& courseFile)
     PaintBox1->SetBackground(brv::ColorFromBgr(GroundColor));
 
     Rules.Map = std::make_unique<TMap>(GroundBitmap.get(), CarBitmap.get(), RedrawMap);
-    Rules.PassErrorTextsToMap();
+    PassErrorTextsToMap();
     if (!LoadStartCourse(courseFile))
         return false;
     Rules.StartPlay();
@@ -145,7 +145,7 @@ void TBrevantoForm::LoadSettings()
     Rules.MoveSpeed = settings.MoveSpeed;
     Rules.MaxCar = settings.MaxCar;
     Rules.RandomInit = settings.RandomInit;
-    Rules.SoundOn = settings.SoundOn;
+    SoundOn = settings.SoundOn;
     SaveScreen = settings.SaveScreen;
     if (!settings.ToolBar)
         Panel1->hide();
@@ -153,8 +153,8 @@ void TBrevantoForm::LoadSettings()
         StatusBar1->hide();
     RedrawMap = settings.RedrawMap;
     RunWave = settings.RunWave;
-    Rules.EatWave = settings.EatWave;
-    Rules.CrashWave = settings.CrashWave;
+    EatWave = settings.EatWave;
+    CrashWave = settings.CrashWave;
     GroundColor = settings.GroundColor;
     UseSheetColor = settings.UseSheetColor;
     Keys = settings.Keys;
@@ -180,14 +180,14 @@ void TBrevantoForm::SaveSettings()
     settings.MoveSpeed = Rules.MoveSpeed;
     settings.MaxCar = Rules.MaxCar;
     settings.RandomInit = Rules.RandomInit;
-    settings.SoundOn = Rules.SoundOn;
+    settings.SoundOn = SoundOn;
     settings.SaveScreen = SaveScreen;
     settings.ToolBar = !Panel1->isHidden();
     settings.StatusBar = !StatusBar1->isHidden();
     settings.RedrawMap = RedrawMap;
     settings.RunWave = RunWave;
-    settings.EatWave = Rules.EatWave;
-    settings.CrashWave = Rules.CrashWave;
+    settings.EatWave = EatWave;
+    settings.CrashWave = CrashWave;
     settings.GroundColor = GroundColor;
     settings.UseSheetColor = UseSheetColor;
     settings.Left = x();
@@ -224,9 +224,9 @@ void TBrevantoForm::ApplyLanguage()
         setFont(windowFont);
 
     for (size_t k = 1; k <= 5; ++k)
-        Rules.ErrorText[k] = texts.Error[k];
+        ErrorText[k] = texts.Error[k];
     for (size_t k = 1; k <= 3; ++k)
-        Rules.StatusText[k] = texts.Status[k];
+        StatusText[k] = texts.Status[k];
     ControlText = texts.Control;
 
     const auto text = [&texts](size_t k) { return brv::DecodeText(texts.Menu[k]); };

@@ -80,10 +80,10 @@ void TBrevantoForm::SettingClick()
     fSetting.chkbScreen->setChecked(SaveScreen);
     fSetting.chkbToolBar->setChecked(ToolBarWanted());
     fSetting.chkbStatusBar->setChecked(StatusBarWanted());
-    fSetting.chkbSound->setChecked(Rules.SoundOn);
+    fSetting.chkbSound->setChecked(SoundOn);
     fSetting.eRunWave->setText(brv::DecodeText(RunWave));
-    fSetting.eEatWave->setText(brv::DecodeText(Rules.EatWave));
-    fSetting.eCrashWave->setText(brv::DecodeText(Rules.CrashWave));
+    fSetting.eEatWave->setText(brv::DecodeText(EatWave));
+    fSetting.eCrashWave->setText(brv::DecodeText(CrashWave));
     fSetting.udMoveSpeed->setValue(Low16(Rules.MoveSpeed));
     fSetting.udMaxCar->setValue(Low16(Rules.MaxCar));
     fSetting.chkbRandom->setChecked(Rules.RandomInit);
@@ -109,10 +109,10 @@ void TBrevantoForm::SettingClick()
 
     ShowBars(fSetting.chkbToolBar->isChecked(), fSetting.chkbStatusBar->isChecked());
 
-    Rules.SoundOn = fSetting.chkbSound->isChecked();
+    SoundOn = fSetting.chkbSound->isChecked();
     RunWave = EditedText(*fSetting.eRunWave, RunWave);
-    Rules.EatWave = EditedText(*fSetting.eEatWave, Rules.EatWave);
-    Rules.CrashWave = EditedText(*fSetting.eCrashWave, Rules.CrashWave);
+    EatWave = EditedText(*fSetting.eEatWave, EatWave);
+    CrashWave = EditedText(*fSetting.eCrashWave, CrashWave);
 
     // MoveSpeed indexes the speed table: never negative.
     Rules.MoveSpeed = std::max<int32_t>(0, Low16(fSetting.udMoveSpeed->value()));
@@ -124,12 +124,12 @@ void TBrevantoForm::SettingClick()
         Language = chosen;
         ApplyLanguage();
         if (!suspension.WasRunning())
-            SetStatusText(Rules.StatusText[2]);
+            SetStatusText(StatusText[2]);
         else if (Rules.Demo)
-            SetStatusText(Rules.StatusText[3]);
+            SetStatusText(StatusText[3]);
         else
-            SetStatusText(Rules.StatusText[1]);
+            SetStatusText(StatusText[1]);
         if (Rules.Map)
-            Rules.PassErrorTextsToMap();
+            PassErrorTextsToMap();
     }
 }
