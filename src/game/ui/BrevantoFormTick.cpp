@@ -27,11 +27,11 @@ void TBrevantoForm::ActOnTick(const TickOutcome& outcome)
         close();
         return;
     }
-    if (outcome.InGame && SoundOn) {
-        if (outcome.DotsEaten > 0 && !EatWave.empty())
-            Sounds->Play(EatWave);
-        if (outcome.Crash && !CrashWave.empty())
-            Sounds->Play(CrashWave);
+    if (outcome.InGame && Options.SoundOn) {
+        if (outcome.DotsEaten > 0 && !Options.EatWave.empty())
+            Sounds->Play(Options.EatWave);
+        if (outcome.Crash && !Options.CrashWave.empty())
+            Sounds->Play(Options.CrashWave);
     }
     if (outcome.GameOver)
         Fame->GameEnded(outcome.GameOver->Score, outcome.GameOver->Stage);
