@@ -2,6 +2,7 @@
 #include "editor/CourseView.h"
 #include "editor/EditorDialogs.h"
 #include "editor/EditorWindow.h"
+#include "editor/TryRunner.h"
 #include "config/model/Settings.h"
 #include "platform/Canvas.h"
 #include "platform/Paths.h"
@@ -65,6 +66,7 @@ int main(int argc, char** argv)
 
     QtEditorDialogs dialogs;
     EditorWindow window(dialogs, sheets.Ground, sheets.Car);
+    window.Try()->SetKeys(settings.Keys); // the author drives with the game's keys
     // Qt has taken its own options out of argv; the course is named by the system's bytes.
     if (argc > 1 && !window.OpenLocalPath(argv[1]))
         return 1;

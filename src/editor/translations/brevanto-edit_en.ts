@@ -601,19 +601,29 @@
         <translation>Playing</translation>
     </message>
     <message>
-        <location filename="../TryRunner.cpp" line="28"/>
-        <source>Paused</source>
-        <translation>Paused</translation>
-    </message>
-    <message>
         <location filename="../TryRunner.cpp" line="29"/>
         <source>Demo</source>
         <translation>Demo</translation>
     </message>
     <message>
-        <location filename="../TryRunner.cpp" line="30"/>
-        <source>A car has left the course.</source>
-        <translation>A car has left the course.</translation>
+        <location filename="../TryRunner.cpp" line="80"/>
+        <source>The player&apos;s car met a dead end at cell %1,%2.</source>
+        <translation>The player&apos;s car met a dead end at cell %1,%2.</translation>
+    </message>
+    <message>
+        <location filename="../TryRunner.cpp" line="80"/>
+        <source>The player&apos;s car left the course at cell %1,%2.</source>
+        <translation>The player&apos;s car left the course at cell %1,%2.</translation>
+    </message>
+    <message>
+        <location filename="../TryRunner.cpp" line="80"/>
+        <source>Computer car %1 met a dead end at cell %2,%3.</source>
+        <translation>Computer car %1 met a dead end at cell %2,%3.</translation>
+    </message>
+    <message>
+        <location filename="../TryRunner.cpp" line="80"/>
+        <source>Computer car %1 left the course at cell %2,%3.</source>
+        <translation>Computer car %1 left the course at cell %2,%3.</translation>
     </message>
 </context>
 </TS>

@@ -601,19 +601,29 @@
         <translation>プレイ中</translation>
     </message>
     <message>
-        <location filename="../TryRunner.cpp" line="28"/>
-        <source>Paused</source>
-        <translation>一時停止</translation>
-    </message>
-    <message>
         <location filename="../TryRunner.cpp" line="29"/>
         <source>Demo</source>
         <translation>デモ</translation>
     </message>
     <message>
-        <location filename="../TryRunner.cpp" line="30"/>
-        <source>A car has left the course.</source>
-        <translation>車がコースの外に出ました。</translation>
+        <location filename="../TryRunner.cpp" line="80"/>
+        <source>The player&apos;s car met a dead end at cell %1,%2.</source>
+        <translation>プレイヤーの車がセル %1,%2 で行き止まりに入りました。</translation>
+    </message>
+    <message>
+        <location filename="../TryRunner.cpp" line="80"/>
+        <source>The player&apos;s car left the course at cell %1,%2.</source>
+        <translation>プレイヤーの車がセル %1,%2 からコースの外に出ました。</translation>
+    </message>
+    <message>
+        <location filename="../TryRunner.cpp" line="80"/>
+        <source>Computer car %1 met a dead end at cell %2,%3.</source>
+        <translation>コンピュータの車 %1 がセル %2,%3 で行き止まりに入りました。</translation>
+    </message>
+    <message>
+        <location filename="../TryRunner.cpp" line="80"/>
+        <source>Computer car %1 left the course at cell %2,%3.</source>
+        <translation>コンピュータの車 %1 がセル %2,%3 からコースの外に出ました。</translation>
     </message>
 </context>
 </TS>

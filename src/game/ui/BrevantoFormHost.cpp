@@ -1,6 +1,5 @@
 // What the main window does for the rules of play: the game clock with its indicators, the
 // status text and painting the field.
-#include "ui/DialogSeam.h"
 #include "ui/FieldView.h"
 #include "game/ui/TBrevantoForm.h"
 #include "game/ui/ViewControl.h"

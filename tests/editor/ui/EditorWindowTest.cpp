@@ -6,6 +6,7 @@
 #include "editor/FindingsPanel.h"
 #include "editor/TryRunner.h"
 #include "editor/model/CourseEdits.h"
+#include "config/model/KeyBindings.h"
 #include "platform/Sheets.h"
 
 #include <QAction>
@@ -476,6 +477,19 @@ void EditorWindowTest::tryStopsAtACourseFaultAndKeepsTheEdits()
     window->UndoAction->trigger();
     window->UndoAction->trigger();
     QVERIFY(window->UndoStack()->isClean());
+
+    // The author drives with the keys chosen for the game: Right moved from the arrow to O,
+    // which the car takes while driving, not the Dot tool.
+    KeyBindings keys = KeyBindings::Defaults();
+    keys.Move({KeyAction::Right, 0}, *brv::ParseKeyText("O"));
+    window->Try()->SetKeys(keys);
+    window->DriveAction->trigger();
+    Key(Qt::Key_Right);
+    QCOMPARE(window->Try()->Rules()->MyCar->WantDirection, 0);
+    Key(Qt::Key_O);
+    QCOMPARE(window->Try()->Rules()->MyCar->WantDirection, 2);
+    QCOMPARE(window->CurrentTool(), EditorWindow::Tool::Wall);
+    window->StopAction->trigger();
 }
 
 namespace {
