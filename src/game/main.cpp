@@ -5,6 +5,7 @@
 #include "config/model/Settings.h"
 #include "game/CommandLine.h"
 #include "ui/DialogSeam.h"
+#include "game/ui/QuitOnSignal.h"
 #include "game/ui/TBrevantoForm.h"
 
 #include "platform/Gamepad.h"
@@ -68,6 +69,8 @@ int main(int argc, char* argv[])
     const std::string configDir = brv::ConfigDir();
     form.AttachGamepad(
         brv::Gamepad::Open(configDir.empty() ? "" : configDir + "gamecontrollerdb.txt"));
+    // A session that logs out ends the game as Exit does, with the settings saved.
+    const QuitOnSignal quitOnSignal([&form] { form.Exit1Click(); });
     form.show();
     return application.exec();
 }

@@ -122,8 +122,9 @@ void TBrevantoForm::FormDestroy()
         return;
     Destroyed = true;
     Clock.Halt();
-    // Settings are only written back once they were read.
-    if (!Options.IniFileName.empty())
+    // Settings are only written back by a game that started: a start that failed (no course,
+    // no sheets) writes nothing, so it cannot leave a file that fails every later start.
+    if (Started)
         SaveSettings();
     Rules.Cars.clear();
     Rules.MyCar.reset();
@@ -211,7 +212,9 @@ void TBrevantoForm::ApplyLanguage()
         StatusText[k] = texts.Status[k];
     ControlText = texts.Control;
 
-    const auto text = [&texts](size_t k) { return brv::DecodeText(texts.Menu[k]); };
+    // A language that lacks its menu captions (a file with absurd numbers, say) still leaves
+    // the menus reachable: the English ones stand in.
+    const auto text = [&texts](size_t k) { return brv::DecodeText(MenuCaptionOrEnglish(texts, k)); };
     File1->setTitle(text(1));
     Option1->setTitle(text(2));
     Help1->setTitle(text(3));

@@ -98,6 +98,7 @@ void TBrevantoForm::SettingClick()
 
     if (fSetting.ResetHiScore) {
         Rules.HiScore = 0;
+        Options.HiScoreReset = true;
         if (Rules.Map && FieldCanvas())
             Rules.Map->DrawScore(*FieldCanvas(), 0, true);
     }

@@ -1,9 +1,9 @@
 #pragma once
 // The main window: tool bar, playing field, two-panel status bar and menu. It owns the rules of
 // play (and through them the course model and the cars), the two sheets, the settings and the
-// language texts, and does what only a window does with what each tick of the rules reports. Its
-// parts of their own: the game clock, the View menu (zoom and full screen), the controller poll and the
-// hi-score tables.
+// language texts, and does what only a window does with what each tick of the rules reports.
+// Its parts of their own: the game clock, the View menu (zoom and full screen), the controller
+// poll and the hi-score tables.
 #include "config/model/Settings.h"
 #include "game/ui/GameClock.h"
 #include "platform/PadInput.h"
