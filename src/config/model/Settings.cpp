@@ -2,6 +2,7 @@
 
 #include "course/StrLib.h"
 #include "platform/AsciiText.h"
+#include "platform/FileLock.h"
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
 #include "platform/SaveTarget.h"
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -261,6 +263,11 @@ void SaveSettingsFile(const Settings& settings, const SettingsPlaces& places)
     const std::string perUserFile =
         places.ConfigDir.empty() ? std::string() : places.ConfigDir + std::string(kFileName);
     const brv::SaveTarget where = brv::ChooseSaveTarget(readFile, perUserFile, places.Installed);
+    // Another copy of the game may save between our read and our write: take turns. A run that
+    // changed nothing writes nothing, not even the lock file.
+    std::optional<brv::FileLock> lock;
+    if (!settings.ReadAtStart || !ChangesAgainst(*settings.ReadAtStart, settings, places).Writes.empty())
+        lock.emplace(where.FileName);
 
     // Compared with the file as it is now, read as this run read it (over the program's file).
     const brv::IniFile now =
