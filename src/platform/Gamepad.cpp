@@ -1,10 +1,12 @@
 #include "platform/Gamepad.h"
 
+#include "platform/WholeFileRead.h"
+
 #include <SDL.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <filesystem>
+#include <string_view>
 #include <map>
 #include <optional>
 
@@ -60,6 +62,37 @@ std::optional<PadButton> StickPush(Controller& pad)
         return std::nullopt;
     pad.Stick = direction;
     return direction;
+}
+
+// SDL looks up each new mapping in all it holds, so a file's cost grows with the square of its
+// length: a database of 100 000 lines would hold up the first window for minutes. The
+// community database has well under this many lines for one platform.
+constexpr size_t MaxMappingLines = 2000;
+constexpr size_t MaxMappingFileBytes = size_t{4} << 20;
+
+bool ForThisPlatform(std::string_view line)
+{
+    const size_t field = line.find("platform:");
+    return field == std::string_view::npos || line.substr(field + 9).starts_with(SDL_GetPlatform());
+}
+
+// The file's mappings for this platform, as SDL's own reader takes them, up to the limits.
+void AddMappings(const std::string& mappingFile)
+{
+    const WholeFile file = ReadWholeFile(mappingFile, MaxMappingFileBytes);
+    if (!file.Ok() && file.Outcome != WholeFileOutcome::TooLarge)
+        return;
+    std::string_view rest = file.Bytes;
+    size_t tried = 0;
+    while (!rest.empty() && tried < MaxMappingLines) {
+        const size_t end = std::min(rest.find_first_of("\r\n"), rest.size());
+        const std::string line(rest.substr(0, end));
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+        if (line.empty() || line[0] == '#' || !ForThisPlatform(line))
+            continue;
+        SDL_GameControllerAddMapping(line.c_str());
+        ++tried;
+    }
 }
 
 } // namespace
@@ -132,9 +165,8 @@ std::unique_ptr<Gamepad> Gamepad::Open(const std::string& mappingFile)
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
         return nullptr;
-    std::error_code error;
-    if (!mappingFile.empty() && std::filesystem::is_regular_file(mappingFile, error))
-        SDL_GameControllerAddMappingsFromFile(mappingFile.c_str());
+    if (!mappingFile.empty())
+        AddMappings(mappingFile);
     // Controllers already plugged in are announced by the first poll, like those plugged later.
     return std::unique_ptr<Gamepad>(new Gamepad());
 }

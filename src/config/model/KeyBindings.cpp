@@ -1,5 +1,6 @@
 #include "config/model/KeyBindings.h"
 
+#include "platform/FileLock.h"
 #include "platform/IniFile.h"
 
 namespace {
@@ -185,6 +186,22 @@ std::vector<std::pair<std::string, std::string>> KeyBindingChanges(const brv::In
 void WriteKeyBindings(brv::IniFile& ini, const KeyBindings& bindings)
 {
     const std::vector<std::pair<std::string, std::string>> changes = KeyBindingChanges(ini, bindings);
+    if (!changes.empty())
+        ini.WriteStrings(KeysSection, changes);
+}
+
+void WriteKeyBindings(brv::IniFile& ini, const KeyBindings& bindings, const KeyBindings& atStart)
+{
+    const brv::FileLock lock(ini.FileName());
+    ini = brv::IniFile(ini.FileName());
+    const StoredBindings stored = ReadAllStored(ini);
+    std::vector<std::pair<std::string, std::string>> changes;
+    for (size_t i = 0; i < stored.size(); ++i) {
+        const KeySlot slot = SlotAt(i);
+        const brv::KeyChord chord = bindings.Get(slot);
+        if (chord != atStart.Get(slot) && chord != stored[i].Chord)
+            changes.emplace_back(KeySlotName(slot), brv::KeyText(chord));
+    }
     if (!changes.empty())
         ini.WriteStrings(KeysSection, changes);
 }
