@@ -46,9 +46,9 @@ class TGameRules {
 public:
     explicit TGameRules(GameHost& host) : Host(host) {}
 
-    // Loads MapName into Map and rebuilds the speed table; false on success. A bad course
-    // throws CourseError and changes nothing.
-    bool LoadCourse();
+    // Loads MapName into Map and rebuilds the speed table. A bad course throws CourseError and
+    // changes nothing.
+    CourseLoad LoadCourse();
     void PlaceCars();
     void Restart(int32_t mode); // 0 new game, 1 next stage, 2 after a crash
     void Timer1Timer();

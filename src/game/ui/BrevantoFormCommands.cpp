@@ -34,7 +34,7 @@ void TBrevantoForm::ShowCourseError(const std::string& text)
 bool TBrevantoForm::LoadCourseShowingError()
 {
     try {
-        return !Rules.LoadCourse();
+        return Rules.LoadCourse() == CourseLoad::Loaded;
     } catch (const CourseError& error) {
         ShowCourseError(error.what());
         return false;
