@@ -156,6 +156,13 @@ bool AddStart(CourseDocument& d, TPoint cell)
     StartPlace place;
     place.Column = cell.X;
     place.Row = cell.Y;
+    // Facing an open side: a car that starts against a wall drives into it.
+    for (const auto& [side, direction] : {std::pair{WallEast, 2}, std::pair{WallSouth, 4},
+                                          std::pair{WallWest, 6}, std::pair{WallNorth, 0}})
+        if ((d.Mask(cell) & side) == 0) {
+            place.Direction = direction;
+            break;
+        }
     if (!d.Starts.empty() && d.Blocks.empty())
         place.Kind = 'R';
     d.Starts.push_back(place);
@@ -254,6 +261,19 @@ bool MoveCaption(CourseDocument& d, int caption, TPoint tile)
         return false;
     return Assign(d.Captions[static_cast<size_t>(caption)],
                   std::optional<TPoint>(TPoint{brv::WrapAdd(tile.X, 1), brv::WrapAdd(tile.Y, 1)}));
+}
+
+bool PlaceCaptionsBeside(CourseDocument& d)
+{
+    // Six columns hold the widest caption ("HI SCORE", six-digit scores) with a column free
+    // beside the map; the rows are those of the shipped courses.
+    constexpr int32_t StripColumns = 6;
+    constexpr int32_t Rows[CaptionCount] = {2, 4, 5, 7, 8, 10, 11};
+    const CourseDocument before = d;
+    d.ScreenSize = TPoint{d.Width + StripColumns, std::max(d.Height, 12)};
+    for (int k = 0; k < CaptionCount; ++k)
+        d.Captions[static_cast<size_t>(k)] = TPoint{d.Width + 2, Rows[k]};
+    return !(d == before);
 }
 
 bool ResizeCourse(CourseDocument& d, int32_t width, int32_t height, GrowEdge horizontal,

@@ -32,7 +32,8 @@ std::vector<TPoint> ReachableCells(const CourseDocument& document);
 // A dot on every reachable cell and on no other.
 bool FillReachableDots(CourseDocument& document, const std::vector<TPoint>& reachable);
 
-// Start entries. A new entry starts facing right on lane 1; entry 0 is the player's car. A new
+// Start entries. A new entry starts on lane 1 facing an open side of its cell (right, down,
+// left, up: the first open; right in a closed cell); entry 0 is the player's car. A new
 // computer car drives at random on a course without blocks (a pursuing car steers by blocks).
 bool AddStart(CourseDocument& document, TPoint cell);
 bool MoveStart(CourseDocument& document, int32_t entry, TPoint cell);
@@ -56,6 +57,9 @@ bool SetPath(CourseDocument& document, const std::string& path);
 
 // A caption's top-left tile (0-based, as the field draws it).
 bool MoveCaption(CourseDocument& document, int caption, TPoint tile);
+// Room for the captions: the field grows by a strip right of the map (and to twelve rows at
+// least), and the title, labels and numbers are placed in it as the shipped courses have them.
+bool PlaceCaptionsBeside(CourseDocument& document);
 
 // Which edges a change of size works on.
 enum class GrowEdge { End, Start }; // End: right or bottom; Start: left or top

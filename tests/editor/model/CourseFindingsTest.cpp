@@ -78,3 +78,18 @@ TEST(CourseFindingsGrouping, RefusalsNameTheRuleAndTheKey)
     EXPECT_EQ(empty.Findings[0].Code, "loader-no-start");
     EXPECT_NE(empty.Findings[0].Message.find("Start tool"), std::string::npos);
 }
+
+TEST(CourseFindingsGrouping, ANewRingWithRoomForTheCaptionsHasNoFindings)
+{
+    // The editor's quickest course: a ring, the captions beside it, dots filled, two cars.
+    CourseDocument d = CourseDocument::Empty(12, 10);
+    ASSERT_TRUE(PlaceCaptionsBeside(d));
+    CarveLane(d, RingCells({2, 2}, {11, 9}));
+    AddStart(d, {2, 2});
+    AddStart(d, {11, 9});
+    FillReachableDots(d, ReachableCells(d));
+    const CourseAnalysis analysis = AnalyseCourse(SavedBytes("", {}, d, {}), 2000);
+    EXPECT_EQ(analysis.Verdict, "");
+    for (const EditorFinding& f : analysis.Findings)
+        ADD_FAILURE() << f.Code << ": " << f.Message;
+}
