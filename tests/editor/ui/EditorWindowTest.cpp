@@ -3,6 +3,7 @@
 #include "editor/CourseView.h"
 #include "editor/EditorDialogs.h"
 #include "editor/EditorWindow.h"
+#include "editor/FindingTexts.h"
 #include "editor/FindingsPanel.h"
 #include "editor/TryRunner.h"
 #include "editor/model/CourseEdits.h"
@@ -11,6 +12,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTranslator>
 #include <QWheelEvent>
 #include <QComboBox>
 #include <QDialog>
@@ -95,6 +99,7 @@ private slots:
     void offCourseStartIsChosenPlacedOrDeletedAndListedOnce();
     void savingAsksForAnExtensionAndBeforeARefusedCourse();
     void helpZoomKeysPanelsAndTooltips();
+    void japaneseFindingsAndVerdict();
 
 private:
     // Centre of a cell (1-based) in the view's own coordinates, plus an offset in field pixels.
@@ -683,6 +688,41 @@ void EditorWindowTest::helpZoomKeysPanelsAndTooltips()
 
     for (QAction* action : window->findChildren<QAction*>())
         QVERIFY2(!action->toolTip().contains(QLatin1Char('&')), qPrintable(action->toolTip()));
+}
+
+void EditorWindowTest::japaneseFindingsAndVerdict()
+{
+    QTranslator japanese;
+    QVERIFY(japanese.load(QStringLiteral(BREVANTO_EDIT_QM_DIR "/brevanto-edit_ja.qm")));
+    QCoreApplication::installTranslator(&japanese);
+    // Every code the checker and the reader give has its own text, with the cell filled in.
+    for (const char* code :
+         {"car-leaves-course", "dead-end", "dot-unreachable", "path-unknown-block", "demo-fatal",
+          "wall-mismatch", "tile-character", "blocks-overlap", "lane-outside-blocks",
+          "caption-outside-field", "caption-over-map", "captions-overlap", "start-number-mismatch",
+          "lane-outside-field", "start-outside-field", "starts-share-cell", "starts-collide",
+          "loader-map-row", "loader-dot-row", "loader-map-size", "loader-no-start",
+          "loader-start-number", "loader-start-missing", "loader-start-off-course",
+          "loader-start-direction", "loader-not-a-course"}) {
+        EditorFinding f;
+        f.Code = code;
+        f.Cell = {7, 3};
+        f.Entry = 1;
+        f.Message = "English";
+        const QString text = FindingText(f);
+        QVERIFY2(text != QLatin1String("English") && !text.contains(QLatin1String("%")), code);
+    }
+    // A new course: the verdict and its one finding, with no English words.
+    window->NewCourse(6, 5);
+    WaitForFindings();
+    QStringList shown{window->Findings()->Verdict()->text()};
+    for (int k = 0; k < window->Findings()->List()->count(); ++k)
+        shown << window->Findings()->List()->item(k)->text();
+    // Key names (START, Pos) are the file's own and stay.
+    static const QRegularExpression english(QStringLiteral("\\b(the|is|of|and|a|course|start|[Tt]he)\\b"));
+    for (const QString& text : shown)
+        QVERIFY2(!english.match(text).hasMatch(), qPrintable(text));
+    QCoreApplication::removeTranslator(&japanese);
 }
 
 QTEST_MAIN(EditorWindowTest)
