@@ -31,6 +31,10 @@ void CheckBlocks(const TMap& map, Findings& out);
 void CheckCaptions(const TMap& map, int32_t tileSize, Findings& out);
 // Where the cars can drive: fatal arrivals, dots out of the player's reach, lanes in no block.
 void CheckDriving(const TMap& map, Findings& out);
+// Lane cells and start entries beyond the drawn field (ScreenSize).
+void CheckField(const TMap& map, Findings& out);
+// Start entries on one cell, and the player's car facing a computer car next to it.
+void CheckStarts(const TMap& map, Findings& out);
 // The demo played for `options.Ticks` ticks at several clocks.
 void CheckDemo(const TMap& map, const CheckOptions& options, Findings& out);
 

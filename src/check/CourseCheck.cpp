@@ -83,6 +83,8 @@ std::vector<CourseFinding> CheckCourse(const TMap& map, const CheckOptions& opti
     CheckWalls(work, out);
     CheckBlocks(work, out);
     CheckCaptions(work, used.TileSize, out);
+    CheckField(work, out);
+    CheckStarts(work, out);
     CheckDriving(work, out);
     CheckDemo(work, used, out);
     std::stable_partition(out.begin(), out.end(),
