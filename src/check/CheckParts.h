@@ -40,6 +40,9 @@ void CheckDemo(const TMap& map, const CheckOptions& options, Findings& out);
 
 // "the player's car" or "computer car k (Posk)".
 std::string CarName(int32_t entry);
+// Start entry `entry` as one value (the model keeps it in a rectangle record and two strings);
+// an empty entry when there is none.
+CourseStart StartOf(const TMap& map, int32_t entry);
 // Whether start entry `entry` stands on the course facing one of the four directions.
 bool EntryOnCourse(const TMap& map, int32_t entry);
 

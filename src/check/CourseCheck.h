@@ -43,6 +43,9 @@ std::vector<CourseFinding> CheckCourseFile(const TMap& map, const CheckOptions& 
 // The same over the course file already read (or bytes in memory) that `map` was loaded from.
 std::vector<CourseFinding> CheckCourseFile(const TMap& map, const brv::IniFile& file,
                                            const CheckOptions& options);
+// The same over the course already parsed that `map` was loaded from (TMap::LoadParsed).
+std::vector<CourseFinding> CheckCourseFile(const TMap& map, const ParsedCourse& course,
+                                           const CheckOptions& options);
 
 // The stable codes, for the tool's documentation and for tests.
 namespace check_codes {

@@ -19,17 +19,13 @@ TPoint Ahead(TPoint cell, int32_t direction)
     }
 }
 
-TPoint StartCell(const TMap& map, int32_t entry)
-{
-    const TRect& s = map.Starts[static_cast<size_t>(entry)];
-    return {s.Left, s.Top};
-}
+TPoint StartCell(const TMap& map, int32_t entry) { return StartOf(map, entry).Cell; }
 
 // Whether the car of `entry` drives from its start straight into `cell` on its first arrival.
 bool FacesInto(const TMap& map, int32_t entry, TPoint cell)
 {
     const TPoint from = StartCell(map, entry);
-    const int32_t direction = map.Starts[static_cast<size_t>(entry)].Right;
+    const int32_t direction = StartOf(map, entry).Facing.Code;
     // Open on both sides: a wall drawn on one side only is reported apart (wall-mismatch).
     return Ahead(from, direction) == cell && (map.TileAt(from) & FacedSide(direction)) == 0 &&
            (map.TileAt(cell) & FacedSide((direction + 4) % 8)) == 0;
