@@ -5,8 +5,10 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <string_view>
+#include <thread>
 #include <map>
 #include <optional>
 
@@ -76,15 +78,16 @@ bool ForThisPlatform(std::string_view line)
     return field == std::string_view::npos || line.substr(field + 9).starts_with(SDL_GetPlatform());
 }
 
-// The file's mappings for this platform, as SDL's own reader takes them, up to the limits.
-void AddMappings(const std::string& mappingFile)
+// The file's mappings for this platform, as SDL's own reader takes them, up to the limits; ends
+// early once `stop` is set.
+void AddMappings(const std::string& mappingFile, const std::atomic<bool>& stop)
 {
     const WholeFile file = ReadWholeFile(mappingFile, MaxMappingFileBytes);
     if (!file.Ok() && file.Outcome != WholeFileOutcome::TooLarge)
         return;
     std::string_view rest = file.Bytes;
     size_t tried = 0;
-    while (!rest.empty() && tried < MaxMappingLines) {
+    while (!rest.empty() && tried < MaxMappingLines && !stop) {
         const size_t end = std::min(rest.find_first_of("\r\n"), rest.size());
         const std::string line(rest.substr(0, end));
         rest.remove_prefix(std::min(end + 1, rest.size()));
@@ -99,6 +102,10 @@ void AddMappings(const std::string& mappingFile)
 
 struct Gamepad::Impl {
     std::map<SDL_JoystickID, Controller> Controllers;
+    // Reads the mapping file beside the window's thread. SDL takes its joystick lock for each
+    // mapping, and announces a controller that a new mapping makes known as it does a new one.
+    std::thread MappingReader;
+    std::atomic<bool> StopReading{false};
 
     void Add(int deviceIndex)
     {
@@ -165,14 +172,25 @@ std::unique_ptr<Gamepad> Gamepad::Open(const std::string& mappingFile)
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
         return nullptr;
-    if (!mappingFile.empty())
-        AddMappings(mappingFile);
     // Controllers already plugged in are announced by the first poll, like those plugged later.
-    return std::unique_ptr<Gamepad>(new Gamepad());
+    std::unique_ptr<Gamepad> gamepad(new Gamepad());
+    if (!mappingFile.empty()) {
+        Impl& impl = *gamepad->impl_;
+        impl.MappingReader = std::thread([mappingFile, &stop = impl.StopReading] { AddMappings(mappingFile, stop); });
+    }
+    return gamepad;
+}
+
+void Gamepad::WaitForMappings()
+{
+    if (impl_->MappingReader.joinable())
+        impl_->MappingReader.join();
 }
 
 Gamepad::~Gamepad()
 {
+    impl_->StopReading = true;
+    WaitForMappings();
     for (const auto& [id, pad] : impl_->Controllers)
         SDL_GameControllerClose(pad.Handle);
     SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);

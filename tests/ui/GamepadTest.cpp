@@ -3,13 +3,17 @@
 // from the demo and pauses one in play, the stick counts past its dead zone once per push, and
 // controllers come and go while the game runs.
 #include "support/RunningGame.h"
+#include "game/ui/ControllerPoll.h"
 
 #include "platform/Gamepad.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <SDL.h>
 
+#include <cstdio>
 #include <vector>
 
 using namespace testing_ui;
@@ -81,9 +85,9 @@ QTimer* PollTimer(TBrevantoForm& form) { return form.findChild<QTimer*>(QStringL
 void Tap(VirtualPad& pad, TBrevantoForm& form, SDL_GameControllerButton button)
 {
     pad.Press(button);
-    form.PollGamepad();
+    form.Controller->Poll();
     pad.Release(button);
-    form.PollGamepad();
+    form.Controller->Poll();
 }
 
 using Presses_t = std::vector<PadButton>;
@@ -143,6 +147,44 @@ private slots:
         QCOMPARE(Presses(*gamepad), Presses_t{});
     }
 
+    // SDL's cost per mapping grows with the mappings it holds: a database far longer than the
+    // community's would hold up the first window for minutes. Only the first mappings for this
+    // system are taken, other systems' lines cost nothing, and the ones taken work.
+    void aLongMappingFileIsReadOnlyAsFarAsTheLimit()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("gamecontrollerdb.txt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const auto line = [](int n, const char* platform) {
+            char text[128];
+            std::snprintf(text, sizeof text, "0300000000f00000%08x00000000,Pad %d,a:b0,b:b1,platform:%s,\n",
+                          static_cast<unsigned>(n), n, platform);
+            return QByteArray(text);
+        };
+        for (int n = 0; n < 5000; ++n)
+            file.write(line(n, "Windows"));
+        for (int n = 0; n < 10000; ++n)
+            file.write(line(n, SDL_GetPlatform()));
+        file.close();
+        const std::unique_ptr<brv::Gamepad> plain = brv::Gamepad::Open();
+        QVERIFY(plain);
+        const int builtIn = SDL_GameControllerNumMappings();
+        const std::unique_ptr<brv::Gamepad> gamepad = brv::Gamepad::Open(QFile::encodeName(path).toStdString());
+        QVERIFY(gamepad);
+        gamepad->WaitForMappings();
+        QCOMPARE(SDL_GameControllerNumMappings() - builtIn, 2000);
+        QByteArray all;
+        for (int i = 0; i < SDL_GameControllerNumMappings(); ++i) {
+            char* mapping = SDL_GameControllerMappingForIndex(i);
+            all += QByteArray(mapping ? mapping : "") + '\n';
+            SDL_free(mapping);
+        }
+        QVERIFY(all.contains(",Pad 0,"));
+        QVERIFY(all.contains(",Pad 1999,"));
+        QVERIFY(!all.contains(",Pad 2000,"));
+    }
+
     void controllersComeAndGoWhileTheGameRuns()
     {
         const std::unique_ptr<brv::Gamepad> gamepad = brv::Gamepad::Open();
@@ -188,11 +230,11 @@ private slots:
         // With no controller the window polls four times a second, with one sixty times.
         QTimer* timer = PollTimer(form);
         QVERIFY(timer && timer->isActive());
-        form.PollGamepad();
+        form.Controller->Poll();
         QCOMPARE(timer->interval(), 250);
         VirtualPad pad;
         QVERIFY(pad.Valid());
-        form.PollGamepad();
+        form.Controller->Poll();
         QCOMPARE(timer->interval(), 16);
 
         // In the demo the directions and A and B do nothing; Start begins a game.
@@ -219,7 +261,7 @@ private slots:
             QCOMPARE(form.Rules.MyCar->WantDirection, direction);
         }
         pad.Stick(0, -32768);
-        form.PollGamepad();
+        form.Controller->Poll();
         QCOMPARE(form.Rules.MyCar->WantDirection, 0);
         pad.Stick(0, 0);
         Tap(pad, form, SDL_CONTROLLER_BUTTON_A);
@@ -244,7 +286,7 @@ private slots:
 
         // Unplugged mid-game: the game goes on with the keyboard.
         pad.Unplug();
-        form.PollGamepad();
+        form.Controller->Poll();
         QCOMPARE(timer->interval(), 250);
         QTest::keyClick(&form, Qt::Key_Down);
         QCOMPARE(form.Rules.MyCar->WantDirection, 4);

@@ -194,14 +194,17 @@ void WriteKeyBindings(brv::IniFile& ini, const KeyBindings& bindings, const KeyB
 {
     const brv::FileLock lock(ini.FileName());
     ini = brv::IniFile(ini.FileName());
-    const StoredBindings stored = ReadAllStored(ini);
-    std::vector<std::pair<std::string, std::string>> changes;
-    for (size_t i = 0; i < stored.size(); ++i) {
+    // The keys as the file holds them now, with this copy's own changes made again on top.
+    KeyBindings merged = ReadKeyBindings(ini);
+    for (size_t i = 0; i < KeyActionCount * BindingsPerAction; ++i) {
         const KeySlot slot = SlotAt(i);
         const brv::KeyChord chord = bindings.Get(slot);
-        if (chord != atStart.Get(slot) && chord != stored[i].Chord)
-            changes.emplace_back(KeySlotName(slot), brv::KeyText(chord));
+        if (chord == atStart.Get(slot))
+            continue;
+        if (chord == brv::KeyChord{})
+            merged.Set(slot, chord);
+        else
+            merged.Move(slot, chord);
     }
-    if (!changes.empty())
-        ini.WriteStrings(KeysSection, changes);
+    WriteKeyBindings(ini, merged);
 }
