@@ -36,3 +36,10 @@ QString QtEditorDialogs::SaveFile(QWidget* parent, const QString& suggestion)
 {
     return QFileDialog::getSaveFileName(parent, Title(), suggestion, Filter());
 }
+
+void QtEditorDialogs::ShowText(QWidget* parent, const QString& title, const QString& html)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, html, QMessageBox::Close, parent);
+    box.setTextFormat(Qt::RichText);
+    box.exec();
+}

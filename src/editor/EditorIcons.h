@@ -4,6 +4,6 @@
 #include <QIcon>
 #include <QImage>
 
-enum class EditorIcon { Lane, Wall, Dot, Start, Block, Caption, Properties, FillDots, Play, Drive, Stop };
+enum class EditorIcon { Lane, Wall, Dot, Start, Block, Caption, Select, Properties, FillDots, Play, Drive, Stop };
 
 QIcon MakeEditorIcon(EditorIcon icon, const QImage& groundSheet, const QImage& carSheet);

@@ -38,8 +38,10 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(brv::ProgramIcon());
 
     QTranslator translator;
+    // English when the desktop's language has no translation: it words the counted texts.
     if (translator.load(QLocale::system(), QStringLiteral("brevanto-edit"), QStringLiteral("_"),
-                        QStringLiteral(":/i18n")))
+                        QStringLiteral(":/i18n")) ||
+        translator.load(QStringLiteral(":/i18n/brevanto-edit_en")))
         QApplication::installTranslator(&translator);
     QTranslator qtTranslator;
     if (qtTranslator.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -29,9 +29,9 @@ enum class RestartMode : uint8_t {
 
 class TGameRules {
 public:
-    // Loads MapName into Map and rebuilds the speed table; false on success. A bad course
-    // throws CourseError and changes nothing.
-    bool LoadCourse();
+    // Loads MapName into Map and rebuilds the speed table. A bad course throws CourseError and
+    // changes nothing.
+    CourseLoad LoadCourse();
     void PlaceCars();
     // Places the cars and starts the wait before they move. The caller that restarts play
     // outside a tick renders the field afresh; a tick reports it.

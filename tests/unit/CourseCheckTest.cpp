@@ -319,6 +319,56 @@ TEST(CourseCheck, StartEntriesBesideStartNumber)
     EXPECT_EQ(edited[0].Code, check_codes::StartNumberMismatch);
 }
 
+TEST(CourseCheck, LanesAndStartsBeyondTheDrawnField)
+{
+    // The field shows two of the three rows: the ring's bottom row and a car there are hidden.
+    Course course = Ring();
+    course.starts.push_back("2,3,6,1,L,R");
+    course.screen = "30,2";
+    course.extra = "[DISPLAY]\nProgram=5,1\n";
+    const Checked checked = Check(course);
+    const auto lanes = checked.With(check_codes::LaneOutsideField);
+    ASSERT_EQ(lanes.size(), 1u) << Describe(checked.findings);
+    EXPECT_EQ(lanes[0].Level, FindingLevel::Error);
+    EXPECT_EQ(lanes[0].Cell, (TPoint{1, 3}));
+    EXPECT_EQ(lanes[0].Route, (std::vector<TPoint>{{1, 3}, {2, 3}, {3, 3}}));
+    const auto starts = checked.With(check_codes::StartOutsideField);
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].Entry, 1);
+    // A field as large as the map hides nothing.
+    course.screen = "30,3";
+    EXPECT_TRUE(Check(course).With(check_codes::LaneOutsideField).empty());
+}
+
+TEST(CourseCheck, StartsOnOneCellOrFacingEachOther)
+{
+    Course course = Ring();
+    course.starts.push_back("1,1,2,1,L,R");
+    const Checked shared = Check(course);
+    const auto same = shared.With(check_codes::StartsShareCell);
+    ASSERT_EQ(same.size(), 1u) << Describe(shared.findings);
+    EXPECT_EQ(same[0].Level, FindingLevel::Error);
+    EXPECT_EQ(same[0].Entry, 1);
+    // Two computer cars on one cell only hide each other.
+    course.starts = {"1,1,2,1,L,P", "3,3,6,1,L,R", "3,3,0,1,L,R"};
+    const auto hidden = Check(course).With(check_codes::StartsShareCell);
+    ASSERT_EQ(hidden.size(), 1u);
+    EXPECT_EQ(hidden[0].Level, FindingLevel::Warning);
+
+    // The player faces right into the car at (2,1): they meet on the first move.
+    course.starts = {"1,1,2,1,L,P", "2,1,2,1,L,R"};
+    EXPECT_TRUE(Check(course).Has(check_codes::StartsCollide, {2, 1}));
+    // The car faces the player across the open side.
+    course.starts = {"1,2,0,1,L,P", "1,1,4,1,L,R"};
+    EXPECT_TRUE(Check(course).Has(check_codes::StartsCollide, {1, 1}));
+    // Back to back, or with a wall between, nothing meets.
+    course.starts = {"1,2,4,1,L,P", "1,1,0,1,L,R"};
+    EXPECT_TRUE(Check(course).With(check_codes::StartsCollide).empty());
+    course.starts = {"2,1,4,1,L,P", "2,2,0,1,L,R"}; // (2,1) is closed to the south
+    course.tiles = {"953", "A0A", "C56"};
+    EXPECT_TRUE(Check(course).With(check_codes::StartsCollide).empty());
+}
+
 TEST(CourseCheck, ErrorsComeFirst)
 {
     Course course = Ring();

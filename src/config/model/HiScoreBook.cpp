@@ -43,12 +43,7 @@ std::optional<uint64_t> ParseHex(std::string_view text)
         return std::nullopt;
     uint64_t value = 0;
     for (const char c : text) {
-        const char lower = static_cast<char>(c >= 'A' && c <= 'F' ? c + 32 : c);
-        int digit = -1;
-        if (lower >= '0' && lower <= '9')
-            digit = lower - '0';
-        else if (lower >= 'a' && lower <= 'f')
-            digit = lower - 'a' + 10;
+        const int digit = brv::HexDigitValue(c);
         if (digit < 0)
             return std::nullopt;
         value = value << 4 | static_cast<uint64_t>(digit);

@@ -15,6 +15,9 @@ struct FileProblem {
     TPoint Cell{};    // 1-based, {0,0} when none
     int32_t Entry = -1; // start entry, -1 when none
     std::string Message;
+    // What kind of problem, for texts in other languages: "map-row", "dot-row", "map-size",
+    // "no-start", "start-number", "start-missing", "start-off-course", "start-direction".
+    std::string Code;
 };
 
 struct OpenedCourse {

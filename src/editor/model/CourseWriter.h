@@ -25,8 +25,10 @@ std::string SavedBytes(const std::string& original, const CourseDocument& loaded
                        const CourseDocument& current, const std::vector<FileProblem>& mended);
 
 // The game loader's verdict on course bytes: empty when it accepts them, else its error text.
-// `errorTexts` are the course error texts (1..4) the game would show.
-std::string LoaderVerdict(const std::string& bytes, const std::vector<std::string>& errorTexts);
+// `errorTexts` are the course error texts (1..4) the game would show; where they are empty, the
+// rule each error stands for. `error` receives the loader's error number, 0 when it accepts.
+std::string LoaderVerdict(const std::string& bytes, const std::vector<std::string>& errorTexts,
+                          int32_t* error = nullptr);
 
 // Saves atomically through the INI layer. Throws brv::IniWriteError when it cannot.
 void WriteCourseFile(const std::string& fileName, const std::string& bytes);

@@ -1,5 +1,6 @@
 // The menu and tool-bar commands of the main window.
 #include "ui/DialogSeam.h"
+#include "ui/WindowPlacing.h"
 #include "game/ui/HallOfFame.h"
 #include "game/ui/TAboutBox.h"
 #include "game/ui/TBrevantoForm.h"
@@ -34,7 +35,7 @@ void TBrevantoForm::ShowCourseError(const std::string& text)
 bool TBrevantoForm::LoadCourseShowingError()
 {
     try {
-        return !Rules.LoadCourse();
+        return Rules.LoadCourse() == CourseLoad::Loaded;
     } catch (const CourseError& error) {
         ShowCourseError(error.what());
         return false;
@@ -101,10 +102,6 @@ void TBrevantoForm::Control1Click()
 void TBrevantoForm::About1Click()
 {
     TimerSuspension suspension(*this);
-    const QRect window = frameGeometry();
-    const QRect box = AboutBox->frameGeometry();
-    // C++ division truncates toward zero, as the placement asks.
-    AboutBox->move(window.left() + (window.width() - box.width()) / 2,
-                   window.top() + (window.height() - box.height()) / 2);
+    brv::CentreOver(*AboutBox, *this);
     Seam.ExecDialog(*AboutBox);
 }

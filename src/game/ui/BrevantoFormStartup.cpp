@@ -2,6 +2,7 @@
 #include "ui/DialogSeam.h"
 #include "ui/FieldView.h"
 #include "ui/Hints.h"
+#include "ui/WindowPlacing.h"
 #include "game/ui/HallOfFame.h"
 #include "game/ui/TBrevantoForm.h"
 #include "game/ui/ControllerPoll.h"
@@ -23,13 +24,6 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
-
-namespace {
-
-// Larger sizes would only make the menus unusable, and huge ones exhaust memory.
-constexpr int32_t MaxFontPoints = 72;
-
-} // namespace
 
 TBrevantoForm::~TBrevantoForm()
 {
@@ -189,20 +183,9 @@ void TBrevantoForm::ApplyLanguage()
     // The language file is read once for the window's first texts and the later ones.
     const AddedTexts added(brv::IniFile(Options.LanguageFileName), Options.Language);
     const MainWindowTexts texts = ReadMainWindowTexts(added.File(), Options.Language);
-    QFont windowFont = font();
     bool fontChanged = false;
-    if (!texts.FontName.empty()) {
-        const QString name = brv::DecodeText(texts.FontName);
-        if (name != windowFont.family()) {
-            windowFont.setFamily(name);
-            fontChanged = true;
-        }
-    }
-    if (texts.FontSize > 0 && texts.FontSize <= MaxFontPoints &&
-        texts.FontSize != windowFont.pointSize()) {
-        windowFont.setPointSize(texts.FontSize);
-        fontChanged = true;
-    }
+    const QFont windowFont = brv::LanguageFont(font(), brv::DecodeText(texts.FontName),
+                                               texts.FontSize, fontChanged);
     if (fontChanged)
         setFont(windowFont);
 

@@ -3,6 +3,7 @@
 #include "config/ui/TfSetting.h"
 #include "ui/DialogSeam.h"
 #include "ui/QtOwned.h"
+#include "ui/WindowPlacing.h"
 #include "game/ui/TBrevantoForm.h"
 #include "game/ui/ViewControl.h"
 
@@ -51,11 +52,7 @@ void TBrevantoForm::SettingClick()
     TimerSuspension suspension(*this);
     TfSetting& fSetting = SettingDialog(*this, Seam);
 
-    // C++ division truncates toward zero, as the placement asks.
-    const QRect window = frameGeometry();
-    const QRect box = fSetting.frameGeometry();
-    fSetting.move(window.left() + (window.width() - box.width()) / 2,
-                  window.top() + (window.height() - box.height()) / 2);
+    brv::CentreOver(fSetting, *this);
 
     fSetting.ChangeFont(font().family(), font().pointSize());
 
