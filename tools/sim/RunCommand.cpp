@@ -108,7 +108,12 @@ void PrintState(int64_t tick, const SimGame& game)
                       ",\"speed_mode\":" + std::to_string(player.SpeedMode) + "},\"cars\":[";
     for (int32_t i = 0; i < rules.ActiveCars; ++i)
         out += (i ? ",{" : "{") + CarFields(*rules.Cars[static_cast<size_t>(i)]) + "}";
-    out += "]}\n";
+    out += "]";
+    if (const std::optional<CourseFault>& fault = game.Host.Fault)
+        out += ",\"fault\":{\"kind\":" + JsonString(FaultKindName(fault->Kind)) +
+               ",\"car\":" + std::to_string(fault->Car) + ",\"x\":" + std::to_string(fault->Cell.X) +
+               ",\"y\":" + std::to_string(fault->Cell.Y) + "}";
+    out += "}\n";
     std::fputs(out.c_str(), stdout);
 }
 } // namespace
@@ -169,7 +174,7 @@ int RunRunCommand(const std::vector<std::string>& args)
         const auto [first, last] = script.keys.equal_range(tick);
         for (auto it = first; it != last; ++it)
             PressKey(game->Rules, it->second);
-        game->Rules.Timer1Timer();
+        game->Host.Tick(game->Rules);
         if (game->Host.Closed) {
             PrintState(tick, *game);
             return 3;
