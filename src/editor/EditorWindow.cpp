@@ -109,6 +109,11 @@ EditorWindow::EditorWindow(EditorDialogs& dialogs, const QImage& groundSheet,
             SelectCell(cell);
         view_->update();
     });
+    // New findings: the marks of the one chosen before are gone with it.
+    connect(findings_, &FindingsPanel::Updated, this, [this] {
+        markedCells_ = findings_->ChosenCells();
+        view_->update();
+    });
     connect(findings_, &FindingsPanel::FindingActivated, this, [this](TPoint, int32_t entry) {
         if (entry >= 0 && static_cast<size_t>(entry) < document_.Starts.size())
             EditStartEntry(entry);

@@ -74,16 +74,28 @@ int main(int argc, char** argv)
         return 1;
     window.show();
 
-    // Scripted runs (the end-to-end check) learn where the course view lies on the screen:
-    // "x y zoom tile" once the window is up.
+    // Scripted runs (the end-to-end checks) learn where the course view lies on the screen:
+    // "x y zoom tile", written once the window is up and again whenever it changes (a new
+    // course is zoomed to fit).
     const QString viewFile = qEnvironmentVariable("BREVANTO_EDIT_VIEW_FILE");
-    if (!viewFile.isEmpty())
-        QTimer::singleShot(500, &window, [&window, &sheets, viewFile] {
+    auto* viewTimer = new QTimer(&window);
+    if (!viewFile.isEmpty()) {
+        QObject::connect(viewTimer, &QTimer::timeout, &window, [&window, &sheets, viewFile] {
+            static QByteArray written;
             const QPoint origin = window.View()->mapToGlobal(QPoint(0, 0));
-            QFile file(viewFile);
-            if (file.open(QIODevice::WriteOnly))
-                file.write(QStringLiteral("%1 %2 %3 %4\n").arg(origin.x()).arg(origin.y())
-                               .arg(window.View()->Zoom()).arg(sheets.Ground.height() / 4).toUtf8());
+            const QByteArray line = QStringLiteral("%1 %2 %3 %4\n").arg(origin.x()).arg(origin.y())
+                                        .arg(window.View()->Zoom()).arg(sheets.Ground.height() / 4).toUtf8();
+            if (line == written)
+                return;
+            QFile file(viewFile + QStringLiteral(".part"));
+            if (file.open(QIODevice::WriteOnly) && file.write(line) == line.size()) {
+                file.close();
+                QFile::remove(viewFile);
+                if (file.rename(viewFile))
+                    written = line;
+            }
         });
+        viewTimer->start(200);
+    }
     return QApplication::exec();
 }

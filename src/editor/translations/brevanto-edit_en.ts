@@ -536,7 +536,7 @@
     <message>
         <location filename="../EditorTools.cpp" line="82"/>
         <location filename="../EditorTools.cpp" line="189"/>
-        <location filename="../EditorWindow.cpp" line="382"/>
+        <location filename="../EditorWindow.cpp" line="387"/>
         <source>Cell %1,%2</source>
         <translation>Cell %1,%2</translation>
     </message>
@@ -807,49 +807,49 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../EditorWindow.cpp" line="176"/>
+        <location filename="../EditorWindow.cpp" line="181"/>
         <source>Cannot read %1.</source>
         <translation>Cannot read %1.</translation>
     </message>
     <message>
-        <location filename="../EditorWindow.cpp" line="183"/>
+        <location filename="../EditorWindow.cpp" line="188"/>
         <source>%1 is not a course file: %2</source>
         <translation>%1 is not a course file: %2</translation>
     </message>
     <message>
-        <location filename="../EditorWindow.cpp" line="221"/>
+        <location filename="../EditorWindow.cpp" line="226"/>
         <source>%1 has changed on disk since it was opened. Overwrite it?</source>
         <translation>%1 has changed on disk since it was opened. Overwrite it?</translation>
     </message>
     <message>
-        <location filename="../EditorWindow.cpp" line="231"/>
+        <location filename="../EditorWindow.cpp" line="236"/>
         <source>The game cannot load the course as it stands: %1
 
 Save it anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../EditorWindow.cpp" line="237"/>
+        <location filename="../EditorWindow.cpp" line="242"/>
         <source>The course was not saved. %1</source>
         <translation>The course was not saved. %1</translation>
     </message>
     <message>
-        <location filename="../EditorWindow.cpp" line="248"/>
+        <location filename="../EditorWindow.cpp" line="253"/>
         <source>Saved %1</source>
         <translation>Saved %1</translation>
     </message>
     <message>
-        <location filename="../EditorWindow.cpp" line="270"/>
+        <location filename="../EditorWindow.cpp" line="275"/>
         <source>The course has unsaved changes. Save them?</source>
         <translation>The course has unsaved changes. Save them?</translation>
     </message>
     <message>
-        <location filename="../EditorWindow.cpp" line="292"/>
+        <location filename="../EditorWindow.cpp" line="297"/>
         <source>Untitled</source>
         <translation>Untitled</translation>
     </message>
     <message>
-        <location filename="../EditorWindow.cpp" line="293"/>
+        <location filename="../EditorWindow.cpp" line="298"/>
         <source>%1%2 - Brevanto Course Editor</source>
         <translation>%1%2 - Brevanto Course Editor</translation>
     </message>
@@ -1049,34 +1049,35 @@ Save it anyway?</source>
 <context>
     <name>TryRunner</name>
     <message>
-        <location filename="../TryRunner.cpp" line="28"/>
+        <location filename="../TryRunner.cpp" line="45"/>
         <source>Playing</source>
         <translation>Playing</translation>
     </message>
     <message>
-        <location filename="../TryRunner.cpp" line="29"/>
+        <location filename="../TryRunner.cpp" line="86"/>
+        <source>The player&apos;s car met a dead end at cell %1,%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../TryRunner.cpp" line="87"/>
+        <source>The player&apos;s car left the course at cell %1,%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../TryRunner.cpp" line="89"/>
+        <source>Computer car %1 met a dead end at cell %2,%3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../TryRunner.cpp" line="90"/>
+        <source>Computer car %1 left the course at cell %2,%3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../TryRunner.cpp" line="42"/>
+        <location filename="../TryRunner.cpp" line="73"/>
         <source>Demo</source>
         <translation>Demo</translation>
-    </message>
-    <message>
-        <location filename="../TryRunner.cpp" line="80"/>
-        <source>The player&apos;s car met a dead end at cell %1,%2.</source>
-        <translation>The player&apos;s car met a dead end at cell %1,%2.</translation>
-    </message>
-    <message>
-        <location filename="../TryRunner.cpp" line="80"/>
-        <source>The player&apos;s car left the course at cell %1,%2.</source>
-        <translation>The player&apos;s car left the course at cell %1,%2.</translation>
-    </message>
-    <message>
-        <location filename="../TryRunner.cpp" line="80"/>
-        <source>Computer car %1 met a dead end at cell %2,%3.</source>
-        <translation>Computer car %1 met a dead end at cell %2,%3.</translation>
-    </message>
-    <message>
-        <location filename="../TryRunner.cpp" line="80"/>
-        <source>Computer car %1 left the course at cell %2,%3.</source>
-        <translation>Computer car %1 left the course at cell %2,%3.</translation>
     </message>
 </context>
 </TS>

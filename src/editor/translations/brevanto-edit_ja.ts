@@ -536,7 +536,7 @@
     <message>
         <location filename="../EditorTools.cpp" line="82"/>
         <location filename="../EditorTools.cpp" line="189"/>
-        <location filename="../EditorWindow.cpp" line="382"/>
+        <location filename="../EditorWindow.cpp" line="387"/>
         <source>Cell %1,%2</source>
         <translation>マス %1,%2</translation>
     </message>
@@ -807,22 +807,22 @@
         <translation>スタート Pos%1 を選びました。スタートツールでマスをクリックするとそこへ置き、この行をダブルクリックするとダイアログを開き、Delete で削除します。</translation>
     </message>
     <message>
-        <location filename="../EditorWindow.cpp" line="176"/>
+        <location filename="../EditorWindow.cpp" line="181"/>
         <source>Cannot read %1.</source>
         <translation>%1 を読めません。</translation>
     </message>
     <message>
-        <location filename="../EditorWindow.cpp" line="183"/>
+        <location filename="../EditorWindow.cpp" line="188"/>
         <source>%1 is not a course file: %2</source>
         <translation>%1 はコースファイルではありません：%2</translation>
     </message>
     <message>
-        <location filename="../EditorWindow.cpp" line="221"/>
+        <location filename="../EditorWindow.cpp" line="226"/>
         <source>%1 has changed on disk since it was opened. Overwrite it?</source>
         <translation>%1 は開いた後にディスク上で変更されています。上書きしますか？</translation>
     </message>
     <message>
-        <location filename="../EditorWindow.cpp" line="231"/>
+        <location filename="../EditorWindow.cpp" line="236"/>
         <source>The game cannot load the course as it stands: %1
 
 Save it anyway?</source>
@@ -831,27 +831,27 @@ Save it anyway?</source>
 それでも保存しますか？</translation>
     </message>
     <message>
-        <location filename="../EditorWindow.cpp" line="237"/>
+        <location filename="../EditorWindow.cpp" line="242"/>
         <source>The course was not saved. %1</source>
         <translation>コースは保存されませんでした。%1</translation>
     </message>
     <message>
-        <location filename="../EditorWindow.cpp" line="248"/>
+        <location filename="../EditorWindow.cpp" line="253"/>
         <source>Saved %1</source>
         <translation>%1 を保存しました</translation>
     </message>
     <message>
-        <location filename="../EditorWindow.cpp" line="270"/>
+        <location filename="../EditorWindow.cpp" line="275"/>
         <source>The course has unsaved changes. Save them?</source>
         <translation>コースに保存していない変更があります。保存しますか？</translation>
     </message>
     <message>
-        <location filename="../EditorWindow.cpp" line="292"/>
+        <location filename="../EditorWindow.cpp" line="297"/>
         <source>Untitled</source>
         <translation>無題</translation>
     </message>
     <message>
-        <location filename="../EditorWindow.cpp" line="293"/>
+        <location filename="../EditorWindow.cpp" line="298"/>
         <source>%1%2 - Brevanto Course Editor</source>
         <translation>%1%2 - Brevanto コースエディタ</translation>
     </message>
@@ -1050,34 +1050,35 @@ Save it anyway?</source>
 <context>
     <name>TryRunner</name>
     <message>
-        <location filename="../TryRunner.cpp" line="28"/>
+        <location filename="../TryRunner.cpp" line="45"/>
         <source>Playing</source>
         <translation>プレイ中</translation>
     </message>
     <message>
-        <location filename="../TryRunner.cpp" line="29"/>
+        <location filename="../TryRunner.cpp" line="86"/>
+        <source>The player&apos;s car met a dead end at cell %1,%2.</source>
+        <translation>自車がマス %1,%2 で行き止まりに入りました。</translation>
+    </message>
+    <message>
+        <location filename="../TryRunner.cpp" line="87"/>
+        <source>The player&apos;s car left the course at cell %1,%2.</source>
+        <translation>自車がマス %1,%2 でコースの外に出ました。</translation>
+    </message>
+    <message>
+        <location filename="../TryRunner.cpp" line="89"/>
+        <source>Computer car %1 met a dead end at cell %2,%3.</source>
+        <translation>コンピュータの車 %1 がマス %2,%3 で行き止まりに入りました。</translation>
+    </message>
+    <message>
+        <location filename="../TryRunner.cpp" line="90"/>
+        <source>Computer car %1 left the course at cell %2,%3.</source>
+        <translation>コンピュータの車 %1 がマス %2,%3 でコースの外に出ました。</translation>
+    </message>
+    <message>
+        <location filename="../TryRunner.cpp" line="42"/>
+        <location filename="../TryRunner.cpp" line="73"/>
         <source>Demo</source>
         <translation>デモ</translation>
-    </message>
-    <message>
-        <location filename="../TryRunner.cpp" line="80"/>
-        <source>The player&apos;s car met a dead end at cell %1,%2.</source>
-        <translation>プレイヤーの車がセル %1,%2 で行き止まりに入りました。</translation>
-    </message>
-    <message>
-        <location filename="../TryRunner.cpp" line="80"/>
-        <source>The player&apos;s car left the course at cell %1,%2.</source>
-        <translation>プレイヤーの車がセル %1,%2 からコースの外に出ました。</translation>
-    </message>
-    <message>
-        <location filename="../TryRunner.cpp" line="80"/>
-        <source>Computer car %1 met a dead end at cell %2,%3.</source>
-        <translation>コンピュータの車 %1 がセル %2,%3 で行き止まりに入りました。</translation>
-    </message>
-    <message>
-        <location filename="../TryRunner.cpp" line="80"/>
-        <source>Computer car %1 left the course at cell %2,%3.</source>
-        <translation>コンピュータの車 %1 がセル %2,%3 からコースの外に出ました。</translation>
     </message>
 </context>
 </TS>

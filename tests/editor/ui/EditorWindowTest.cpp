@@ -303,10 +303,13 @@ void EditorWindowTest::findingsFollowEditsAndSelectCells()
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(dot).center());
     QVERIFY(window->SelectedCell().has_value());
     QVERIFY(*window->SelectedCell() == (TPoint{10, 8}));
+    // Its region is marked on the map until the findings change.
+    QVERIFY(window->MarkedCells() == (std::vector<TPoint>{{10, 8}}));
 
     window->UndoAction->trigger();
     WaitForFindings();
     QCOMPARE(list->count(), before);
+    QVERIFY(window->MarkedCells().empty());
 }
 
 void EditorWindowTest::openingFaultyAndForeignFiles()
