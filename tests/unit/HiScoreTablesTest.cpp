@@ -155,6 +155,18 @@ TEST(HiScoreBook, TablesAreKeptPerCourseFileAndPerContent)
     EXPECT_EQ(HiScoreBook(file).Tables(100).size(), 1u);
 }
 
+TEST(HiScoreBook, AFullTableKeepsAllTenPlacesStoreAfterStore)
+{
+    TempDir dir;
+    const std::string file = dir.File("HISCORES.INI");
+    HiScoreTable table = FullTable();
+    HiScoreBook(file).Store(CourseA, table);
+    // The second store rewrites places the file already holds, the tenth among them.
+    ASSERT_EQ(table.Insert(Entry("new", 650)), 4u);
+    HiScoreBook(file).Store(CourseA, table);
+    EXPECT_EQ(HiScoreBook(file).TableOf(CourseA).Entries(), table.Entries());
+}
+
 TEST(HiScoreBook, DamagedFileKeepsEveryEntryThatStillReads)
 {
     TempDir dir;
