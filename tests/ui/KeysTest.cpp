@@ -152,6 +152,22 @@ private slots:
         QVERIFY(file.find("Right1") == std::string::npos);
     }
 
+    void enterTakesOkWhicheverButtonHasTheFocus()
+    {
+        RunningGame game;
+        QVERIFY(game.StartPausedGame());
+        UseKeysDialog(game, QDialog::Accepted, [&](KeysDialog& dialog) {
+            dialog.show();
+            Bind(dialog, Up1, Qt::Key_W);
+            // Not Reset, which would throw the new key away.
+            dialog.ResetButton->setFocus();
+            QTest::keyClick(dialog.ResetButton, Qt::Key_Return);
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            QCOMPARE(Shown(dialog, Up1), QStringLiteral("W"));
+        });
+        QVERIFY(game.Form->Keys.Get(Up1) == brv::ParseKeyText("W"));
+    }
+
     void aRefusedMoveOrCancelChangesNothing()
     {
         RunningGame game;
