@@ -45,6 +45,8 @@ void TBrevantoForm::New1Click()
 {
     TimerSuspension suspension(*this);
     Rules.NewGame();
+    SetStatusText(StatusText[1]);
+    InvalidateField();
 }
 
 void TBrevantoForm::LoadCourse1Click()
@@ -70,8 +72,14 @@ void TBrevantoForm::LoadCourse1Click()
     Rules.ResizeCars();
     Fame->CourseLoaded(Rules.MapName);
     Rules.Demo = true;
-    SetStatusText(Rules.StatusText[3]);
-    Rules.Restart(0);
+    SetStatusText(StatusText[3]);
+    Rules.Restart(RestartMode::NewGame);
+    InvalidateField();
+}
+
+void TBrevantoForm::PassErrorTextsToMap()
+{
+    Rules.Map->SetErrorTexts(std::vector<std::string>(ErrorText.begin() + 1, ErrorText.end()));
 }
 
 void TBrevantoForm::Pause1Click()
