@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -78,7 +79,7 @@ private slots:
         TBrevantoForm& form = *game.Form;
         int asked = 0;
         bool clockRanWhileAsking = true;
-        QString offered;
+        QString offered, prompt;
         const QString typed = QStringLiteral(" Ann = [x]; 山田\t");
         game.Seam.DialogAnswer = [&](QDialog& dialog) {
             auto* nameDialog = qobject_cast<HiScoreNameDialog*>(&dialog);
@@ -87,6 +88,7 @@ private slots:
             ++asked;
             clockRanWhileAsking = form.TimerRunning();
             offered = nameDialog->eName->text();
+            prompt = nameDialog->lPrompt->text();
             nameDialog->eName->setText(typed);
             return int(QDialog::Accepted);
         };
@@ -98,6 +100,7 @@ private slots:
         const std::string account =
             brv::AccountFullName().empty() ? brv::AccountLogin() : brv::AccountFullName();
         QCOMPARE(offered, brv::DecodeText(account).left(HiScoreNameDialog::MaxNameLength));
+        QCOMPARE(prompt, QStringLiteral("Place 1 with 1240 points on COURSE.DAT! Enter your name:"));
 
         const HiScoreTable table = game.Table();
         QCOMPARE(table.Entries().size(), size_t{1});
@@ -115,17 +118,44 @@ private slots:
             if (!nameDialog)
                 return int(QDialog::Rejected);
             offered = nameDialog->eName->text();
+            prompt = nameDialog->lPrompt->text();
             nameDialog->show();
             QTest::keyClick(nameDialog->eName, Qt::Key_Return);
             return nameDialog->result();
         };
         game.PlayGameEndingWith(500);
         QCOMPARE(offered, typed);
+        QVERIFY2(prompt.startsWith(QStringLiteral("Place 2 with 510 ")), qPrintable(prompt));
         const HiScoreTable second = game.Table();
         QCOMPARE(second.Entries().size(), size_t{2});
         QCOMPARE(second.Entries()[1].Score, 510);
         QCOMPARE(brv::DecodeText(second.Entries()[1].Name), typed);
         QVERIFY(form.Fame->NewEntryPlace() == std::optional<size_t>(1));
+    }
+
+    void anEntryStoredByAnotherGameWhileAskingSurvives()
+    {
+        FameGame game;
+        QVERIFY(game.Start());
+        const CourseKey course = game.Form->Fame->Course();
+        game.Seam.DialogAnswer = [&](QDialog& dialog) {
+            auto* nameDialog = qobject_cast<HiScoreNameDialog*>(&dialog);
+            if (!nameDialog)
+                return int(QDialog::Rejected);
+            // Another copy of the game stores its entry while this one asks.
+            HiScoreBook other(game.ScoresFile());
+            HiScoreTable table = other.TableOf(course);
+            table.Insert({"Other", 900, 2, std::nullopt});
+            other.Store(course, table);
+            nameDialog->eName->setText(QStringLiteral("Ann"));
+            return int(QDialog::Accepted);
+        };
+        game.PlayGameEndingWith(500);
+        const HiScoreTable table = game.Table();
+        QCOMPARE(table.Entries().size(), size_t{2});
+        QCOMPARE(table.Entries()[0].Name, std::string("Other"));
+        QCOMPARE(table.Entries()[1].Name, std::string("Ann"));
+        QVERIFY(game.Form->Fame->NewEntryPlace() == std::optional<size_t>(1));
     }
 
     void escapeLeavesTheTableAsItWas()

@@ -202,6 +202,18 @@ private slots:
         RunningGame::Settle();
         QCOMPARE(form.PaintBox1->Zoom(), 1);
         QCOMPARE(form.size(), before);
+
+        // Full screen centres it at actual size: the field's own pixels, not a shifted copy.
+        QTest::keyClick(&form, Qt::Key_F11);
+        RunningGame::Settle();
+        QCOMPARE(form.PaintBox1->Zoom(), 1);
+        const QRect area = form.PaintBox1->ImageArea();
+        QVERIFY(!area.topLeft().isNull());
+        form.SetRunning(false);
+        RunningGame::Settle();
+        COMPARE_PIXELS(PaintBoxOnScreen(form).copy(area), Repeated(form.FieldImage, 1));
+        QTest::keyClick(&form, Qt::Key_Escape);
+        RunningGame::Settle();
         form.FormDestroy();
         const std::string settings = game.Files.Read("BREVANTO.INI");
         QVERIFY(Contains(settings, "Zoom=3\n"));

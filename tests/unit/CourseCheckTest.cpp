@@ -78,11 +78,12 @@ std::string Describe(const std::vector<CourseFinding>& findings)
     return text;
 }
 
-Checked Check(const Course& course, int32_t ticks = 0)
+Checked Check(const Course& course, int32_t ticks = 0, int32_t tileSize = 24)
 {
     TempDir dir;
     CheckOptions options;
     options.Ticks = ticks;
+    options.TileSize = tileSize;
     options.CourseFile = dir.Write("course.dat", Text(course));
     TMap map(96, 160, 60, false);
     map.LoadFromFile(options.CourseFile);
@@ -256,6 +257,12 @@ TEST(CourseCheck, OverlappingBlocksAndLanesInNoBlock)
     course.extra = "[BLOCK]\nNumber=2\n1=1,1,3,2\n2=2,2,3,3\nPath=12\n";
     const Checked checked = Check(course);
     ASSERT_TRUE(checked.Has(check_codes::BlocksOverlap, {2, 2})) << Describe(checked.findings);
+    // Sharing one column is overlapping; lying side by side is not.
+    Course column = course;
+    column.extra = "[BLOCK]\nNumber=3\n1=1,1,2,3\n2=2,1,3,1\n3=3,2,3,3\nPath=123\n";
+    const auto shared = Check(column).With(check_codes::BlocksOverlap);
+    ASSERT_EQ(shared.size(), 1u) << Describe(shared);
+    EXPECT_EQ(shared[0].Cell, (TPoint{2, 1}));
     // (1,3) is the only lane cell outside both blocks.
     const auto outside = checked.With(check_codes::LaneOutsideBlocks);
     ASSERT_EQ(outside.size(), 1u) << Describe(checked.findings);
@@ -295,6 +302,15 @@ TEST(CourseCheck, CaptionsOutsideTheFieldOverLanesOrOverEachOther)
     // The cars-left number over the closed centre cell hides nothing.
     EXPECT_FALSE(checked.Has(check_codes::CaptionOverMap, {3, 3}));
     EXPECT_FALSE(checked.Has(check_codes::CaptionOutsideField, {6, 3}));
+
+    // Tiles of 20 pixels: "REST" in columns 11 and 12 ends exactly on the field's right edge.
+    Course edge = Ring();
+    edge.screen = "12,8";
+    edge.extra = "[DISPLAY]\nProgram=1,5\nScore=1,6\nPoint=1,7\nHiScore=5,6\nHiPoint=5,7\n"
+                 "Rest=11,6\nRestPlay=11,7\n";
+    EXPECT_TRUE(Check(edge, 0, 20).findings.empty()) << Describe(Check(edge, 0, 20).findings);
+    edge.extra.replace(edge.extra.find("Rest=11,6"), 9, "Rest=12,6");
+    EXPECT_TRUE(Check(edge, 0, 20).Has(check_codes::CaptionOutsideField, {12, 6}));
 }
 
 TEST(CourseCheck, StartEntriesBesideStartNumber)

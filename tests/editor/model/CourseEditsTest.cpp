@@ -52,6 +52,14 @@ TEST(CourseEdits, CarvingAndWallsKeepNeighboursInAgreement)
     EXPECT_EQ(d.Mask({1, 2}) & WallWest, 0);
     EXPECT_TRUE(SetWall(d, {1, 2}, WallWest, true));
     ExpectWallsAgree(d);
+
+    // A drag past the edge carves up to it and leaves the border closed.
+    CourseDocument edge = CourseDocument::Empty(3, 2);
+    EXPECT_TRUE(CarveLane(edge, DragCells({2, 1}, {5, 1})));
+    EXPECT_TRUE(CarveLane(edge, DragCells({0, 2}, {2, 2})));
+    EXPECT_EQ(edge.Mask({3, 1}), WallNorth | WallEast | WallSouth);
+    EXPECT_EQ(edge.Mask({1, 2}), WallNorth | WallSouth | WallWest);
+    ExpectWallsAgree(edge);
 }
 
 TEST(CourseEdits, WallOnATileThatIsNoMaskRepairsItOnlyWhenTouched)
@@ -104,6 +112,20 @@ TEST(CourseEdits, FillPutsDotsExactlyOnTheCellsThePlayerCanReach)
     EXPECT_TRUE(FillReachableDots(d, reachable));
     EXPECT_EQ(d.Dots, "OOO.." "O.O.." "OOO..");
     EXPECT_FALSE(FillReachableDots(d, reachable));
+}
+
+TEST(CourseEdits, BlocksHoldTheirEdgeCellsAndTheLowerNumberWins)
+{
+    CourseDocument d = CourseDocument::Empty(6, 5);
+    ASSERT_TRUE(AddBlock(d, {4, 3}, {2, 2}));
+    ASSERT_TRUE(AddBlock(d, {4, 1}, {6, 5}));
+    EXPECT_EQ(d.BlockAt({2, 2}), 1);
+    EXPECT_EQ(d.BlockAt({4, 3}), 1) << "bottom right corner";
+    EXPECT_EQ(d.BlockAt({3, 3}), 1);
+    EXPECT_EQ(d.BlockAt({1, 2}), 0);
+    EXPECT_EQ(d.BlockAt({2, 4}), 0);
+    EXPECT_EQ(d.BlockAt({6, 5}), 2);
+    EXPECT_EQ(d.BlockAt({5, 3}), 2);
 }
 
 TEST(CourseEdits, StartEntriesTurnMoveAndStayOnTheCourse)
