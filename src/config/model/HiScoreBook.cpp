@@ -126,6 +126,8 @@ void MakeFolderFor(const std::string& fileName)
 } // namespace
 
 uint64_t ContentHashOf(std::string_view bytes) { return Fnv1a(FnvOffset, bytes); }
+std::string HashText(uint64_t hash) { return Hex(hash); }
+std::optional<uint64_t> ParseHashText(std::string_view text) { return ParseHex(text); }
 
 // Read as any of the game's files is read: up to the same size, a FIFO or a folder as empty.
 CourseKey CourseKeyOf(const std::string& path) { return {path, ContentHashOf(brv::IniFile(path).Bytes())}; }

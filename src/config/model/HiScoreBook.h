@@ -16,6 +16,7 @@
 #include "platform/IniFile.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +32,9 @@ struct CourseKey {
 CourseKey CourseKeyOf(const std::string& path);
 // The hash of a course's bytes (64-bit FNV-1a).
 uint64_t ContentHashOf(std::string_view bytes);
+// A hash as the files store it: 16 hex digits; reading takes 1 to 16 of either case.
+std::string HashText(uint64_t hash);
+std::optional<uint64_t> ParseHashText(std::string_view text);
 
 struct CourseTable {
     CourseKey Key;
