@@ -9,6 +9,7 @@
 //   Path=/home/ann/COURSE1.DAT
 //   Hash=09ab...
 //   1=1230,4,2026-01-31T18:05:00Z,Ann
+//   Replay1=2026-01-31T180500Z-COURSE1-1230.replay   ; the game's replay, when kept
 //
 // A damaged or hand-edited file reads as far as it can: each entry that still reads is kept
 // and the table is put back in order. Only the first 64 entries of a section are looked at.
@@ -54,6 +55,9 @@ public:
     // The tables that hold at least one entry, in file order, at most `limit` of them.
     std::vector<CourseTable> Tables(size_t limit) const;
     std::string LastName() const;
+    // The replay files every table's entries link to (Replay1=..., beside 1=...), whatever the
+    // course and whether or not the entry still reads.
+    std::vector<std::string> ReplayFiles() const;
 
     // Each goes to disk at once; throws brv::IniWriteError when the file cannot be written
     // (the file then stays as it was).
