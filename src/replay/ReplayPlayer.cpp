@@ -19,16 +19,15 @@ void ReplayPlayer::Begin()
     rules_.RandomInit = replay_.RandamInit;
     rules_.HiScore = replay_.HiScore;
     setInterval_(replay_.Interval);
-    beginning_ = true;
     rules_.NewGame();
-    beginning_ = false;
+    begun_ = true;
     brv::SetRandomSeed(replay_.Seed);
 }
 
 uint32_t ReplayPlayer::ReadClock()
 {
-    if (beginning_)
-        return replay_.Seed;
+    if (!begun_)
+        return replay_.Seed; // before New (a start-up of the rules) and New itself
     if (clocksTaken_ < clockCount_)
         return clocks_[clocksTaken_++];
     Diverged("the game seeded its random generator where the replay has no clock reading");

@@ -24,7 +24,7 @@ public:
     ReplayPlayer(const ReplayPlayer&) = delete;
     ReplayPlayer& operator=(const ReplayPlayer&) = delete;
 
-    // The New command with the recorded start.
+    // The New command with the recorded start. Seedings before it read the recorded seed.
     void Begin();
     // Applies what reached the rules before the next tick; the caller then runs the tick
     // between BeforeTick and AfterTick (so a window can run it its own way).
@@ -50,7 +50,7 @@ private:
     size_t clockCount_ = 0;
     size_t clocksTaken_ = 0;
     uint32_t tick_ = 0;
-    bool beginning_ = false;
+    bool begun_ = false;
     std::string divergence_;
     brv::ClockFunction previousClock_;
 };

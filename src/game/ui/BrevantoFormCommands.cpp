@@ -1,6 +1,7 @@
 // The menu and tool-bar commands of the main window.
 #include "ui/DialogSeam.h"
 #include "game/ui/HallOfFame.h"
+#include "game/ui/ReplayDesk.h"
 #include "game/ui/TAboutBox.h"
 #include "game/ui/TBrevantoForm.h"
 
@@ -43,12 +44,15 @@ bool TBrevantoForm::LoadCourseShowingError()
 
 void TBrevantoForm::New1Click()
 {
+    Replays->StopWatching();
     TimerSuspension suspension(*this);
     Rules.NewGame();
+    Replays->GameStarted();
 }
 
 void TBrevantoForm::LoadCourse1Click()
 {
+    Replays->StopWatching();
     TimerSuspension suspension(*this);
     const QString chosen = Seam.OpenFile(this, QtFileFilter("Course File(*.DAT)|*.dat"),
                                          brv::DecodeText(Rules.MapName), true);

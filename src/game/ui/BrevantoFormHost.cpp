@@ -2,6 +2,8 @@
 // status text, painting the field, closing, error boxes and sounds.
 #include "ui/DialogSeam.h"
 #include "ui/FieldView.h"
+#include "game/ui/HallOfFame.h"
+#include "game/ui/ReplayDesk.h"
 #include "game/ui/TBrevantoForm.h"
 
 #include "platform/Canvas.h"
@@ -63,7 +65,9 @@ void TBrevantoForm::RefreshRunningIndicators()
     const bool paused = !Timer1->isActive();
     Pause1->setChecked(paused);
     sbPause->setChecked(Pause1->isChecked());
-    if (paused)
+    if (Replays->Watching())
+        Replays->ShowWatchStatus();
+    else if (paused)
         SetStatusText(Rules.StatusText[2]);
     else if (Rules.Demo)
         SetStatusText(Rules.StatusText[3]);
@@ -98,15 +102,22 @@ void TBrevantoForm::PlaySound(const std::string& path)
 
 void TBrevantoForm::Timer1Timer()
 {
-    if (Started && !Destroyed) {
-        Rules.Timer1Timer();
-        AskForHiScoreName();
+    if (!Started || Destroyed)
+        return;
+    if (Replays->Watching()) {
+        Replays->WatchTick();
+        return;
     }
+    Replays->BeforeTick();
+    Rules.Timer1Timer();
+    if (const std::string kept = Replays->AfterTick(); !kept.empty())
+        Fame->ReplayKept(kept);
+    AskForHiScoreName();
 }
 
 void TBrevantoForm::PaintBox1Paint()
 {
-    if (!Started || !Rules.Map)
+    if (!Started || !Replays->ShownRules().Map)
         return;
     if (ResizePending) {
         FitClientArea();
@@ -125,19 +136,20 @@ void TBrevantoForm::FitClientArea()
     const QSize around = AroundField();
     PaintBox1->SetZoom(std::min(Zoom, MaxWindowZoom()));
     const int zoom = PaintBox1->Zoom();
-    resize(Rules.Map->ScreenWidth * zoom + around.width(),
-           Rules.Map->ScreenHeight * zoom + around.height());
+    const TMap& map = *Replays->ShownRules().Map;
+    resize(map.ScreenWidth * zoom + around.width(), map.ScreenHeight * zoom + around.height());
     KeepZoomedWindowOnScreen();
 }
 
 void TBrevantoForm::RenderField()
 {
-    const TMap& map = *Rules.Map;
+    const TGameRules& shown = Replays->ShownRules();
+    const TMap& map = *shown.Map;
     QImage fresh(std::max(map.ScreenWidth, 0), std::max(map.ScreenHeight, 0), QImage::Format_RGB32);
     if (fresh.isNull() && map.ScreenWidth > 0 && map.ScreenHeight > 0)
         return; // no memory for the field: keep showing the last one
     fresh.fill(brv::ColorFromBgr(GroundColor));
-    Rules.DrawWholeField(fresh);
+    shown.DrawWholeField(fresh);
     FieldImage = std::move(fresh);
     ++FullRenders;
 }

@@ -3,6 +3,7 @@
 #include "ui/FieldView.h"
 #include "ui/Hints.h"
 #include "game/ui/HallOfFame.h"
+#include "game/ui/ReplayDesk.h"
 #include "game/ui/TBrevantoForm.h"
 
 #include "config/model/AddedTexts.h"
@@ -118,6 +119,7 @@ void TBrevantoForm::FormDestroy()
     if (Destroyed)
         return;
     Destroyed = true;
+    Replays->StopWatching();
     if (Timer1->isActive())
         Timer1->stop();
     // Settings are only written back once they were read.
@@ -255,4 +257,5 @@ void TBrevantoForm::ApplyLanguage()
     ApplyKeysLanguage(added);
     ApplyViewLanguage(added);
     ApplyHiScoreTexts(added);
+    Replays->ApplyTexts(added);
 }

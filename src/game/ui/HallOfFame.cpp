@@ -6,6 +6,7 @@
 #include "ui/DialogSeam.h"
 
 #include "platform/Account.h"
+#include "platform/Paths.h"
 #include "platform/TextCodec.h"
 
 #include <QFileInfo>
@@ -56,8 +57,14 @@ void HallOfFame::CourseLoaded(const std::string& path)
 
 void HallOfFame::GameEnded(int32_t score, int32_t stage)
 {
-    pending_ = EndedGame{score, stage};
+    pending_ = EndedGame{score, stage, {}};
     newPlace_.reset();
+}
+
+void HallOfFame::ReplayKept(std::string fileName)
+{
+    if (pending_)
+        pending_->Replay = std::move(fileName);
 }
 
 void HallOfFame::AskForName(QWidget& parent, DialogSeam& seam)
@@ -80,7 +87,7 @@ void HallOfFame::AskForName(QWidget& parent, DialogSeam& seam)
     // The file as it is now: another game may have stored an entry meanwhile.
     HiScoreBook book(fileName_);
     HiScoreTable table = book.TableOf(course_);
-    const std::optional<size_t> taken = table.Insert({name, game->Score, game->Stage, SecondsNow()});
+    const std::optional<size_t> taken = table.Insert({name, game->Score, game->Stage, SecondsNow(), game->Replay});
     try {
         if (taken)
             book.Store(course_, table);
@@ -92,7 +99,8 @@ void HallOfFame::AskForName(QWidget& parent, DialogSeam& seam)
     newPlace_ = taken;
 }
 
-void HallOfFame::ShowTables(QWidget& parent, DialogSeam& seam, bool afterGame)
+std::string HallOfFame::ShowTables(QWidget& parent, DialogSeam& seam, bool afterGame,
+                                   const std::string& replayFolder)
 {
     const HiScoreBook book = KeepsTables() ? HiScoreBook(fileName_) : HiScoreBook::FromBytes({}, {});
     const QString pathTip = brv::DecodeText(course_.Path);
@@ -136,11 +144,19 @@ void HallOfFame::ShowTables(QWidget& parent, DialogSeam& seam, bool afterGame)
         box.setDefaultButton(QMessageBox::No);
         return seam.ExecDialog(box) == QMessageBox::Yes;
     };
+    std::string watch;
+    if (!replayFolder.empty()) {
+        dialog.CanWatch = [&replayFolder](const HiScoreEntry& entry) {
+            return brv::FileExists(replayFolder + entry.Replay);
+        };
+        dialog.Watch = [&](const HiScoreEntry& entry) { watch = replayFolder + entry.Replay; };
+    }
     std::optional<THiScoresDialog::Highlight> highlight;
     if (afterGame && newPlace_)
         highlight = THiScoresDialog::Highlight{0, *newPlace_};
     dialog.SetCourses(std::move(courses), 0, highlight);
     seam.ExecDialog(dialog);
+    return watch;
 }
 
 void HallOfFame::ShowStoreError(QWidget& parent, DialogSeam& seam, const char* reason) const

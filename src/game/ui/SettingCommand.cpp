@@ -3,6 +3,7 @@
 #include "config/ui/TfSetting.h"
 #include "ui/DialogSeam.h"
 #include "ui/QtOwned.h"
+#include "game/ui/ReplayDesk.h"
 #include "game/ui/TBrevantoForm.h"
 
 #include "course/TMap.h"
@@ -47,6 +48,7 @@ std::string EditedText(const QLineEdit& edit, const std::string& before)
 
 void TBrevantoForm::SettingClick()
 {
+    Replays->StopWatching();
     TimerSuspension suspension(*this);
     TfSetting& fSetting = SettingDialog(*this, Seam);
 

@@ -19,6 +19,7 @@ class AddedTexts;
 class DialogSeam;
 class FieldView;
 class HallOfFame;
+class ReplayDesk;
 class TAboutBox;
 class QAction;
 class QKeyEvent;
@@ -169,6 +170,8 @@ public:
     QAction* HiScores1 = nullptr;
     QToolButton* sbHiScores = nullptr;
     HallOfFame* Fame = nullptr;
+    // Every game's replay, and File > Watch Replay... (ReplayDesk.h).
+    ReplayDesk* Replays = nullptr;
 
     // The rules of play with their fields (Demo, HiScore, MapName, Map, MyCar, Cars ...).
     TGameRules Rules;
