@@ -5,10 +5,11 @@
 #include "support/RunningGame.h"
 
 #include "config/model/HiScoreBook.h"
+#include "platform/IniFile.h"
 #include "game/ui/HallOfFame.h"
 #include "game/ui/ReplayDesk.h"
-#include "game/ui/THiScoreNameDialog.h"
-#include "game/ui/THiScoresDialog.h"
+#include "game/ui/HiScoreNameDialog.h"
+#include "game/ui/HiScoresDialog.h"
 #include "replay/ReplayFolder.h"
 #include "replay/ReplayVerify.h"
 
@@ -86,7 +87,7 @@ private slots:
         QVERIFY(game.Kept().empty());
 
         game.Seam.DialogAnswer = [](QDialog& dialog) {
-            if (auto* name = qobject_cast<THiScoreNameDialog*>(&dialog)) {
+            if (auto* name = qobject_cast<HiScoreNameDialog*>(&dialog)) {
                 name->eName->setText(QStringLiteral("Ann"));
                 return int(QDialog::Accepted);
             }
@@ -131,19 +132,19 @@ private slots:
         QVERIFY(game.Start());
         TBrevantoForm& form = *game.Form;
         game.Seam.DialogAnswer = [](QDialog& dialog) {
-            return int(qobject_cast<THiScoreNameDialog*>(&dialog) ? QDialog::Accepted : QDialog::Rejected);
+            return int(qobject_cast<HiScoreNameDialog*>(&dialog) ? QDialog::Accepted : QDialog::Rejected);
         };
         const std::vector<std::pair<int32_t, int32_t>> played = game.PlayGame();
         const std::string scoresBefore = game.Files.Read("data/" + std::string(HiScoreBook::FileName));
         const int32_t hiScore = form.Rules.HiScore;
         const int32_t moveSpeed = form.Rules.MoveSpeed;
-        const int32_t interval = form.Interval;
+        const int32_t interval = form.Options.Interval;
         form.SetRunning(true);
 
         // Hi-Scores: the row has a Watch button, which closes the table and starts the replay.
         bool offered = false;
         game.Seam.DialogAnswer = [&](QDialog& dialog) {
-            auto* table = qobject_cast<THiScoresDialog*>(&dialog);
+            auto* table = qobject_cast<HiScoresDialog*>(&dialog);
             if (!table)
                 return int(QDialog::Rejected);
             QPushButton* watch = table->WatchButton(0);
@@ -162,7 +163,7 @@ private slots:
         QKeyEvent two(QEvent::KeyPress, Qt::Key_2, Qt::NoModifier, QStringLiteral("2"));
         QVERIFY(form.FormKeyDown(two));
         QCOMPARE(form.Timer1->interval(), interval / 2);
-        QCOMPARE(form.Interval, interval);
+        QCOMPARE(form.Options.Interval, interval);
 
         std::vector<std::pair<int32_t, int32_t>> shown;
         while (form.Replays->Watching() && shown.size() <= played.size()) {
@@ -178,7 +179,7 @@ private slots:
 
         QCOMPARE(form.Rules.HiScore, hiScore);
         QCOMPARE(form.Rules.MoveSpeed, moveSpeed);
-        QCOMPARE(form.Interval, interval);
+        QCOMPARE(form.Options.Interval, interval);
         QCOMPARE(form.Timer1->interval(), interval);
         QVERIFY(form.Rules.Demo && form.TimerRunning());
         QCOMPARE(game.Files.Read("data/" + std::string(HiScoreBook::FileName)), scoresBefore);
@@ -215,6 +216,21 @@ private slots:
         QVERIFY(!form.Replays->Watch(file));
         QCOMPARE(game.Seam.CountOf(QStringLiteral("error")), 2);
         QVERIFY(game.Seam.Boxes.back().Text.contains(QStringLiteral("is not the one")));
+    }
+
+    void shippedLanguagesCarryEveryReplayText()
+    {
+        const std::string file = std::string(BREVANTO_ASSETS_DIR) + "/LANGUAGE.INI";
+        const brv::IniFile ini(file);
+        const auto replayKeys = [&ini](const char* section) {
+            QStringList keys;
+            for (const std::string& key : ini.ReadSection(section))
+                if (key.rfind("Replay", 0) == 0 || key == "HiScoresWatch")
+                    keys << QString::fromStdString(key);
+            return keys;
+        };
+        QCOMPARE(replayKeys("ENGLISH").size(), 9);
+        QCOMPARE(replayKeys("JAPANESE"), replayKeys("ENGLISH"));
     }
 };
 

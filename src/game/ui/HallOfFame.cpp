@@ -1,8 +1,8 @@
 #include "game/ui/HallOfFame.h"
 
 #include "game/ui/TBrevantoForm.h"
-#include "game/ui/THiScoreNameDialog.h"
-#include "game/ui/THiScoresDialog.h"
+#include "game/ui/HiScoreNameDialog.h"
+#include "game/ui/HiScoresDialog.h"
 #include "ui/DialogSeam.h"
 
 #include "platform/Account.h"
@@ -77,7 +77,7 @@ void HallOfFame::AskForName(QWidget& parent, DialogSeam& seam)
     if (!place)
         return;
 
-    THiScoreNameDialog dialog(Texts, static_cast<int>(*place) + 1, game->Score,
+    HiScoreNameDialog dialog(Texts, static_cast<int>(*place) + 1, game->Score,
                               FileNameOf(course_.Path), brv::DecodeText(OfferedName(before)),
                               &parent);
     if (seam.ExecDialog(dialog) != QDialog::Accepted)
@@ -104,7 +104,7 @@ std::string HallOfFame::ShowTables(QWidget& parent, DialogSeam& seam, bool after
 {
     const HiScoreBook book = KeepsTables() ? HiScoreBook(fileName_) : HiScoreBook::FromBytes({}, {});
     const QString pathTip = brv::DecodeText(course_.Path);
-    std::vector<THiScoresDialog::Course> courses;
+    std::vector<HiScoresDialog::Course> courses;
     std::vector<CourseKey> keys;
     courses.push_back({FileNameOf(course_.Path), pathTip, book.TableOf(course_)});
     keys.push_back(course_);
@@ -124,7 +124,7 @@ std::string HallOfFame::ShowTables(QWidget& parent, DialogSeam& seam, bool after
         keys.push_back(other.Key);
     }
 
-    THiScoresDialog dialog(Texts, &parent);
+    HiScoresDialog dialog(Texts, &parent);
     if (KeepsTables()) {
         dialog.ClearTable = [&](int index) {
             try {
@@ -151,9 +151,9 @@ std::string HallOfFame::ShowTables(QWidget& parent, DialogSeam& seam, bool after
         };
         dialog.Watch = [&](const HiScoreEntry& entry) { watch = replayFolder + entry.Replay; };
     }
-    std::optional<THiScoresDialog::Highlight> highlight;
+    std::optional<HiScoresDialog::Highlight> highlight;
     if (afterGame && newPlace_)
-        highlight = THiScoresDialog::Highlight{0, *newPlace_};
+        highlight = HiScoresDialog::Highlight{0, *newPlace_};
     dialog.SetCourses(std::move(courses), 0, highlight);
     seam.ExecDialog(dialog);
     return watch;

@@ -117,12 +117,12 @@ void ReplayDesk::GameStarted()
         return;
     }
     const TGameRules& rules = form_.Rules;
-    recorder_.Start(rules, rules.MapName, CourseKeyOf(rules.MapName).ContentHash, form_.Interval,
+    recorder_.Start(rules, rules.MapName, CourseKeyOf(rules.MapName).ContentHash, form_.Options.Interval,
                     SecondsNow());
     ended_ = false;
 }
 
-void ReplayDesk::BeforeTick() { recorder_.BeforeTick(form_.Rules, form_.Interval); }
+void ReplayDesk::BeforeTick() { recorder_.BeforeTick(form_.Rules, form_.Options.Interval); }
 
 void ReplayDesk::GameEnded(int32_t score, int32_t stage)
 {
@@ -199,7 +199,7 @@ bool ReplayDesk::Watch(const std::string& file)
     }
 
     TGameRules& rules = watched->Rules;
-    rules.Map = std::make_unique<TMap>(form_.GroundBitmap.get(), form_.CarBitmap.get(), form_.RedrawMap);
+    rules.Map = std::make_unique<TMap>(form_.GroundBitmap.get(), form_.CarBitmap.get(), form_.Options.RedrawMap);
     rules.ErrorText = form_.Rules.ErrorText;
     rules.PassErrorTextsToMap();
     rules.MapName = course;
@@ -221,7 +221,7 @@ bool ReplayDesk::Watch(const std::string& file)
 
     watch_ = std::move(watched);
     ApplySpeed();
-    form_.Timer1->start();
+    form_.Clock.Start();
     form_.ResizePending = true;
     form_.InvalidateField();
     ShowWatchStatus();
@@ -231,7 +231,7 @@ bool ReplayDesk::Watch(const std::string& file)
 void ReplayDesk::ApplySpeed()
 {
     const int32_t interval = watch_->Host.Interval > 0 ? watch_->Host.Interval : 50;
-    form_.Timer1->setInterval(std::max(interval / watch_->Speed, MinimumWatchPeriod));
+    form_.Clock.SetPeriod(std::max(interval / watch_->Speed, MinimumWatchPeriod));
 }
 
 int32_t ReplayDesk::WatchSpeed() const { return watch_ ? watch_->Speed : 0; }
@@ -268,7 +268,7 @@ bool ReplayDesk::WatchKey(const QKeyEvent& key)
         return true;
     }
     // The game's own keys would steer the game put aside: they wait.
-    return form_.Keys.ActionFor(brv::ChordOf(key)).has_value();
+    return form_.Options.Keys.ActionFor(brv::ChordOf(key)).has_value();
 }
 
 void ReplayDesk::StopWatching()
@@ -276,7 +276,7 @@ void ReplayDesk::StopWatching()
     if (!watch_)
         return;
     watch_.reset();
-    form_.SetTimerInterval(form_.Interval);
+    form_.SetTimerInterval(form_.Options.Interval);
     // The demo goes on; a game that was in play stays paused until the player resumes it.
     form_.SetRunning(form_.Rules.Demo);
     form_.StatusPanels[1]->clear();
@@ -288,7 +288,7 @@ const TGameRules& ReplayDesk::ShownRules() const { return watch_ ? watch_->Rules
 
 void ReplayDesk::ShowWatchStatus()
 {
-    const bool paused = !form_.Timer1->isActive();
+    const bool paused = !form_.TimerRunning();
     form_.StatusPanels[0]->setText(paused ? brv::DecodeText(form_.Rules.StatusText[2]) : Texts.Status);
     form_.StatusPanels[1]->setText(Texts.Keys.arg(WatchSpeed()));
 }
