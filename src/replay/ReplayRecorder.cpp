@@ -45,13 +45,15 @@ void ReplayRecorder::Note(ReplayEvent::Kind kind, int64_t value)
 {
     if (replay_.Events.size() < Replay::MaxEvents)
         replay_.Events.push_back({tick_, kind, value});
+    else
+        overflow_ = true; // dropped at the next tick: a clock reading may be under way
 }
 
 void ReplayRecorder::BeforeTick(const TGameRules& rules, int32_t interval)
 {
     if (!recording_)
         return;
-    if (rules.Demo || tick_ >= Replay::MaxTicks) {
+    if (rules.Demo || tick_ >= Replay::MaxTicks || overflow_) {
         Abandon(); // the game ended without a game over, or would outgrow any replay
         return;
     }
@@ -89,8 +91,12 @@ void ReplayRecorder::AfterTick(const TGameRules& rules)
     last_.SpeedMode = rules.MyCar->SpeedMode;
 }
 
-Replay ReplayRecorder::Finish(int32_t score, int32_t stage)
+std::optional<Replay> ReplayRecorder::Finish(int32_t score, int32_t stage)
 {
+    if (!recording_ || overflow_) {
+        Abandon();
+        return std::nullopt;
+    }
     Replay done = std::move(replay_);
     done.Score = score;
     done.Stage = stage;
@@ -112,4 +118,5 @@ void ReplayRecorder::Stop()
         brv::SetClock(std::move(previousClock_));
     previousClock_ = nullptr;
     recording_ = false;
+    overflow_ = false;
 }

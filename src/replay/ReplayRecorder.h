@@ -33,8 +33,9 @@ public:
     void BeforeTick(const TGameRules& rules, int32_t interval);
     void AfterTick(const TGameRules& rules);
 
-    // The game ended in the last tick with this score in this stage: its replay, claiming them.
-    Replay Finish(int32_t score, int32_t stage);
+    // The game ended in the last tick with this score in this stage: its replay, claiming them
+    // (none when nothing was being recorded, or the game outgrew what a replay holds).
+    std::optional<Replay> Finish(int32_t score, int32_t stage);
     void Abandon();
 
 private:
@@ -53,6 +54,7 @@ private:
     void Note(ReplayEvent::Kind kind, int64_t value);
 
     bool recording_ = false;
+    bool overflow_ = false;
     Replay replay_;
     Watched last_;
     uint32_t tick_ = 0;

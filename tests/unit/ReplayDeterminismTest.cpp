@@ -102,7 +102,7 @@ Recorded PlayRandomGame(const std::string& course, std::mt19937& random)
     }
     if (!game.host.GamesOver.empty()) {
         out.Ended = true;
-        out.File = recorder.Finish(game.host.GamesOver[0].Score, game.host.GamesOver[0].Stage);
+        out.File = recorder.Finish(game.host.GamesOver[0].Score, game.host.GamesOver[0].Stage).value();
     }
     brv::SetClock({});
     return out;

@@ -191,7 +191,8 @@ int RunRunCommand(const std::vector<std::string>& args)
         if (recorder.Recording() && !game->Host.GamesOver.empty()) {
             const HeadlessHost::EndedGame end = game->Host.GamesOver.front();
             try {
-                SaveReplay(recorder.Finish(end.Score, end.Stage), recordFile);
+                if (const std::optional<Replay> replay = recorder.Finish(end.Score, end.Stage))
+                    SaveReplay(*replay, recordFile);
             } catch (const brv::IniWriteError& error) {
                 std::fprintf(stderr, "brevanto-sim: %s\n", error.what());
                 return 1;

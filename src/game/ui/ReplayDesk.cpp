@@ -139,10 +139,12 @@ std::string ReplayDesk::AfterTick()
     if (!ended_)
         return {};
     ended_ = false;
-    const Replay replay = recorder_.Finish(endScore_, endStage_);
+    const std::optional<Replay> replay = recorder_.Finish(endScore_, endStage_);
+    if (!replay)
+        return {};
     std::string kept;
     try {
-        kept = KeepReplay(replay, folder_);
+        kept = KeepReplay(*replay, folder_);
     } catch (const brv::IniWriteError& error) {
         TimerSuspension suspension(form_);
         form_.Seam.ShowError(&form_, QString::fromLatin1(ApplicationTitle),
