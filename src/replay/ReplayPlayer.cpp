@@ -3,8 +3,8 @@
 #include "rules/GameRules.h"
 
 ReplayPlayer::ReplayPlayer(const Replay& replay, TGameRules& rules,
-                           std::function<void(int32_t)> setInterval)
-    : replay_(replay), rules_(rules), setInterval_(std::move(setInterval)),
+                           std::function<void(int32_t)> intervalChanged)
+    : replay_(replay), rules_(rules), intervalChanged_(std::move(intervalChanged)),
       previousClock_(brv::CurrentClock())
 {
     brv::SetClock([this] { return ReadClock(); });
@@ -18,7 +18,7 @@ void ReplayPlayer::Begin()
     rules_.MaxCar = replay_.MaxCar;
     rules_.RandomInit = replay_.RandamInit;
     rules_.HiScore = replay_.HiScore;
-    setInterval_(replay_.Interval);
+    SetInterval(replay_.Interval);
     rules_.NewGame();
     begun_ = true;
     brv::SetRandomSeed(replay_.Seed);
@@ -53,7 +53,7 @@ void ReplayPlayer::BeforeTick()
         case ReplayEvent::MoveFast: rules_.MoveSpeed = value; break;
         case ReplayEvent::MaxCar: rules_.MaxCar = value; break;
         case ReplayEvent::RandamInit: rules_.RandomInit = value != 0; break;
-        case ReplayEvent::Interval: setInterval_(value); break;
+        case ReplayEvent::Interval: SetInterval(value); break;
         case ReplayEvent::HiScore: rules_.HiScore = value; break;
         case ReplayEvent::Clock:
             // Taken by the tick's seedings, in their order.
@@ -75,9 +75,17 @@ void ReplayPlayer::AfterTick()
     ++tick_;
 }
 
-void ReplayPlayer::Tick()
+TickOutcome ReplayPlayer::Tick()
 {
     BeforeTick();
-    rules_.Timer1Timer();
+    TickOutcome outcome = rules_.Timer1Timer();
     AfterTick();
+    return outcome;
+}
+
+void ReplayPlayer::SetInterval(int32_t interval)
+{
+    rules_.TimerInterval = interval;
+    if (intervalChanged_)
+        intervalChanged_(interval);
 }

@@ -7,6 +7,7 @@
 #include "replay/ReplayFile.h"
 
 #include "platform/Random.h"
+#include "rules/TickOutcome.h"
 
 #include <array>
 #include <cstdint>
@@ -17,9 +18,11 @@ class TGameRules;
 
 class ReplayPlayer {
 public:
-    // `setInterval` gives the host the clock period of the replay's ticks (the start wait of a
-    // stage counts in them). The replay must outlive the player.
-    ReplayPlayer(const Replay& replay, TGameRules& rules, std::function<void(int32_t)> setInterval);
+    // The replay must outlive the player. `intervalChanged` hears of each clock interval the
+    // replay sets on the rules (the start wait of a stage counts in it), so that a window can
+    // run its clock at it.
+    ReplayPlayer(const Replay& replay, TGameRules& rules,
+                 std::function<void(int32_t)> intervalChanged = {});
     ~ReplayPlayer();
     ReplayPlayer(const ReplayPlayer&) = delete;
     ReplayPlayer& operator=(const ReplayPlayer&) = delete;
@@ -31,7 +34,7 @@ public:
     void BeforeTick();
     void AfterTick();
     // BeforeTick, the rules' tick, AfterTick.
-    void Tick();
+    TickOutcome Tick();
 
     uint32_t TicksPlayed() const { return tick_; }
     bool AllTicksPlayed() const { return tick_ >= replay_.Ticks; }
@@ -39,11 +42,12 @@ public:
 
 private:
     uint32_t ReadClock();
+    void SetInterval(int32_t interval);
     void Diverged(const std::string& what);
 
     const Replay& replay_;
     TGameRules& rules_;
-    std::function<void(int32_t)> setInterval_;
+    std::function<void(int32_t)> intervalChanged_;
     size_t next_ = 0; // the first event not yet applied
     // The clock readings of the tick under way, and how many the tick has taken.
     std::array<uint32_t, 8> clocks_{};

@@ -6,14 +6,14 @@
 
 ReplayRecorder::~ReplayRecorder() { Stop(); }
 
-ReplayRecorder::Watched ReplayRecorder::WatchedOf(const TGameRules& rules, int32_t interval)
+ReplayRecorder::Watched ReplayRecorder::WatchedOf(const TGameRules& rules)
 {
-    return {rules.MyCar->WantDirection, rules.MyCar->SpeedMode, rules.MoveSpeed, rules.MaxCar,
-            rules.RandomInit ? 1 : 0,   interval,                rules.HiScore};
+    return {rules.MyCar->WantDirection, rules.MyCar->SpeedMode, rules.MoveSpeed,  rules.MaxCar,
+            rules.RandomInit ? 1 : 0,   rules.TimerInterval,     rules.HiScore};
 }
 
 void ReplayRecorder::Start(const TGameRules& rules, const std::string& coursePath,
-                           uint64_t courseHash, int32_t interval, std::optional<int64_t> startedAt)
+                           uint64_t courseHash, std::optional<int64_t> startedAt)
 {
     Stop();
     replay_ = Replay();
@@ -24,11 +24,11 @@ void ReplayRecorder::Start(const TGameRules& rules, const std::string& coursePat
     replay_.MoveFast = rules.MoveSpeed;
     replay_.MaxCar = rules.MaxCar;
     replay_.RandamInit = rules.RandomInit;
-    replay_.Interval = interval;
+    replay_.Interval = rules.TimerInterval;
     replay_.HiScore = rules.HiScore;
     replay_.Seed = brv::RandomSeed();
     replay_.Played = startedAt;
-    last_ = WatchedOf(rules, interval);
+    last_ = WatchedOf(rules);
     tick_ = 0;
     recording_ = true;
 
@@ -49,7 +49,7 @@ void ReplayRecorder::Note(ReplayEvent::Kind kind, int64_t value)
         overflow_ = true; // dropped at the next tick: a clock reading may be under way
 }
 
-void ReplayRecorder::BeforeTick(const TGameRules& rules, int32_t interval)
+void ReplayRecorder::BeforeTick(const TGameRules& rules)
 {
     if (!recording_)
         return;
@@ -57,7 +57,7 @@ void ReplayRecorder::BeforeTick(const TGameRules& rules, int32_t interval)
         Abandon(); // the game ended without a game over, or would outgrow any replay
         return;
     }
-    const Watched now = WatchedOf(rules, interval);
+    const Watched now = WatchedOf(rules);
     const bool wishKnown = now.WantDirection >= 0 && now.WantDirection <= 6 && now.WantDirection % 2 == 0;
     if ((now.WantDirection != last_.WantDirection && !wishKnown) || now.SpeedMode < 0 ||
         now.SpeedMode > 2) {

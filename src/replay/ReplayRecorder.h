@@ -25,12 +25,12 @@ public:
     ReplayRecorder& operator=(const ReplayRecorder&) = delete;
 
     // The game New has just begun on the course `coursePath` (whose bytes hash to
-    // `courseHash`), with the clock period `interval`; `startedAt` in seconds since 1970 (UTC).
+    // `courseHash`); `startedAt` in seconds since 1970 (UTC).
     void Start(const TGameRules& rules, const std::string& coursePath, uint64_t courseHash,
-               int32_t interval, std::optional<int64_t> startedAt);
+               std::optional<int64_t> startedAt);
     bool Recording() const { return recording_; }
 
-    void BeforeTick(const TGameRules& rules, int32_t interval);
+    void BeforeTick(const TGameRules& rules);
     void AfterTick(const TGameRules& rules);
 
     // The game ended in the last tick with this score in this stage: its replay, claiming them
@@ -49,7 +49,7 @@ private:
         int32_t Interval = 0;
         int32_t HiScore = 0;
     };
-    static Watched WatchedOf(const TGameRules& rules, int32_t interval);
+    static Watched WatchedOf(const TGameRules& rules);
     void Stop();
     void Note(ReplayEvent::Kind kind, int64_t value);
 

@@ -6,7 +6,6 @@
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
 #include "rules/GameRules.h"
-#include "rules/HeadlessHost.h"
 
 #include <memory>
 
@@ -44,8 +43,7 @@ ReplayVerification VerifyReplay(const Replay& replay, const std::string& courseF
         return {std::nullopt, "the course file " + courseFile +
                                   " holds another course than the one the replay was recorded on"};
 
-    HeadlessHost host;
-    TGameRules rules(host);
+    TGameRules rules;
     rules.MapName = courseFile;
     rules.Map = std::make_unique<TMap>(0, 0, 0, false);
     rules.Map->TileSize = replay.TileSize;
@@ -58,22 +56,27 @@ ReplayVerification VerifyReplay(const Replay& replay, const std::string& courseF
     rules.StartPlay();
 
     ReplayOutcome outcome;
-    {
-        ReplayPlayer player(replay, rules, [&host](int32_t interval) { host.Interval = interval; });
-        player.Begin();
-        while (!player.AllTicksPlayed() && host.GamesOver.empty() && !host.Closed)
-            player.Tick();
-        // A course fault stops play in the middle of a tick, which then never finishes.
-        if (host.Closed)
-            TickDepth = 0;
-        outcome.Ticks = player.TicksPlayed();
-        outcome.Divergence = player.Divergence();
+    std::string fault;
+    ReplayPlayer player(replay, rules);
+    player.Begin();
+    while (!player.AllTicksPlayed()) {
+        const TickOutcome tick = player.Tick();
+        if (tick.GameOver) {
+            outcome.Ended = true;
+            outcome.Score = tick.GameOver->Score;
+            outcome.Stage = tick.GameOver->Stage;
+            break;
+        }
+        if (tick.Fault) {
+            fault = "tick " + std::to_string(player.TicksPlayed() - 1) +
+                                 ": a car found a fault in the course (" + FaultKindName(tick.Fault->Kind) + ")";
+            break;
+        }
     }
-    if (!host.GamesOver.empty()) {
-        outcome.Ended = true;
-        outcome.Score = host.GamesOver.front().Score;
-        outcome.Stage = host.GamesOver.front().Stage;
-    } else {
+    outcome.Ticks = player.TicksPlayed();
+    // The first tick where the game went another way explains a fault after it.
+    outcome.Divergence = player.Divergence().empty() ? fault : player.Divergence();
+    if (!outcome.Ended) {
         outcome.Score = rules.MyCar->Score;
         outcome.Stage = rules.MyCar->Stage;
     }

@@ -45,20 +45,20 @@ Replay ThreeStageGame()
         game.rules.NewGame();
         ReplayRecorder recorder;
         const std::string course = game.rules.MapName;
-        recorder.Start(game.rules, course, CourseKeyOf(course).ContentHash, game.host.Interval, 0);
+        recorder.Start(game.rules, course, CourseKeyOf(course).ContentHash, 0);
         for (uint32_t tick = 0; tick < 2'000'000 && game.host.GamesOver.empty(); ++tick) {
             if (round == 0 && game.rules.MyCar->Stage == 3)
                 break;
             PressAKeyNowAndThen(game.rules, random);
-            recorder.BeforeTick(game.rules, game.host.Interval);
-            game.rules.Timer1Timer();
+            recorder.BeforeTick(game.rules);
+            game.host.Tick(game.rules);
             recorder.AfterTick(game.rules);
         }
         if (round == 0) {
             lives = lives - game.rules.MyCar->Rest + 1;
             continue;
         }
-        const HeadlessHost::EndedGame end = game.host.GamesOver.at(0);
+        const EndedGame end = game.host.GamesOver.at(0);
         return recorder.Finish(end.Score, end.Stage).value();
     }
     return {};
@@ -82,14 +82,14 @@ static void GameTickWithKeysRecorded(benchmark::State& state)
     PlayedGame game;
     std::mt19937 random(1);
     ReplayRecorder recorder;
-    recorder.Start(game.rules, game.rules.MapName, 0, game.host.Interval, 0);
+    recorder.Start(game.rules, game.rules.MapName, 0, 0);
     for (auto _ : state) {
         PressAKeyNowAndThen(game.rules, random);
-        recorder.BeforeTick(game.rules, game.host.Interval);
+        recorder.BeforeTick(game.rules);
         game.Tick();
         recorder.AfterTick(game.rules);
         if (!recorder.Recording()) // the event cap: start afresh, as the next game would
-            recorder.Start(game.rules, game.rules.MapName, 0, game.host.Interval, 0);
+            recorder.Start(game.rules, game.rules.MapName, 0, 0);
     }
 }
 BENCHMARK(GameTickWithKeysRecorded);

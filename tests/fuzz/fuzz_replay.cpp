@@ -7,7 +7,6 @@
 #include "replay/ReplayFile.h"
 #include "replay/ReplayPlayer.h"
 #include "rules/GameRules.h"
-#include "rules/HeadlessHost.h"
 
 #include <cstdint>
 #include <memory>
@@ -43,20 +42,20 @@ void CheckEvents(const Replay& replay)
 
 void Play(const Replay& replay)
 {
-    HeadlessHost host;
-    TGameRules rules(host);
+    TGameRules rules;
     rules.Map = std::make_unique<TMap>(0, 0, 0, false);
     rules.Map->TileSize = replay.TileSize;
     rules.Map->LoadFromIni(brv::IniFile::FromBytes("course.dat", Course));
     if (std::vector<int32_t> table = SpeedTableFor(replay.TileSize); !table.empty())
         rules.SpeedTable = std::move(table);
     rules.StartPlay();
-    ReplayPlayer player(replay, rules, [&host](int32_t interval) { host.Interval = interval; });
+    ReplayPlayer player(replay, rules);
     player.Begin();
-    while (!player.AllTicksPlayed() && player.TicksPlayed() < PlayedTicks && host.GamesOver.empty()
-           && !host.Closed)
-        player.Tick();
-    TickDepth = 0;
+    while (!player.AllTicksPlayed() && player.TicksPlayed() < PlayedTicks) {
+        const TickOutcome outcome = player.Tick();
+        if (outcome.GameOver || outcome.Fault)
+            break;
+    }
 }
 
 } // namespace

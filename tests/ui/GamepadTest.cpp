@@ -101,7 +101,6 @@ private slots:
         qputenv("SDL_JOYSTICK_DISABLE_UDEV", "1");
         SDL_SetHint(SDL_HINT_JOYSTICK_HIDAPI, "0");
     }
-    void init() { TickDepth = 0; }
 
     void stickCountsPastTheDeadZoneOncePerPush()
     {

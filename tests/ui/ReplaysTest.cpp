@@ -74,7 +74,6 @@ class ReplaysTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { TickDepth = 0; }
 
     void aGamePlayedInTheWindowIsKeptLinkedAndVerifies()
     {

@@ -56,7 +56,7 @@ struct Headless {
         host.Running = true;
     }
     HeadlessHost host;
-    TGameRules rules{host};
+    TGameRules rules;
 };
 
 struct Recorded {
@@ -73,14 +73,14 @@ Recorded PlayRandomGame(const std::string& course, std::mt19937& random)
     brv::SetClock([&clock] { return clock = clock * 69069u + 12345u; });
     Headless game(course);
     game.rules.MaxCar = 1 + static_cast<int32_t>(random() % 2);
-    game.host.Interval = 30 + static_cast<int32_t>(random() % 40);
+    game.rules.TimerInterval = 30 + static_cast<int32_t>(random() % 40);
     for (uint32_t i = random() % 300; i > 0; --i)
-        game.rules.Timer1Timer();
+        game.host.Tick(game.rules);
     game.rules.NewGame();
 
     Recorded out;
     ReplayRecorder recorder;
-    recorder.Start(game.rules, course, CourseKeyOf(course).ContentHash, game.host.Interval, 1765200000);
+    recorder.Start(game.rules, course, CourseKeyOf(course).ContentHash, 1765200000);
     for (int tick = 0; tick < 6000 && game.host.GamesOver.empty(); ++tick) {
         const uint32_t roll = random() % 1000;
         if (roll < 60)
@@ -92,11 +92,11 @@ Recorded PlayRandomGame(const std::string& course, std::mt19937& random)
         else if (roll == 70)
             game.rules.MoveSpeed = static_cast<int32_t>(random() % 4);
         else if (roll == 71)
-            game.host.Interval = 20 + static_cast<int32_t>(random() % 100);
+            game.rules.TimerInterval = 20 + static_cast<int32_t>(random() % 100);
         else if (roll == 72)
             game.rules.HiScore = 0;
-        recorder.BeforeTick(game.rules, game.host.Interval);
-        game.rules.Timer1Timer();
+        recorder.BeforeTick(game.rules);
+        game.host.Tick(game.rules);
         recorder.AfterTick(game.rules);
         out.Hashes.push_back(StateHash(game.rules));
     }
@@ -109,17 +109,17 @@ Recorded PlayRandomGame(const std::string& course, std::mt19937& random)
 }
 
 std::vector<uint64_t> ReplayHashes(const Replay& replay, const std::string& course,
-                                   HeadlessHost::EndedGame& end, std::string& divergence)
+                                   EndedGame& end, std::string& divergence)
 {
     // The clock of the replaying run reads something else entirely: only the file counts.
     brv::SetClock([] { return 777u; });
     Headless game(course);
     std::vector<uint64_t> hashes;
     {
-        ReplayPlayer player(replay, game.rules, [&game](int32_t ms) { game.host.Interval = ms; });
+        ReplayPlayer player(replay, game.rules);
         player.Begin();
         while (!player.AllTicksPlayed() && game.host.GamesOver.empty()) {
-            player.Tick();
+            game.host.Act(player.Tick());
             hashes.push_back(StateHash(game.rules));
         }
         divergence = player.Divergence();
@@ -134,7 +134,6 @@ std::vector<uint64_t> ReplayHashes(const Replay& replay, const std::string& cour
 
 TEST(ReplayDeterminism, RandomGamesReplayTickForTickThroughTheirFiles)
 {
-    TickDepth = 0;
     std::vector<std::string> courses;
     for (const std::string& name : ShippedCourseFiles())
         courses.push_back(std::string(BREVANTO_ASSETS_DIR) + "/" + name);
@@ -158,7 +157,7 @@ TEST(ReplayDeterminism, RandomGamesReplayTickForTickThroughTheirFiles)
         ASSERT_TRUE(reading.Read) << reading.Error;
         ASSERT_EQ(*reading.Read, replay) << "game " << n;
 
-        HeadlessHost::EndedGame end{-1, -1};
+        EndedGame end{-1, -1};
         std::string divergence;
         const std::vector<uint64_t> hashes = ReplayHashes(*reading.Read, course, end, divergence);
         ASSERT_EQ(divergence, "") << "game " << n;
@@ -173,7 +172,6 @@ TEST(ReplayDeterminism, RandomGamesReplayTickForTickThroughTheirFiles)
 
 TEST(ReplayDeterminism, VerifyAcceptsTheClaimAndCatchesEditedOnes)
 {
-    TickDepth = 0;
     const std::string course = std::string(BREVANTO_ASSETS_DIR) + "/COURSE1.DAT";
     std::mt19937 random(7);
     Recorded recorded;

@@ -97,9 +97,9 @@ int RunRenderCommand(const std::vector<std::string>& args)
         QImage field = Repaint(rules);
         brv::Canvas canvas(field);
         canvas.SetFillColor(sheets.GroundColor);
-        game->Host.Field = &canvas;
+        rules.Field = &canvas;
         for (int64_t tick = 1; tick <= ticks; ++tick) {
-            rules.Timer1Timer();
+            game->Host.Tick(rules);
             if (game->Host.Closed) {
                 status = 3; // a car left the course: play stops here, as in the window
                 break;
@@ -109,7 +109,7 @@ int RunRenderCommand(const std::vector<std::string>& args)
                 game->Host.RepaintPending = false;
             }
         }
-        game->Host.Field = nullptr;
+        rules.Field = nullptr;
     }
 
     const QImage picture = Repaint(rules);

@@ -112,7 +112,12 @@ void PrintState(int64_t tick, const SimGame& game)
                       ",\"speed_mode\":" + std::to_string(player.SpeedMode) + "},\"cars\":[";
     for (int32_t i = 0; i < rules.ActiveCars; ++i)
         out += (i ? ",{" : "{") + CarFields(*rules.Cars[static_cast<size_t>(i)]) + "}";
-    out += "]}\n";
+    out += "]";
+    if (const std::optional<CourseFault>& fault = game.Host.Fault)
+        out += ",\"fault\":{\"kind\":" + JsonString(FaultKindName(fault->Kind)) +
+               ",\"car\":" + std::to_string(fault->Car) + ",\"x\":" + std::to_string(fault->Cell.X) +
+               ",\"y\":" + std::to_string(fault->Cell.Y) + "}";
+    out += "}\n";
     std::fputs(out.c_str(), stdout);
 }
 } // namespace
@@ -175,8 +180,7 @@ int RunRunCommand(const std::vector<std::string>& args)
     ReplayRecorder recorder;
     if (!recordFile.empty()) {
         const std::string course = std::filesystem::absolute(courses[0]).string();
-        recorder.Start(game->Rules, course, CourseKeyOf(course).ContentHash, game->Host.Interval,
-                       std::nullopt);
+        recorder.Start(game->Rules, course, CourseKeyOf(course).ContentHash, std::nullopt);
     }
 
     if (ticks == 0)
@@ -185,13 +189,13 @@ int RunRunCommand(const std::vector<std::string>& args)
         const auto [first, last] = script.keys.equal_range(tick);
         for (auto it = first; it != last; ++it)
             PressKey(game->Rules, it->second);
-        recorder.BeforeTick(game->Rules, game->Host.Interval);
-        game->Rules.Timer1Timer();
+        recorder.BeforeTick(game->Rules);
+        const TickOutcome outcome = game->Host.Tick(game->Rules);
         recorder.AfterTick(game->Rules);
-        if (recorder.Recording() && !game->Host.GamesOver.empty()) {
-            const HeadlessHost::EndedGame end = game->Host.GamesOver.front();
+        if (recorder.Recording() && outcome.GameOver) {
             try {
-                if (const std::optional<Replay> replay = recorder.Finish(end.Score, end.Stage))
+                if (const std::optional<Replay> replay =
+                        recorder.Finish(outcome.GameOver->Score, outcome.GameOver->Stage))
                     SaveReplay(*replay, recordFile);
             } catch (const brv::IniWriteError& error) {
                 std::fprintf(stderr, "brevanto-sim: %s\n", error.what());

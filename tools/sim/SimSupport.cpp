@@ -13,8 +13,8 @@ std::unique_ptr<SimGame> StartGame(const std::string& courseFile, std::unique_pt
     auto game = std::make_unique<SimGame>();
     const uint32_t clock = options.Clock;
     brv::SetClock([clock] { return clock; });
-    game->Host.Interval = options.Interval;
     TGameRules& rules = game->Rules;
+    rules.TimerInterval = options.Interval;
     rules.Demo = true;
     rules.MoveSpeed = options.MoveFast;
     rules.MaxCar = options.MaxCar <= 0 ? 3 : options.MaxCar;
@@ -25,9 +25,11 @@ std::unique_ptr<SimGame> StartGame(const std::string& courseFile, std::unique_pt
     rules.Map->SetErrorTexts(LanguageErrorTexts());
     rules.LoadCourse();
     rules.StartPlay();
-    game->Host.SetRunning(true);
-    if (options.NewGame)
+    game->Host.Running = true;
+    if (options.NewGame) {
         rules.NewGame();
+        game->Host.RepaintPending = true;
+    }
     return game;
 }
 

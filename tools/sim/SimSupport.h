@@ -31,7 +31,7 @@ struct GameOptions {
 
 struct SimGame {
     HeadlessHost Host;
-    TGameRules Rules{Host};
+    TGameRules Rules;
 };
 
 // Loads the course into `map` and starts play as the window does (demo, no start wait); with

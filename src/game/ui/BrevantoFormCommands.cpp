@@ -47,6 +47,8 @@ void TBrevantoForm::New1Click()
     Replays->StopWatching();
     TimerSuspension suspension(*this);
     Rules.NewGame();
+    SetStatusText(StatusText[1]);
+    InvalidateField();
     Replays->GameStarted();
 }
 
@@ -74,8 +76,14 @@ void TBrevantoForm::LoadCourse1Click()
     Rules.ResizeCars();
     Fame->CourseLoaded(Rules.MapName);
     Rules.Demo = true;
-    SetStatusText(Rules.StatusText[3]);
-    Rules.Restart(0);
+    SetStatusText(StatusText[3]);
+    Rules.Restart(RestartMode::NewGame);
+    InvalidateField();
+}
+
+void TBrevantoForm::PassErrorTextsToMap()
+{
+    Rules.Map->SetErrorTexts(std::vector<std::string>(ErrorText.begin() + 1, ErrorText.end()));
 }
 
 void TBrevantoForm::Pause1Click()

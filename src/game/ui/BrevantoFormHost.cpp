@@ -1,5 +1,5 @@
-// What the main window does for the rules of play: the game clock with its indicators, the
-// status text, painting the field, closing, error boxes and sounds.
+// What the main window does around the rules of play: the game clock with its indicators, the
+// status text and painting the field.
 #include "ui/DialogSeam.h"
 #include "ui/FieldView.h"
 #include "game/ui/HallOfFame.h"
@@ -8,7 +8,6 @@
 #include "game/ui/ViewControl.h"
 
 #include "platform/Canvas.h"
-#include "platform/Sound.h"
 #include "platform/TextCodec.h"
 
 #include <QAction>
@@ -21,6 +20,7 @@
 void TBrevantoForm::SetTimerInterval(int32_t interval)
 {
     Options.Interval = interval;
+    Rules.TimerInterval = interval;
     Clock.SetPeriod(interval);
 }
 
@@ -41,11 +41,11 @@ void TBrevantoForm::RefreshRunningIndicators()
     if (Replays->Watching())
         Replays->ShowWatchStatus();
     else if (paused)
-        SetStatusText(Rules.StatusText[2]);
+        SetStatusText(StatusText[2]);
     else if (Rules.Demo)
-        SetStatusText(Rules.StatusText[3]);
+        SetStatusText(StatusText[3]);
     else
-        SetStatusText(Rules.StatusText[1]);
+        SetStatusText(StatusText[1]);
 }
 
 void TBrevantoForm::SetStatusText(const std::string& text)
@@ -56,36 +56,6 @@ void TBrevantoForm::SetStatusText(const std::string& text)
 void TBrevantoForm::InvalidateField()
 {
     PaintBox1->Invalidate();
-}
-
-void TBrevantoForm::CloseWindow()
-{
-    close();
-}
-
-void TBrevantoForm::ShowErrorBox(const std::string& text)
-{
-    Seam.ShowError(this, QString::fromLatin1(ApplicationTitle), brv::DecodeText(text));
-}
-
-void TBrevantoForm::PlaySound(const std::string& path)
-{
-    Sounds->Play(path);
-}
-
-void TBrevantoForm::Timer1Timer()
-{
-    if (!Started || Destroyed)
-        return;
-    if (Replays->Watching()) {
-        Replays->WatchTick();
-        return;
-    }
-    Replays->BeforeTick();
-    Rules.Timer1Timer();
-    if (const std::string kept = Replays->AfterTick(); !kept.empty())
-        Fame->ReplayKept(kept);
-    AskForHiScoreName();
 }
 
 void TBrevantoForm::PaintBox1Paint()

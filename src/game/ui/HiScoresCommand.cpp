@@ -19,12 +19,6 @@ void TBrevantoForm::HiScores1Click()
         Replays->Watch(watch);
 }
 
-void TBrevantoForm::GameOver(int32_t score, int32_t stage)
-{
-    Fame->GameEnded(score, stage);
-    Replays->GameEnded(score, stage);
-}
-
 void TBrevantoForm::AskForHiScoreName()
 {
     if (!Fame->NamePending())

@@ -2,6 +2,7 @@
 
 #include "game/ui/TBrevantoForm.h"
 #include "ui/DialogSeam.h"
+#include "ui/FieldView.h"
 #include "ui/Hints.h"
 #include "ui/KeyNames.h"
 
@@ -55,36 +56,11 @@ int64_t SecondsNow()
     return duration_cast<seconds>(system_clock::now().time_since_epoch()).count();
 }
 
-// What the replay's rules need of a window: the field to draw on, and nothing else. A game
-// that ends or a course fault ends the showing.
-class WatchHost : public GameHost {
-public:
-    explicit WatchHost(TBrevantoForm& form) : form_(form) {}
-    void SetRunning(bool) override {}
-    int32_t TimerInterval() const override { return Interval; }
-    void SetStatusText(const std::string&) override {}
-    void InvalidateField() override { form_.InvalidateField(); }
-    void CloseWindow() override { Fault = true; }
-    void ShowErrorBox(const std::string&) override { Fault = true; }
-    void PlaySound(const std::string&) override {}
-    brv::Canvas* FieldCanvas() override { return form_.FieldCanvas(); }
-    void GameOver(int32_t, int32_t) override { Ended = true; }
-
-    int32_t Interval = 50;
-    bool Ended = false;
-    bool Fault = false;
-
-private:
-    TBrevantoForm& form_;
-};
-
 } // namespace
 
 struct ReplayDesk::Watched {
-    explicit Watched(TBrevantoForm& form) : Host(form) {}
     Replay File;
-    WatchHost Host;
-    TGameRules Rules{Host};
+    TGameRules Rules;
     std::unique_ptr<ReplayPlayer> Player; // last: it goes first, giving the clock back
     int32_t Speed = 1;
 };
@@ -117,29 +93,16 @@ void ReplayDesk::GameStarted()
         return;
     }
     const TGameRules& rules = form_.Rules;
-    recorder_.Start(rules, rules.MapName, CourseKeyOf(rules.MapName).ContentHash, form_.Options.Interval,
-                    SecondsNow());
-    ended_ = false;
+    recorder_.Start(rules, rules.MapName, CourseKeyOf(rules.MapName).ContentHash, SecondsNow());
 }
 
-void ReplayDesk::BeforeTick() { recorder_.BeforeTick(form_.Rules, form_.Options.Interval); }
+void ReplayDesk::BeforeTick() { recorder_.BeforeTick(form_.Rules); }
 
-void ReplayDesk::GameEnded(int32_t score, int32_t stage)
-{
-    if (!recorder_.Recording())
-        return;
-    ended_ = true;
-    endScore_ = score;
-    endStage_ = stage;
-}
+void ReplayDesk::AfterTick() { recorder_.AfterTick(form_.Rules); }
 
-std::string ReplayDesk::AfterTick()
+std::string ReplayDesk::KeepEndedGame(const EndedGame& end)
 {
-    recorder_.AfterTick(form_.Rules);
-    if (!ended_)
-        return {};
-    ended_ = false;
-    const std::optional<Replay> replay = recorder_.Finish(endScore_, endStage_);
+    const std::optional<Replay> replay = recorder_.Finish(end.Score, end.Stage);
     if (!replay)
         return {};
     std::string kept;
@@ -186,7 +149,7 @@ bool ReplayDesk::Watch(const std::string& file)
         Refuse(Texts.CannotPlay + QLatin1Char('\n') + brv::DecodeText(reading.Error));
         return false;
     }
-    auto watched = std::make_unique<Watched>(form_);
+    auto watched = std::make_unique<Watched>();
     watched->File = std::move(*reading.Read);
     const Replay& replay = watched->File;
     const std::string course = ReplayCourseFile(replay, brv::ProgramDir());
@@ -202,8 +165,7 @@ bool ReplayDesk::Watch(const std::string& file)
 
     TGameRules& rules = watched->Rules;
     rules.Map = std::make_unique<TMap>(form_.GroundBitmap.get(), form_.CarBitmap.get(), form_.Options.RedrawMap);
-    rules.ErrorText = form_.Rules.ErrorText;
-    rules.PassErrorTextsToMap();
+    rules.Map->SetErrorTexts(std::vector<std::string>(form_.ErrorText.begin() + 1, form_.ErrorText.end()));
     rules.MapName = course;
     try {
         rules.LoadCourse();
@@ -212,13 +174,12 @@ bool ReplayDesk::Watch(const std::string& file)
         return false;
     }
     // The player's clock from here on: the start reads the recorded seed, not the time.
-    WatchHost& host = watched->Host;
-    watched->Player = std::make_unique<ReplayPlayer>(replay, rules, [this, &host](int32_t interval) {
-        host.Interval = interval;
+    watched->Player = std::make_unique<ReplayPlayer>(replay, rules, [this](int32_t) {
         if (Watching())
             ApplySpeed();
     });
     rules.StartPlay();
+    rules.Field = form_.FieldCanvas();
     watched->Player->Begin();
 
     watch_ = std::move(watched);
@@ -232,7 +193,7 @@ bool ReplayDesk::Watch(const std::string& file)
 
 void ReplayDesk::ApplySpeed()
 {
-    const int32_t interval = watch_->Host.Interval > 0 ? watch_->Host.Interval : 50;
+    const int32_t interval = watch_->Rules.TimerInterval > 0 ? watch_->Rules.TimerInterval : 50;
     form_.Clock.SetPeriod(std::max(interval / watch_->Speed, MinimumWatchPeriod));
 }
 
@@ -241,12 +202,12 @@ int32_t ReplayDesk::WatchSpeed() const { return watch_ ? watch_->Speed : 0; }
 void ReplayDesk::WatchTick()
 {
     Watched& watched = *watch_;
-    watched.Player->BeforeTick();
-    watched.Rules.Timer1Timer();
-    watched.Player->AfterTick();
-    if (watched.Host.Fault)
-        TickDepth = 0; // a course fault leaves its tick unfinished
-    if (watched.Host.Ended || watched.Host.Fault || watched.Player->AllTicksPlayed())
+    const TickOutcome outcome = watched.Player->Tick();
+    for (const FieldRect& rect : outcome.Changed)
+        form_.PaintBox1->UpdateImageRect(QRect(rect.X, rect.Y, rect.Width, rect.Height));
+    if (outcome.FullRepaint)
+        form_.InvalidateField();
+    if (outcome.GameOver || outcome.Fault || watched.Player->AllTicksPlayed())
         StopWatching();
 }
 
@@ -291,6 +252,6 @@ const TGameRules& ReplayDesk::ShownRules() const { return watch_ ? watch_->Rules
 void ReplayDesk::ShowWatchStatus()
 {
     const bool paused = !form_.TimerRunning();
-    form_.StatusPanels[0]->setText(paused ? brv::DecodeText(form_.Rules.StatusText[2]) : Texts.Status);
+    form_.StatusPanels[0]->setText(paused ? brv::DecodeText(form_.StatusText[2]) : Texts.Status);
     form_.StatusPanels[1]->setText(Texts.Keys.arg(WatchSpeed()));
 }

@@ -4,6 +4,7 @@
 // button of the hi-score tables plays one in the window, on rules of its own, so the game in
 // play, the settings and the tables stay as they were.
 #include "replay/ReplayRecorder.h"
+#include "rules/TickOutcome.h"
 
 #include <QObject>
 #include <QString>
@@ -41,10 +42,10 @@ public:
     // Recording, around the window's New and tick.
     void GameStarted();
     void BeforeTick();
-    void GameEnded(int32_t score, int32_t stage); // called inside the tick
-    // After the tick: the replay of a game that ended in it is kept. Its file name, empty when
-    // none was kept.
-    std::string AfterTick();
+    void AfterTick();
+    // The game ended in the last tick: its replay is kept. The file's name, empty when none
+    // was kept.
+    std::string KeepEndedGame(const EndedGame& end);
     const std::string& Folder() const { return folder_; }
 
     // Watching.
@@ -74,8 +75,5 @@ private:
     TBrevantoForm& form_;
     std::string folder_;
     ReplayRecorder recorder_;
-    bool ended_ = false;
-    int32_t endScore_ = 0;
-    int32_t endStage_ = 0;
     std::unique_ptr<Watched> watch_;
 };

@@ -79,6 +79,7 @@ private slots:
     void openingFaultyAndForeignFiles();
     void savingKeepsTheFileAndAsksWhenItChangedOnDisk();
     void tryPlaysAndStopReturnsToTheCourse();
+    void tryStopsAtACourseFaultAndKeepsTheEdits();
     void propertiesAndStartDialogs();
 
 private:
@@ -385,6 +386,63 @@ void EditorWindowTest::tryPlaysAndStopReturnsToTheCourse()
     QVERIFY(window->Try()->Running());
     QVERIFY(window->Try()->Rules()->Demo);
     window->StopAction->trigger();
+}
+
+void EditorWindowTest::tryStopsAtACourseFaultAndKeepsTheEdits()
+{
+    QVERIFY(window->OpenPath(Assets("COURSE1.DAT")));
+    window->ToolActions[1]->trigger(); // Wall
+    QCOMPARE(window->CurrentTool(), EditorWindow::Tool::Wall);
+    // The player starts at 6,15 driving right along the bottom lane: with the east edge of
+    // 7,15 closed, its first arrival meets a dead end there. With the bottom edge open as
+    // well, it turns down there instead and drives off the course.
+    struct Case {
+        QPoint edge;
+        QString fault;
+    };
+    const Case cases[] = {{{10, 0}, QStringLiteral("The player's car met a dead end at cell 7,15.")},
+                          {{0, 10}, QStringLiteral("The player's car left the course at cell 7,15.")}};
+    int edits = 0;
+    for (const Case& c : cases) {
+        Click({7, 15}, c.edge);
+        QCOMPARE(window->UndoStack()->count(), ++edits);
+        const CourseDocument edited = window->Document();
+        const QImage course = window->View()->Image();
+        for (QAction* start : {window->PlayAction, window->DriveAction}) {
+            const qsizetype shown = dialogs->errors.size();
+            start->trigger();
+            QVERIFY(window->Try()->Running());
+            for (int tick = 0; tick < 200 && window->Try()->Running(); ++tick)
+                window->Try()->Tick();
+            QVERIFY2(!window->Try()->Running(), "the fault stopped play");
+            QCOMPARE(dialogs->errors.size(), shown + 1);
+            QCOMPARE(dialogs->errors.last(), c.fault);
+            QVERIFY(window->Document() == edited);
+            QCOMPARE(window->UndoStack()->count(), edits);
+            QVERIFY(!window->UndoStack()->isClean());
+            QCOMPARE(window->View()->Image(), course);
+            QVERIFY(window->ToolActions[0]->isEnabled());
+        }
+    }
+
+    // A receiver that starts play again in answer to the fault, before the tick that found it
+    // has unwound: the new play runs on.
+    int restarts = 0;
+    connect(window->Try(), &TryRunner::Ended, window.get(), [&] {
+        if (restarts++ == 0)
+            window->DriveAction->trigger();
+    });
+    window->PlayAction->trigger();
+    for (int tick = 0; tick < 200 && restarts == 0; ++tick)
+        window->Try()->Tick();
+    QCOMPARE(restarts, 1);
+    QVERIFY(window->Try()->Running());
+    QVERIFY(!window->Try()->Rules()->Demo);
+    window->Try()->Tick();
+    window->StopAction->trigger();
+    window->UndoAction->trigger();
+    window->UndoAction->trigger();
+    QVERIFY(window->UndoStack()->isClean());
 }
 
 namespace {
