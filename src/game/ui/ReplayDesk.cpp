@@ -185,7 +185,9 @@ bool ReplayDesk::Watch(const std::string& file)
     watch_ = std::move(watched);
     ApplySpeed();
     form_.Clock.Start();
+    // The field of the rules shown is rendered at once: the next tick draws on it.
     form_.ResizePending = true;
+    form_.PaintBox1Paint();
     form_.InvalidateField();
     ShowWatchStatus();
     return true;
@@ -243,7 +245,9 @@ void ReplayDesk::StopWatching()
     // The demo goes on; a game that was in play stays paused until the player resumes it.
     form_.SetRunning(form_.Rules.Demo);
     form_.StatusPanels[1]->clear();
+    // The field of the rules shown is rendered at once: the next tick draws on it.
     form_.ResizePending = true;
+    form_.PaintBox1Paint();
     form_.InvalidateField();
 }
 
