@@ -1,4 +1,4 @@
-// What the main window does around the rules of play: the game clock with its indicators, the
+// What the main window does for the rules of play: the game clock with its indicators, the
 // status text and painting the field.
 #include "ui/DialogSeam.h"
 #include "ui/FieldView.h"
