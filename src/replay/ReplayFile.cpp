@@ -3,13 +3,10 @@
 #include "config/model/HiScoreBook.h"
 #include "config/model/HiScoreText.h"
 #include "platform/IniFile.h"
+#include "platform/WholeFileRead.h"
 
 #include <array>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <limits>
-#include <memory>
 
 namespace {
 
@@ -229,6 +226,11 @@ private:
     std::array<int, ReplayEvent::KindCount> seen_{};
 };
 
+std::string TooLarge()
+{
+    return "the file is larger than any replay (" + brv::SizeText(Replay::MaxFileBytes) + ")";
+}
+
 Replay ReadValidated(const brv::IniFile& ini)
 {
     if (ini.ReadSectionNames().empty())
@@ -334,8 +336,7 @@ void SaveReplay(const Replay& replay, const std::string& fileName)
 ReplayReading ReadReplay(std::string_view bytes)
 {
     if (bytes.size() > Replay::MaxFileBytes)
-        return {std::nullopt, "the file is larger than any replay (" +
-                                  std::to_string(Replay::MaxFileBytes >> 20) + " MB)"};
+        return {std::nullopt, TooLarge()};
     try {
         return {ReadValidated(brv::IniFile::FromBytes({}, bytes)), {}};
     } catch (const Damaged& damaged) {
@@ -345,21 +346,12 @@ ReplayReading ReadReplay(std::string_view bytes)
 
 ReplayReading LoadReplay(const std::string& fileName)
 {
-    struct Closer {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
-    std::unique_ptr<std::FILE, Closer> file(std::fopen(fileName.c_str(), "rb"));
-    if (!file)
-        return {std::nullopt, "cannot read " + fileName + ": " + std::strerror(errno)};
-    std::string bytes;
-    char buffer[65536];
-    size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
-        bytes.append(buffer, got);
-        if (bytes.size() > Replay::MaxFileBytes)
-            break;
-    }
-    if (std::ferror(file.get()))
-        return {std::nullopt, "cannot read " + fileName + ": " + std::strerror(errno)};
-    return ReadReplay(bytes);
+    // Only a regular file is read (a FIFO or a device never blocks the reader), and only as
+    // much of it as any replay can hold.
+    const brv::WholeFile file = brv::ReadWholeFile(fileName, Replay::MaxFileBytes);
+    if (file.Outcome == brv::WholeFileOutcome::TooLarge)
+        return {std::nullopt, TooLarge()};
+    if (!file.Ok())
+        return {std::nullopt, "cannot read " + fileName + ": " + file.Problem()};
+    return ReadReplay(file.Bytes);
 }

@@ -4,12 +4,12 @@
 
 #include "config/model/HiScoreBook.h"
 #include "platform/IniFile.h"
+#include "platform/WholeFileRead.h"
 #include "platform/Wrap.h"
 #include "replay/ReplayRecorder.h"
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <sstream>
 
@@ -38,10 +38,13 @@ bool IsKeyName(const std::string& key)
 
 KeyScript ReadKeyScript(const std::string& fileName, int64_t ticks)
 {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in)
-        throw UsageError("cannot read the key script " + fileName);
+    // Read as the game reads its files: a FIFO or a device is refused rather than waited on or
+    // read without end, and so is a script beyond the size limit.
+    const brv::WholeFile file = brv::ReadWholeFile(fileName, MaxKeyScriptBytes);
+    if (!file.Ok())
+        throw UsageError("cannot read the key script " + fileName + ": " + file.Problem());
     KeyScript script;
+    std::istringstream in(file.Bytes);
     std::string line;
     int lineNumber = 0;
     while (std::getline(in, line)) {
@@ -61,8 +64,6 @@ KeyScript ReadKeyScript(const std::string& fileName, int64_t ticks)
         if (t >= 1 && t <= ticks)
             script.keys.emplace(t, key);
     }
-    if (in.bad())
-        throw UsageError("cannot read the key script " + fileName);
     return script;
 }
 
@@ -118,7 +119,7 @@ void PrintState(int64_t tick, const SimGame& game)
                ",\"car\":" + std::to_string(fault->Car) + ",\"x\":" + std::to_string(fault->Cell.X) +
                ",\"y\":" + std::to_string(fault->Cell.Y) + "}";
     out += "}\n";
-    std::fputs(out.c_str(), stdout);
+    PrintOut(out);
 }
 } // namespace
 
@@ -137,7 +138,7 @@ int RunRunCommand(const std::vector<std::string>& args)
         if (arg == "--tile-size")
             tileSize = ParseInt32Option(arg, reader.Value(arg), 2, INT32_MAX);
         else if (arg == "--ticks")
-            ticks = ParseIntegerOption(arg, reader.Value(arg), 0, INT64_MAX / 2);
+            ticks = ParseIntegerOption(arg, reader.Value(arg), 0, MaxTicks);
         else if (arg == "--game")
             options.NewGame = true;
         else if (arg == "--keys")

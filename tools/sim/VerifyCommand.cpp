@@ -6,7 +6,6 @@
 #include "replay/ReplayVerify.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 
 namespace {
@@ -24,8 +23,8 @@ int VerifyOne(const std::string& file, const std::string& courseOption)
 {
     const std::string head = "{\"file\":" + JsonString(file) + ",";
     const auto unreadable = [&head](const std::string& message) {
-        std::printf("%s\"error\":{\"code\":%d,\"message\":%s}}\n", head.c_str(), ExitUnreadable,
-                    JsonString(message).c_str());
+        PrintOut(head + "\"error\":{\"code\":" + std::to_string(ExitUnreadable) +
+                 ",\"message\":" + JsonString(message) + "}}\n");
         return ExitUnreadable;
     };
     const ReplayReading reading = LoadReplay(file);
@@ -47,7 +46,7 @@ int VerifyOne(const std::string& file, const std::string& courseOption)
                       Field("ticks", replay.Ticks) + "},\"match\":" + (match ? "true" : "false");
     if (!outcome.Divergence.empty())
         out += ",\"divergence\":" + JsonString(outcome.Divergence);
-    std::puts((out + "}").c_str());
+    PrintOut(out + "}\n");
     return match ? 0 : ExitMismatch;
 }
 
@@ -71,10 +70,9 @@ int VerifyFolder(const std::string& dir, const std::string& courseOption)
         const int status = VerifyOne(file, courseOption);
         (status == 0 ? matched : status == ExitMismatch ? mismatched : unreadable) += 1;
     }
-    std::printf("{\"summary\":{%s,%s,%s,%s}}\n",
-                Field("files", static_cast<int64_t>(files.size())).c_str(),
-                Field("matched", matched).c_str(), Field("mismatched", mismatched).c_str(),
-                Field("unreadable", unreadable).c_str());
+    PrintOut("{\"summary\":{" + Field("files", static_cast<int64_t>(files.size())) + "," +
+             Field("matched", matched) + "," + Field("mismatched", mismatched) + "," +
+             Field("unreadable", unreadable) + "}}\n");
     return mismatched ? ExitMismatch : unreadable ? ExitUnreadable : 0;
 }
 

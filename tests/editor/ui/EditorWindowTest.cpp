@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QSpinBox>
+#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -20,6 +21,7 @@
 #include <QUndoStack>
 #include <QtTest>
 
+#include <cstdio>
 #include <deque>
 #include <memory>
 
@@ -78,6 +80,7 @@ private slots:
     void findingsFollowEditsAndSelectCells();
     void openingFaultyAndForeignFiles();
     void savingKeepsTheFileAndAsksWhenItChangedOnDisk();
+    void namesThatAreNotUtf8OpenAndSaveUnderTheSameName();
     void tryPlaysAndStopReturnsToTheCourse();
     void tryStopsAtACourseFaultAndKeepsTheEdits();
     void propertiesAndStartDialogs();
@@ -310,6 +313,36 @@ void EditorWindowTest::openingFaultyAndForeignFiles()
     QCOMPARE(dialogs->errors.size(), 2);
     QVERIFY(window->Document() == kept);
     QCOMPARE(window->FileName(), QFileInfo(faulty).absoluteFilePath());
+}
+
+// A name as the system gives it, not UTF-8 (as the command line passes it): the course opens,
+// and saving writes that very file, not one whose name Qt made up.
+void EditorWindowTest::namesThatAreNotUtf8OpenAndSaveUnderTheSameName()
+{
+    const std::string name = QFile::encodeName(dir->path()).toStdString() + "/\xff\xfe latin \xe9.DAT";
+    const QByteArray original = ReadAll(Assets("COURSE1.DAT"));
+    {
+        std::FILE* file = std::fopen(name.c_str(), "wb");
+        QVERIFY(file);
+        std::fwrite(original.constData(), 1, static_cast<size_t>(original.size()), file);
+        std::fclose(file);
+    }
+    QVERIFY(window->OpenLocalPath(name));
+    QVERIFY(dialogs->errors.empty());
+    window->ToolActions[2]->trigger();
+    Click({10, 8});
+    const CourseDocument edited = window->Document();
+    QVERIFY(window->Save());
+    // Qt lists no name it cannot show: a file listed here would be one saved under a made-up name.
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 0);
+    std::FILE* file = std::fopen(name.c_str(), "rb");
+    QVERIFY(file);
+    QByteArray saved(original.size() * 2, '\0');
+    saved.resize(static_cast<qsizetype>(std::fread(saved.data(), 1, static_cast<size_t>(saved.size()), file)));
+    std::fclose(file);
+    QVERIFY(saved != original);
+    QVERIFY(window->OpenLocalPath(name));
+    QVERIFY(window->Document() == edited);
 }
 
 void EditorWindowTest::savingKeepsTheFileAndAsksWhenItChangedOnDisk()
