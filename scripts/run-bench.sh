@@ -15,7 +15,7 @@ cleanup() {
 trap cleanup EXIT
 export QT_QPA_PLATFORM=offscreen
 
-for bench in bench_tick bench_field bench_pursuit; do
+for bench in bench_tick bench_field bench_pursuit bench_replay; do
   "$bin/$bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
     --benchmark_out="$work/$bench.json" --benchmark_out_format=json >/dev/null 2>&1
 done

@@ -7,6 +7,7 @@ namespace {
 // Per thread, so that a course check on a worker thread never disturbs the game's sequence.
 thread_local uint32_t Seed = 0;
 thread_local ClockFunction Clock;
+} // namespace
 
 uint32_t SystemMillisecondOfDay()
 {
@@ -14,7 +15,6 @@ uint32_t SystemMillisecondOfDay()
     const auto now = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
     return static_cast<uint32_t>(now % 86400000);
 }
-} // namespace
 
 void SetClock(ClockFunction clock) { Clock = std::move(clock); }
 ClockFunction CurrentClock() { return Clock; }

@@ -12,6 +12,7 @@ using ClockFunction = std::function<uint32_t()>;
 void SetClock(ClockFunction clock);   // an empty function restores the system clock
 ClockFunction CurrentClock();         // the function set, empty for the system clock
 uint32_t MillisecondOfDay();
+uint32_t SystemMillisecondOfDay();  // the system clock, whatever function is set
 
 uint32_t RandomSeed();
 void SetRandomSeed(uint32_t seed);

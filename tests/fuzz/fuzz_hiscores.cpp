@@ -41,8 +41,11 @@ std::string Rewritten(const std::vector<CourseTable>& tables)
         text += "[Course " + std::to_string(t) + "]\nPath=" + EncodeStoredText(tables[t].Key.Path)
                 + "\nHash=" + hash + "\n";
         const std::vector<HiScoreEntry>& entries = tables[t].Table.Entries();
-        for (size_t i = 0; i < entries.size(); ++i)
+        for (size_t i = 0; i < entries.size(); ++i) {
             text += std::to_string(i + 1) + "=" + EncodeHiScoreEntry(entries[i]) + "\n";
+            if (!entries[i].Replay.empty())
+                text += "Replay" + std::to_string(i + 1) + "=" + EncodeStoredText(entries[i].Replay) + "\n";
+        }
     }
     return text;
 }

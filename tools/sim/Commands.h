@@ -12,3 +12,5 @@ int RunInfoCommand(const std::vector<std::string>& args);
 int RunRunCommand(const std::vector<std::string>& args);
 int RunRenderCommand(const std::vector<std::string>& args);
 int RunCheckCommand(const std::vector<std::string>& args);
+// Exit 0 when every replay ends as it claims, 3 when one does not, 2 for one that cannot be read.
+int RunVerifyCommand(const std::vector<std::string>& args);

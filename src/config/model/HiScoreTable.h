@@ -13,6 +13,7 @@ struct HiScoreEntry {
     int32_t Score = 0;
     int32_t Stage = 0;           // the stage the game ended in; 0 when not known
     std::optional<int64_t> When; // seconds since 1970-01-01 00:00 UTC
+    std::string Replay;          // the game's replay: a file name in the replays folder, or none
 
     bool operator==(const HiScoreEntry&) const = default;
 };

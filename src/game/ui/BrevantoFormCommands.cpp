@@ -2,6 +2,7 @@
 #include "ui/DialogSeam.h"
 #include "ui/WindowPlacing.h"
 #include "game/ui/HallOfFame.h"
+#include "game/ui/ReplayDesk.h"
 #include "game/ui/TAboutBox.h"
 #include "game/ui/TBrevantoForm.h"
 
@@ -44,14 +45,17 @@ bool TBrevantoForm::LoadCourseShowingError()
 
 void TBrevantoForm::New1Click()
 {
+    Replays->StopWatching();
     TimerSuspension suspension(*this);
     Rules.NewGame();
     SetStatusText(StatusText[1]);
     InvalidateField();
+    Replays->GameStarted();
 }
 
 void TBrevantoForm::LoadCourse1Click()
 {
+    Replays->StopWatching();
     TimerSuspension suspension(*this);
     const QString chosen = Seam.OpenFile(this, QtFileFilter("Course File(*.DAT)|*.dat"),
                                          brv::DecodeText(Rules.MapName), true);

@@ -4,6 +4,7 @@
 #include "ui/QtOwned.h"
 #include "game/ui/ControllerPoll.h"
 #include "game/ui/HallOfFame.h"
+#include "game/ui/ReplayDesk.h"
 #include "game/ui/TAboutBox.h"
 #include "game/ui/TBrevantoForm.h"
 #include "game/ui/ViewControl.h"
@@ -75,6 +76,7 @@ TBrevantoForm::TBrevantoForm(SettingsPlaces places, DialogSeam& seam, QWidget* p
 
     AboutBox = brv::MakeChild<TAboutBox>(this);
     Fame = brv::MakeChild<HallOfFame>(Places.DataDir, this);
+    Replays = brv::MakeChild<ReplayDesk>(*this);
 
     // Design size and place; the first paint fits the client area to the course.
     resize(427, 254);

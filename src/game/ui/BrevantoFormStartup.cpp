@@ -4,6 +4,7 @@
 #include "ui/Hints.h"
 #include "ui/WindowPlacing.h"
 #include "game/ui/HallOfFame.h"
+#include "game/ui/ReplayDesk.h"
 #include "game/ui/TBrevantoForm.h"
 #include "game/ui/ControllerPoll.h"
 #include "game/ui/ViewControl.h"
@@ -115,6 +116,7 @@ void TBrevantoForm::FormDestroy()
     if (Destroyed)
         return;
     Destroyed = true;
+    Replays->StopWatching();
     Clock.Halt();
     // Settings are only written back by a game that started: a start that failed (no course,
     // no sheets) writes nothing, so it cannot leave a file that fails every later start.
@@ -223,4 +225,5 @@ void TBrevantoForm::ApplyLanguage()
     ApplyKeysLanguage(added);
     View->ApplyLanguage(added);
     ApplyHiScoreTexts(added);
+    Replays->ApplyTexts(added);
 }

@@ -3,6 +3,7 @@
 #include "ui/DialogSeam.h"
 #include "ui/FieldView.h"
 #include "game/ui/HallOfFame.h"
+#include "game/ui/ReplayDesk.h"
 #include "game/ui/TBrevantoForm.h"
 
 #include "platform/Sound.h"
@@ -12,7 +13,13 @@ void TBrevantoForm::Timer1Timer()
 {
     if (!Started || Destroyed)
         return;
+    if (Replays->Watching()) {
+        Replays->WatchTick();
+        return;
+    }
+    Replays->BeforeTick();
     const TickOutcome outcome = Rules.Timer1Timer();
+    Replays->AfterTick();
     ActOnTick(outcome);
 }
 
@@ -33,8 +40,11 @@ void TBrevantoForm::ActOnTick(const TickOutcome& outcome)
         if (outcome.Crash && !Options.CrashWave.empty())
             Sounds->Play(Options.CrashWave);
     }
-    if (outcome.GameOver)
+    if (outcome.GameOver) {
         Fame->GameEnded(outcome.GameOver->Score, outcome.GameOver->Stage);
+        if (const std::string kept = Replays->KeepEndedGame(*outcome.GameOver); !kept.empty())
+            Fame->ReplayKept(kept);
+    }
     if (outcome.FellBackToDemo)
         SetStatusText(StatusText[3]);
     if (outcome.FullRepaint)

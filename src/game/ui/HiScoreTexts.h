@@ -15,6 +15,7 @@ struct HiScoreTexts {
     QString Clear;        // the Clear button
     QString ClearAsk;     // the question before clearing; %1 is the course
     QString Close;
+    QString Watch;        // the button of a row whose game has a replay
     QString EarlierVersion; // marks a table of a course file that has changed since
     QString NameTitle;    // the name dialog's caption
     QString NamePrompt;   // %1 place, %2 score, %3 course

@@ -1,5 +1,6 @@
 // The Hi-Scores command, and the name asked after a game that earned a place in a table.
 #include "game/ui/HallOfFame.h"
+#include "game/ui/ReplayDesk.h"
 #include "game/ui/TBrevantoForm.h"
 #include "ui/Hints.h"
 
@@ -8,8 +9,14 @@
 
 void TBrevantoForm::HiScores1Click()
 {
-    TimerSuspension suspension(*this);
-    Fame->ShowTables(*this, Seam, Rules.Demo);
+    Replays->StopWatching();
+    std::string watch;
+    {
+        TimerSuspension suspension(*this);
+        watch = Fame->ShowTables(*this, Seam, Rules.Demo, Replays->Folder());
+    }
+    if (!watch.empty())
+        Replays->Watch(watch);
 }
 
 void TBrevantoForm::AskForHiScoreName()

@@ -4,6 +4,7 @@
 #include "ui/DialogSeam.h"
 #include "ui/QtOwned.h"
 #include "ui/WindowPlacing.h"
+#include "game/ui/ReplayDesk.h"
 #include "game/ui/TBrevantoForm.h"
 #include "game/ui/ViewControl.h"
 
@@ -49,6 +50,7 @@ std::string EditedText(const QLineEdit& edit, const std::string& before)
 
 void TBrevantoForm::SettingClick()
 {
+    Replays->StopWatching();
     TimerSuspension suspension(*this);
     TfSetting& fSetting = SettingDialog(*this, Seam);
 

@@ -3,7 +3,7 @@
 // play (and through them the course model and the cars), the two sheets, the settings and the
 // language texts, and does what only a window does with what each tick of the rules reports.
 // Its parts of their own: the game clock, the View menu (zoom and full screen), the controller
-// poll and the hi-score tables.
+// poll, the hi-score tables and the replays.
 #include "config/model/Settings.h"
 #include "game/ui/GameClock.h"
 #include "platform/PadInput.h"
@@ -23,6 +23,7 @@ class ControllerPoll;
 class DialogSeam;
 class FieldView;
 class HallOfFame;
+class ReplayDesk;
 class TAboutBox;
 class ViewControl;
 class QAction;
@@ -144,6 +145,8 @@ public:
     QAction* HiScores1 = nullptr;
     QToolButton* sbHiScores = nullptr;
     HallOfFame* Fame = nullptr;
+    // Every game's replay, and File > Watch Replay... (ReplayDesk.h).
+    ReplayDesk* Replays = nullptr;
 
     // The rules of play with their fields (Demo, HiScore, MapName, Map, MyCar, Cars ...).
     TGameRules Rules;

@@ -2,6 +2,7 @@
 
 #include "ui/FieldView.h"
 #include "ui/QtOwned.h"
+#include "game/ui/ReplayDesk.h"
 #include "game/ui/TBrevantoForm.h"
 
 #include "config/model/AddedTexts.h"
@@ -195,7 +196,7 @@ int32_t ViewControl::MaxWindowZoom()
     // The window's frame, as far as it is known (nothing before the window is first shown).
     const QSize frame = form_.frameGeometry().size() - form_.geometry().size();
     const QSize space = shownOn->availableGeometry().size() - frame - AroundField();
-    const TMap& map = *form_.Rules.Map;
+    const TMap& map = *form_.Replays->ShownRules().Map;
     return FieldView::LargestZoom(QSize(map.ScreenWidth, map.ScreenHeight), space);
 }
 
@@ -209,7 +210,7 @@ void ViewControl::FitClientArea()
     const QSize around = AroundField();
     form_.PaintBox1->SetZoom(std::min(form_.Options.Zoom, MaxWindowZoom()));
     const int zoom = form_.PaintBox1->Zoom();
-    const TMap& map = *form_.Rules.Map;
+    const TMap& map = *form_.Replays->ShownRules().Map;
     form_.resize(map.ScreenWidth * zoom + around.width(), map.ScreenHeight * zoom + around.height());
     KeepZoomedWindowOnScreen();
 }
