@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the benchmark programs and a start-up probe of the real game under Xvfb, then prints
 # one table of the figures.
 set -euo pipefail

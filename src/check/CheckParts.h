@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The checker's parts, each adding its findings to a list. CourseCheck.cpp runs them in turn
 // on a working copy of the course.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checker's whole run: the grid, the blocks and the captions as drawn, then where each car
 // can drive, then the demo played for a while.
 #include "check/CourseCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The course checker: what can go wrong in a course that the loader accepts, found before
 // anyone plays it. Errors are faults that stop or spoil play (a car that can drive off the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the game shows and where the cars begin: lanes and starts beyond the drawn field are
 // never seen (the field is ScreenSize, which may be smaller than the map), and two cars that
 // begin on one cell, or the player's car and a computer car facing each other across an open

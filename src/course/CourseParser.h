@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one reader of the course file format. It reads the file once into plain course data and
 // notes every problem with its section, key and cell, in the order the game's loader checks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small values of a course: a cell, a direction, a start entry. Plain data without Qt, shared by
 // the course parser, the model and the checker.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The course model: the tile grid of wall masks, the dot grid, the numbered blocks and the
 // path that orders them, the start entries of all cars, the caption places and the pixel sizes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The course as the game draws it, in the game's own zoomed field view, with a grid over the
 // tiles and the active tool's marks on top. Mouse input is handed on in field pixels (unzoomed);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's commands: actions with their keys and status tips, the menus and the tool bar.
 #include "editor/EditorWindow.h"
 

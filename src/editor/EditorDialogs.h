@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every box and file dialog of the editor goes through this seam, so tests answer them.
 #include <QString>

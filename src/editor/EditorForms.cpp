@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's own dialogs: a start entry, the course's properties, a new course, and the help.
 #include "editor/EditorWindow.h"
 

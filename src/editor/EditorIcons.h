@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tool-bar pictures of the editor's tools, drawn from the course's own sheets so the buttons
 // look like what they put on the course.

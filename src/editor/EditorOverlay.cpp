@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The marks drawn over the course: the field's edge, blocks and Path, start numbers, captions,
 // the selection, the chosen finding's cells and what the pointer is over. Text stands on a dark
 // plate and frames on a dark outline, so every mark reads on the light ground and on tiles.

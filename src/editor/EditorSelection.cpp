@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Select tool's rectangle: copy, cut, paste, delete and mirror, and the whole course
 // mirrored or turned.
 #include "editor/EditorWindow.h"

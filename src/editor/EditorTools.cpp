@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tools: what a press, a drag, a release and a key do with each tool, and the marks the
 // tools draw over the course.
 #include "editor/EditorWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor window: construction, file commands, recent files and the rendering of the view.
 #include "editor/EditorWindow.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The course editor's main window: the course view in a scroll area, a tool bar with one button
 // per tool, the findings panel, the file commands with a recent-files list, undo and redo, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The findings in the author's language. The checker writes English with every detail; another
 // language gets a text per finding code (translations/*.ts, context "FindingText") with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The findings panel: the loader's verdict and every finding for the course as it would be
 // saved now. The analysis runs on a worker thread over a copy, so the view never waits; a

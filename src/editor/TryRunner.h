@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Try: the course played inside the editor by the shared rules of play, drawn by the shared
 // field drawing, in demo or with the author driving with the keys the player chose for the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brevanto-edit: the course editor. `brevanto-edit [COURSE.DAT]`
 #include "editor/CourseView.h"
 #include "editor/EditorDialogs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Brevanto: the program entry. Answers --help and --version, creates the main window, starts the
 // game (on the course named on the command line, if any) and runs the message loop until the
 // window closes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Letter case as the game's files and paths compare it: only the letters a to z fold, so bytes
 // of other code pages never change.

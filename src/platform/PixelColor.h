@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours are given as the system writes them, blue-green-red (0x00BBGGRR); images hold
 // red-green-blue with alpha (0xAARRGGBB). One conversion for every place that crosses over.

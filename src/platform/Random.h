@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one random generator the whole game shares (steering, the demo's requests, seeding).
 // A linear congruential generator: seed := seed * 134775813 + 1 (mod 2^32), and a draw in

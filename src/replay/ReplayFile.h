@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A recorded game and its file: INI text with a [REPLAY] header (the course, everything that
 // shapes play at New, the claimed result) and [INPUT] lines of run-length tick events.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the game keeps the replays of its games: the replays folder of the per-user data
 // folder. Each game's file is named by when it began, its course and its score; a game with a

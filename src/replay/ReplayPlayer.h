@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays a replay on rules whose course is loaded and in play (StartPlay done): New as it was
 // recorded, then tick by tick the recorded wishes, speeds and settings before the tick and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Records the game the rules play, from New to its end: what New started with, then before each
 // tick whatever reached the rules since the last one (the player's wish and speed, a setting

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays a replay without a window, at full speed, and tells whether the game it records ends
 // as the file claims.

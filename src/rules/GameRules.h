@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of play, shared by the game window, the headless simulator, the checker and the
 // editor's Try: loading a course with its speed table, placing the cars for a stage,

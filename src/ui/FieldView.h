@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The paint box: shows the window's field image. A full repaint (asked for with Invalidate, on
 // a resize and before the first paint) runs the paint handler first, which renders the field

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays: what recording adds to a tick of play, how fast a replay verifies, and how large
 // the file of a three-stage game is.
 #include "BenchSupport.h"

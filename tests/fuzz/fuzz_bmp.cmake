@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two sheet pictures: BMP loading with the ground colour, and drawing the field and a car
 # from whatever sheet was accepted.
 find_package(Qt6 REQUIRED COMPONENTS Gui)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as the hi-score file: reading must return in bounded time and memory; every table
 // read keeps its order and its ten places; what the game would write of it reads back the
 // same; and any text stored as a name survives the INI layer unchanged.

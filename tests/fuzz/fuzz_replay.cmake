@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Replay files: the reader on any bytes, the writer's round trip, and a bounded play of what reads.
 file(GLOB REPLAY_FUZZ_CHECK_SOURCES CONFIGURE_DEPENDS ${SRC}/check/*.cpp)
 brevanto_fuzz_target(fuzz_replay ${SRC}/platform/IniFile.cpp ${SRC}/platform/Random.cpp

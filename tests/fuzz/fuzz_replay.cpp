@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a replay file: reading returns in bounded time and memory with either a replay
 // or a reason; what reads holds only events the player can apply, writes back to a text that
 // reads the same, and plays (its first ticks) on a course without harm.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as the settings file: loading must not crash or hang; what a save writes must load
 // back as it was in memory, keys that are never written must read as before, and a second save
 // of what was loaded must change nothing.

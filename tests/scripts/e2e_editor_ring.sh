@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The course author's quickest task, counted: a ring lane of 10 x 8 cells with dots and one
 # computer car, the captions placed, saved, with no finding, in 22 inputs or fewer (each key
 # chord and each click or drag of the mouse is one input). Drives the real editor on a virtual

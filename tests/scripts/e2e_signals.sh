@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A session that ends the game by a signal loses nothing: SIGTERM, SIGHUP and SIGINT end it as
 # File > Exit does, with status 0 and the settings saved, also while one of its dialogs is open.
 # Usage: e2e_signals.sh BIN_DIR

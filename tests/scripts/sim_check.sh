@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # brevanto-sim check from the outside: shipped courses clean, faults found with status 5, the
 # demo soak's repro command really replays the fault, refusals and usage errors as for info.
 set -u

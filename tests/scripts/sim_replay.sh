@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Replays from the outside: a game recorded by brevanto-sim run --record verifies (status 0),
 # an edited claim does not (3), an unreadable file is refused (2), and a folder verifies file
 # by file with a summary.

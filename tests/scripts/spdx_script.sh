@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # scripts/add-spdx.sh in a scratch repository: --check lists exactly the tracked source files
 # without the licence line and fails; a run puts the line first (second behind "#!"), in the
 # comment style of each language, leaves everything else of the file, its mode, untracked and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hi-score tables in the window: the name asked after a game that earns a place (and only
 // then), the File menu command with its tool button, the table dialog and its Clear button.
 #include "support/RunningGame.h"

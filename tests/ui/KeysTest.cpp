@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keys of the player's choice: bindings from the settings file steer and the replaced keys no
 // longer do, the Keys dialog sets, moves (after asking), clears and resets them, the pause
 // shortcut and the Control text follow, and shut-down stores what changed.

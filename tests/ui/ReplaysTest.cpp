@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays in the window: a game played there is kept and verifies to its score without a
 // window; a hi-score entry links it and its Watch button shows the same game on rules of its
 // own, leaving settings, tables and the game put aside as they were; files that cannot be

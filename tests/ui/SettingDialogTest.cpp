@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog and the Setting command: what the dialog proposes, what OK applies and
 // Cancel keeps, the language preview, the browse buttons, and the dialog's language operations.
 #include "support/RunningGame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the main window: the state it leaves, the fit of the client area, the ground
 // colour, and the ways start-up ends the program early.
 #include "support/RunningGame.h"

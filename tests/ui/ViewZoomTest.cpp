@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The View menu: the field at a whole-number zoom shows exactly the actual-size picture with
 // every pixel repeated, on every drawing path; the window fits the zoomed field within the
 // screen; full screen centres the field on the ground colour and gives the window back as it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The course checker: one small course per fault it knows, each found with its code and cell;
 // courses where a flood fill over open sides and the cars' real motion disagree; the shipped
 // courses clean.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The course parser: the data it reads and the problems it lists, with their keys and cells,
 // in the order the loader checks them.
 #include "TestFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays as a promise: a game recorded through the headless host and played again from its
 // file goes tick for tick through the same states and ends the same way.
 #include "TestFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The replay file: what it holds reads back as written, and a damaged, cut or hostile file is
 // refused with a message that says what is wrong.
 #include "TestFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which replays the game keeps: the hi-score entries link theirs, the newest others stay, and
 // nothing the game did not name is touched.
 #include "TestFiles.h"

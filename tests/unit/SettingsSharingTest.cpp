@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file as several runs share it: the per-user file layered over the program's, two
 // copies of the game saving into one file, the whole save as one replace of the file, and a
 // tree nobody may write.

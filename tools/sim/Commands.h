@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The subcommands of brevanto-sim. Each takes the arguments after its name and returns the
 // process exit status (0 fine, 2 rejected course or unreadable sheet, 3 fatal course error

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brevanto-sim run: plays a course tick by tick without a window and prints the state.
 #include "Commands.h"
 #include "SimSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brevanto-sim verify: plays replays without a window and checks the result each one claims.
 #include "Commands.h"
 #include "SimSupport.h"

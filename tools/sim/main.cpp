@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brevanto-sim: checks, plays and draws a course without a window.
 #include "Commands.h"
 #include "SimSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hi-score file (HISCORES.INI in the per-user data folder): one table per course, kept apart
 // by the course file's path and by a hash of its content, so that an edited course starts a

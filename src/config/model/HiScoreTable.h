@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A course's table of the best games: ten places, best score first. A score earns a place when
 // it is above zero and, in a full table, beats the last place; an equal score ranks below the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The language file: every text of the windows, for any number of languages side by side.
 // Section LANGUAGE lists them (Number, then 1..N naming each language's section).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file (section SETTING): every option, the other files' locations, the hi-score
 // and the window position. Read once at start-up, written back at shut-down in one replace of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/ui/TfSetting.h"
 
 #include "config/model/LanguageFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The edits the tools make, on the document alone. Each returns whether anything changed, so a
 // click that changes nothing leaves no step to undo. Walls are kept in agreement: a side shared

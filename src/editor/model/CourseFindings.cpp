@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/model/CourseFindings.h"
 
 #include "editor/model/CourseReader.h"

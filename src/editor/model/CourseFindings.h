@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the findings panel lists for a course: the game loader's verdict, every problem the
 // loader would stop at (with its cell or start entry), and, for a course the loader accepts,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The editor's own reading of a course file. It takes what the game would refuse, reads what
 // can be read and notes each problem the game's loader would stop at, so the author sees the

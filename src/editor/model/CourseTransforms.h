@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rectangles of cells taken out of a course and put back elsewhere, turned over or round: the
 // walls, dots, start entries and blocks inside go along. Whole courses mirror and rotate the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing a course back. Only the keys whose value changed since the file was read (or that the
 // reading had to mend) are written, each on its own line, so comments, unknown keys, key order

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu and tool-bar commands of the main window.
 #include "ui/DialogSeam.h"
 #include "ui/WindowPlacing.h"

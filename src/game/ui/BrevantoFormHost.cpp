@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window does for the rules of play: the game clock with its indicators, the
 // status text and painting the field.
 #include "ui/FieldView.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's controls: menu, tool bar panel, paint box and status bar.
 #include "ui/FieldView.h"
 #include "ui/Glyphs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and shut-down of the main window, with its settings and language operations.
 #include "ui/DialogSeam.h"
 #include "ui/FieldView.h"

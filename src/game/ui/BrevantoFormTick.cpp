@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The timer tick as the window runs it: the rules' tick first, then what the window does with
 // what the tick reports, once the tick has returned.
 #include "ui/DialogSeam.h"

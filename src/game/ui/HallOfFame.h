@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's side of the hi-score tables: it knows the course in play, asks the player's
 // name when a game earns a place, and shows the tables. The tables live in the hi-score file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts of the hi-score command and its dialogs, from the language file; a file without
 // them gives the English built into the program.

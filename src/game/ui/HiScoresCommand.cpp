@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Hi-Scores command, and the name asked after a game that earned a place in a table.
 #include "game/ui/HallOfFame.h"
 #include "game/ui/ReplayDesk.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hi-score tables: a course selector, the chosen course's ten places (rank, name, score,
 // stage reached, date and time), and a Clear button. It shows what it is given; the window's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // SIGTERM, SIGHUP and SIGINT (a session logging out, a terminal closing, Ctrl+C) end the game
 // as File > Exit does, so the settings are saved. The signal handler only writes a byte into a

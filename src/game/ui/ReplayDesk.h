@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's replays: every game from New to its end is recorded and kept in the replays
 // folder (a hi-score entry links its game's file), and File > Watch Replay... or the Watch

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Setting command: fills the settings dialog from the window, shows it, and applies what the
 // user confirmed with OK.
 #include "config/ui/TfSetting.h"

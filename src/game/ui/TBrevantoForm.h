@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: tool bar, playing field, two-panel status bar and menu. It owns the rules of
 // play (and through them the course model and the cars), the two sheets, the settings and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tools' edits on the document: walls agree between neighbours, resizing keeps the course
 // together, the reachable-dot fill follows the open sides.
 #include "editor/model/CourseEdits.h"

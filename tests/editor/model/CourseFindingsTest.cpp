@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The findings as the panel lists them: one line per region of unreachable dots with its
 // count, causes first, and refusals that say which rule and which key.
 #include "editor/model/CourseEdits.h"

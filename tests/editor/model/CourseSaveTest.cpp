@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening and saving courses: what is kept byte for byte, what one edit changes, and what the
 // lenient reading makes of files the game refuses.
 #include "editor/EditCommand.h"

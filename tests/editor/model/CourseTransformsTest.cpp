@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copying, pasting, clearing, mirroring and turning cells: walls stay in agreement, and the
 // starts and blocks inside go along with their cells.
 #include "editor/model/CourseEdits.h"

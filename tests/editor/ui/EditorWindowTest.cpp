@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor window driven offscreen: each tool with the mouse and keys, undo, the findings
 // panel following edits, opening faulty files, saving over a changed file, and Try.
 #include "editor/CourseView.h"

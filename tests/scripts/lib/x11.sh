@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the whole-program checks that run the real programs on a virtual X server (sourced,
 # not run). Sourcing it skips the script without Xvfb, fails it without xdotool, and sets $work,
 # a scratch folder removed at exit together with whatever the script started in xvfb_pid,
