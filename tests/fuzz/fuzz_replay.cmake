@@ -3,7 +3,7 @@
 file(GLOB REPLAY_FUZZ_CHECK_SOURCES CONFIGURE_DEPENDS ${SRC}/check/*.cpp)
 brevanto_fuzz_target(fuzz_replay ${SRC}/platform/IniFile.cpp ${SRC}/platform/Random.cpp
   ${SRC}/platform/TextCodec.cpp ${SRC}/platform/Canvas.cpp ${SRC}/platform/Blit.cpp
-  ${SRC}/course/StrLib.cpp ${SRC}/course/TMap.cpp ${SRC}/course/TMapDraw.cpp
+  ${SRC}/course/StrLib.cpp ${SRC}/course/CourseParser.cpp ${SRC}/course/TMap.cpp ${SRC}/course/TMapDraw.cpp
   ${SRC}/cars/TCar.cpp ${SRC}/cars/TCarDraw.cpp ${SRC}/rules/GameRules.cpp
   ${SRC}/config/model/HiScoreBook.cpp ${SRC}/config/model/HiScoreTable.cpp
   ${SRC}/config/model/HiScoreText.cpp
