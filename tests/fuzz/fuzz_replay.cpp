@@ -46,7 +46,11 @@ void Play(const Replay& replay)
     TGameRules rules;
     rules.Map = std::make_unique<TMap>(0, 0, 0, false);
     rules.Map->TileSize = replay.TileSize;
-    rules.Map->LoadFromIni(brv::IniFile::FromBytes("course.dat", Course));
+    try {
+        rules.Map->LoadFromIni(brv::IniFile::FromBytes("course.dat", Course));
+    } catch (const CourseError&) {
+        return; // a tile size the course cannot be drawn at: verify refuses such a replay too
+    }
     if (std::vector<int32_t> table = SpeedTableFor(replay.TileSize); !table.empty())
         rules.SpeedTable = std::move(table);
     rules.StartPlay();
