@@ -9,9 +9,21 @@
 // the image sits at the box's top-left corner; when fitting to the box, the zoom is the
 // largest at which the image fits and the image is centred.
 #include <QColor>
+#include <QString>
 #include <QWidget>
 
 #include <functional>
+
+// A message the window shows over the field (never part of the field image): a large title with
+// a smaller line above and below it, each optional, on a dark translucent box in the middle of
+// the field.
+struct FieldOverlay {
+    QString Heading;
+    QString Title;
+    QString Detail;
+    bool Empty() const { return Heading.isEmpty() && Title.isEmpty() && Detail.isEmpty(); }
+    friend bool operator==(const FieldOverlay&, const FieldOverlay&) = default;
+};
 
 class FieldView : public QWidget {
     Q_OBJECT
@@ -43,16 +55,26 @@ public:
     // Repaints just the box part that shows the given rectangle of the image.
     void UpdateImageRect(const QRect& imageRect);
 
+    // The message over the field; an empty one shows none.
+    void SetOverlay(const FieldOverlay& overlay);
+    const FieldOverlay& Overlay() const { return overlay_; }
+    // Where the message's box lies in the box; empty without a message.
+    QRect OverlayRect() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void DrawZoomed(QPainter& painter, const QRect& shown, const QRect& area, int zoom) const;
+    struct OverlayLines;
+    OverlayLines LayOutOverlay() const;
+    void DrawOverlay(QPainter& painter) const;
 
     const QImage& field_;
     std::function<void()> paintHandler_;
     QColor background_;
+    FieldOverlay overlay_;
     int zoom_ = 1;
     bool fit_ = false;
     bool renderPending_ = true;

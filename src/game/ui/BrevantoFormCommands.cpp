@@ -44,7 +44,9 @@ bool TBrevantoForm::LoadCourseShowingError()
 void TBrevantoForm::New1Click()
 {
     TimerSuspension suspension(*this);
+    Messages.NewGame();
     Rules.NewGame();
+    RefreshFieldMessage();
 }
 
 void TBrevantoForm::LoadCourse1Click()
@@ -55,16 +57,20 @@ void TBrevantoForm::LoadCourse1Click()
     if (chosen.isEmpty())
         return;
     const QByteArray encoded = QFile::encodeName(QFileInfo(chosen).absoluteFilePath());
-    const std::string path(encoded.constData(), static_cast<size_t>(encoded.size()));
+    PlayCourseFile(std::string(encoded.constData(), static_cast<size_t>(encoded.size())));
+}
+
+bool TBrevantoForm::PlayCourseFile(const std::string& path)
+{
     if (brv::SamePath(path, Rules.MapName))
-        return;
+        return true;
 
     // A course that cannot be loaded leaves the model as it was: play goes on with it.
     const std::string previous = Rules.MapName;
     Rules.MapName = path;
     if (!LoadCourseShowingError()) {
         Rules.MapName = previous;
-        return;
+        return false;
     }
     ResizePending = true;
     Rules.ResizeCars();
@@ -72,6 +78,8 @@ void TBrevantoForm::LoadCourse1Click()
     Rules.Demo = true;
     SetStatusText(Rules.StatusText[3]);
     Rules.Restart(0);
+    RefreshFieldMessage();
+    return true;
 }
 
 void TBrevantoForm::Pause1Click()

@@ -69,6 +69,7 @@ void TBrevantoForm::RefreshRunningIndicators()
         SetStatusText(Rules.StatusText[3]);
     else
         SetStatusText(Rules.StatusText[1]);
+    RefreshFieldMessage();
 }
 
 void TBrevantoForm::SetStatusText(const std::string& text)
@@ -100,6 +101,7 @@ void TBrevantoForm::Timer1Timer()
 {
     if (Started && !Destroyed) {
         Rules.Timer1Timer();
+        RefreshFieldMessage();
         AskForHiScoreName();
     }
 }

@@ -2,6 +2,7 @@
 #include "ui/FieldView.h"
 #include "ui/Glyphs.h"
 #include "ui/QtOwned.h"
+#include "ui/QtTranslations.h"
 #include "game/ui/HallOfFame.h"
 #include "game/ui/TAboutBox.h"
 #include "game/ui/TBrevantoForm.h"
@@ -53,6 +54,7 @@ TBrevantoForm::TBrevantoForm(SettingsPlaces places, DialogSeam& seam, QWidget* p
     BuildMenus();
     BuildViewMenu();
     BuildToolBar();
+    BuildCourseChooser();
     column->addWidget(Panel1);
 
     PaintBox1 = brv::MakeChild<FieldView>(FieldImage, [this] { PaintBox1Paint(); }, client);
@@ -61,6 +63,7 @@ TBrevantoForm::TBrevantoForm(SettingsPlaces places, DialogSeam& seam, QWidget* p
     column->addWidget(PaintBox1, 1);
 
     BuildStatusBar();
+    BuildFieldMessages();
 
     Timer1 = brv::MakeChild<QTimer>(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

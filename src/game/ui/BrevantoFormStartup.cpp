@@ -2,11 +2,13 @@
 #include "ui/DialogSeam.h"
 #include "ui/FieldView.h"
 #include "ui/Hints.h"
+#include "ui/QtTranslations.h"
 #include "game/ui/HallOfFame.h"
 #include "game/ui/TBrevantoForm.h"
 
 #include "config/model/AddedTexts.h"
 #include "config/model/LanguageFile.h"
+#include "config/model/LanguageLocale.h"
 #include "platform/Blit.h"
 #include "platform/Canvas.h"
 #include "platform/IniFile.h"
@@ -206,6 +208,9 @@ void TBrevantoForm::ApplyLanguage()
     // The language file is read once for the window's first texts and the later ones.
     const AddedTexts added(brv::IniFile(LanguageFileName), Language);
     const MainWindowTexts texts = ReadMainWindowTexts(added.File(), Language);
+    if (!QtTexts)
+        QtTexts = std::make_unique<QtTranslations>();
+    QtTexts->Apply(QString::fromStdString(LanguageLocale(added.File(), Language)));
     QFont windowFont = font();
     bool fontChanged = false;
     if (!texts.FontName.empty()) {
@@ -255,4 +260,6 @@ void TBrevantoForm::ApplyLanguage()
     ApplyKeysLanguage(added);
     ApplyViewLanguage(added);
     ApplyHiScoreTexts(added);
+    ApplyCourseChooserTexts(added);
+    ApplyFieldMessageTexts(added);
 }

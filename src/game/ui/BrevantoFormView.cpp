@@ -135,6 +135,7 @@ void TBrevantoForm::SetFullScreen(bool on)
     }
     InvalidateField();
     RefreshViewActions();
+    RefreshFieldMessage();
 }
 
 void TBrevantoForm::RefreshViewActions()

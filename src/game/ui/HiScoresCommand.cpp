@@ -15,6 +15,7 @@ void TBrevantoForm::HiScores1Click()
 void TBrevantoForm::GameOver(int32_t score, int32_t stage)
 {
     Fame->GameEnded(score, stage);
+    Messages.GameEnded(score, MessageClock.elapsed());
 }
 
 void TBrevantoForm::AskForHiScoreName()

@@ -2,10 +2,13 @@
 // The main window: tool bar, playing field, two-panel status bar and menu. It owns the rules of
 // play (and through them the course model and the cars), the two sheets and every option of the
 // settings file, and provides the rules with what only a window does (GameHost).
+#include "config/model/ReservedKeys.h"
 #include "config/model/Settings.h"
 #include "platform/PadInput.h"
 #include "rules/GameRules.h"
+#include "rules/PlayMessages.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QMainWindow>
 
@@ -19,6 +22,7 @@ class AddedTexts;
 class DialogSeam;
 class FieldView;
 class HallOfFame;
+class QtTranslations;
 class TAboutBox;
 class QAction;
 class QKeyEvent;
@@ -100,6 +104,9 @@ public:
 
     // Option > Keys... and what the keys in force change: the pause shortcuts, the help text.
     void KeysClick();
+    // The keys the window's commands use (menu items, the menu bar's Alt+letter, Escape), which
+    // no game action may take; Pause's own keys excepted.
+    std::vector<ReservedKey> MenuKeys() const;
     void ApplyKeys();
     void ApplyKeysLanguage(const AddedTexts& texts);
     // The Control box's text: the language's, followed by the keys in force once they differ
@@ -169,6 +176,22 @@ public:
     QAction* HiScores1 = nullptr;
     QToolButton* sbHiScores = nullptr;
     HallOfFame* Fame = nullptr;
+    // File > Choose Course... and its tool button: every course with its picture.
+    void ChooseCourse1Click();
+    QAction* ChooseCourse1 = nullptr;
+    QToolButton* sbChooseCourse = nullptr;
+    // What Load Course does with the file chosen (an absolute path): the same file again changes
+    // nothing; another one is loaded and the demo starts on it. False when it could not be
+    // loaded (the error has been shown and play goes on with the course it had).
+    bool PlayCourseFile(const std::string& path);
+
+    // Messages over the field and the stage in the status bar (FieldMessagesCommand.cpp).
+    void SetMessagesOnField(bool on);
+    // What the field says now; after every tick and every command that changes play.
+    void RefreshFieldMessage();
+    QAction* FieldMessages1 = nullptr;
+    QLabel* StagePanel = nullptr;
+    bool MessagesOnField = false;
 
     // The rules of play with their fields (Demo, HiScore, MapName, Map, MyCar, Cars ...).
     TGameRules Rules;
@@ -232,6 +255,10 @@ private:
     // A zoomed window that would reach beyond the screen's available area moves into it.
     void KeepZoomedWindowOnScreen();
     void ApplyHiScoreTexts(const AddedTexts& texts);
+    void BuildCourseChooser();
+    void BuildFieldMessages();
+    void ApplyFieldMessageTexts(const AddedTexts& texts);
+    void ApplyCourseChooserTexts(const AddedTexts& texts);
     // After a tick that ended a game: the name for a hi-score table, if the game earned a place.
     void AskForHiScoreName();
 
@@ -239,9 +266,17 @@ private:
     bool Started = false;
     bool Destroyed = false;
     std::unique_ptr<brv::Sound> Sounds;
+    // Qt's own texts (Cancel, Yes, No, the file dialog) in the chosen language.
+    std::unique_ptr<QtTranslations> QtTexts;
     std::unique_ptr<brv::PadInput> Gamepad;
     QTimer* GamepadTimer = nullptr;
     std::vector<brv::PadButton> PadPresses;
+    PlayMessages Messages;
+    QElapsedTimer MessageClock;
+    QTimer* MessageTimer = nullptr;
+    struct {
+        QString Ready, Stage, Paused, GameOver, Score, StagePanel;
+    } MessageTexts;
     // The window as it was before full screen, given back when leaving it.
     struct WindowedView {
         bool ToolBar = true;
