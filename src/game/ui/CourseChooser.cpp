@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyledItemDelegate>
 #include <QTextLayout>
 #include <QVBoxLayout>
@@ -17,8 +18,8 @@
 namespace {
 
 constexpr int CardMargin = 6;
-// Lines under the picture: the name, two of description, the facts, the best score.
-constexpr int DescriptionLines = 2;
+// Lines under the picture: the name, three of description, the facts, the best score.
+constexpr int DescriptionLines = 3;
 
 QString Text(const AddedTexts& texts, const char* key, const char* english)
 {
@@ -61,13 +62,18 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override
     {
-        QStyleOptionViewItem panel = option;
-        initStyleOption(&panel, index);
-        panel.text.clear();
-        panel.icon = QIcon();
-        const QWidget* view = option.widget;
-        QStyle* style = view ? view->style() : QApplication::style();
-        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &panel, painter, view);
+        // The whole card shows the selection, and the focus frame marks the current one.
+        const bool selected = option.state & QStyle::State_Selected;
+        if (selected)
+            painter->fillRect(option.rect, option.palette.highlight());
+        if (option.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(option);
+            focus.backgroundColor = option.palette.color(selected ? QPalette::Highlight : QPalette::Base);
+            const QWidget* view = option.widget;
+            (view ? view->style() : QApplication::style())
+                ->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, view);
+        }
 
         const QRect inner = option.rect.adjusted(CardMargin, CardMargin, -CardMargin, -CardMargin);
         const QPixmap picture = index.data(Qt::DecorationRole).value<QPixmap>();
@@ -82,7 +88,6 @@ public:
             painter->fillRect(pictureBox.adjusted(8, 8, -8, -8), option.palette.mid());
         }
 
-        const bool selected = option.state & QStyle::State_Selected;
         painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
         const int line = option.fontMetrics.lineSpacing();
         int top = pictureBox.bottom() + 1 + CardMargin;
@@ -144,9 +149,6 @@ CourseChooser::CourseChooser(QWidget* parent) : QDialog(parent)
     Courses->setUniformItemSizes(true);
     Courses->setSpacing(4);
     Courses->setItemDelegate(brv::MakeChild<CourseCardDelegate>(Courses));
-    // Five cards side by side and two rows: the shipped courses at a glance.
-    const QSize card = Courses->itemDelegate()->sizeHint(QStyleOptionViewItem(), {});
-    Courses->setMinimumSize(5 * (card.width() + 8) + 24, 2 * (card.height() + 8) + 8);
     column->addWidget(Courses, 1);
 
     UserFolder = brv::MakeChild<QLabel>(this);
@@ -172,6 +174,29 @@ CourseChooser::CourseChooser(QWidget* parent) : QDialog(parent)
     folderText_ = QStringLiteral("Your own courses: %1");
     yoursText_ = QStringLiteral("yours");
     RefreshPlay();
+}
+
+void CourseChooser::showEvent(QShowEvent* event)
+{
+    // Five cards side by side in two rows, the shipped courses at a glance, as far as the
+    // screen has room; the list scrolls for more.
+    if (!sized_) {
+        sized_ = true;
+        QStyleOptionViewItem option;
+        option.initFrom(Courses);
+        const int around = 2 * Courses->spacing() + 2;
+        const QSize card = Courses->itemDelegate()->sizeHint(option, {}) + QSize(around, around);
+        const int rows = std::min(2, (Courses->count() + 4) / 5);
+        const int edges = 2 * Courses->frameWidth() + 8;
+        const QSize list(std::min(5, std::max(Courses->count(), 1)) * card.width() + edges +
+                             style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+                         std::max(rows, 1) * card.height() + edges);
+        QSize wanted = size() + list - Courses->size();
+        if (const QScreen* shownOn = screen())
+            wanted = wanted.boundedTo(shownOn->availableGeometry().size() * 9 / 10);
+        resize(wanted.expandedTo(minimumSizeHint()));
+    }
+    QDialog::showEvent(event);
 }
 
 void CourseChooser::ApplyTexts(const AddedTexts& texts)

@@ -34,8 +34,8 @@ public:
     static constexpr int FactsRole = Qt::UserRole + 2;
     static constexpr int BestRole = Qt::UserRole + 3;
     // The size of a picture in the list, in device-independent pixels.
-    static constexpr int PictureWidth = 200;
-    static constexpr int PictureHeight = 132;
+    static constexpr int PictureWidth = 192;
+    static constexpr int PictureHeight = 128;
 
     explicit CourseChooser(QWidget* parent = nullptr);
 
@@ -52,9 +52,13 @@ public:
     QPushButton* PlayButton = nullptr;
     QPushButton* CancelButton = nullptr;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void RefreshPlay();
 
+    bool sized_ = false;
     QString folderText_;
     QString folder_;
     QString yoursText_;
