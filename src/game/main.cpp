@@ -7,6 +7,7 @@
 #include "ui/DialogSeam.h"
 #include "game/ui/TBrevantoForm.h"
 
+#include "platform/ExitDeadline.h"
 #include "platform/Gamepad.h"
 #include "platform/Paths.h"
 
@@ -19,6 +20,9 @@
 #include <vector>
 
 namespace {
+
+// How long the program may take to end after its window has closed.
+constexpr std::chrono::milliseconds ShutDownDeadline{150};
 
 std::vector<std::string> ArgumentsOf(const QStringList& arguments)
 {
@@ -78,5 +82,9 @@ int main(int argc, char* argv[])
     form.AttachGamepad(
         brv::Gamepad::Open(configDir.empty() ? "" : configDir + "gamecontrollerdb.txt"));
     form.show();
-    return application.exec();
+    const int status = application.exec();
+    // Settings and hi-scores were written when the window closed. Releasing sound, controllers
+    // and the window system follows; it gets a short while, then the process ends regardless.
+    brv::EndWithin(ShutDownDeadline, status);
+    return status;
 }
