@@ -3,6 +3,7 @@
 // from the demo and pauses one in play, the stick counts past its dead zone once per push, and
 // controllers come and go while the game runs.
 #include "support/RunningGame.h"
+#include "game/ui/ControllerPoll.h"
 
 #include "platform/Gamepad.h"
 
@@ -81,9 +82,9 @@ QTimer* PollTimer(TBrevantoForm& form) { return form.findChild<QTimer*>(QStringL
 void Tap(VirtualPad& pad, TBrevantoForm& form, SDL_GameControllerButton button)
 {
     pad.Press(button);
-    form.PollGamepad();
+    form.Controller->Poll();
     pad.Release(button);
-    form.PollGamepad();
+    form.Controller->Poll();
 }
 
 using Presses_t = std::vector<PadButton>;
@@ -188,11 +189,11 @@ private slots:
         // With no controller the window polls four times a second, with one sixty times.
         QTimer* timer = PollTimer(form);
         QVERIFY(timer && timer->isActive());
-        form.PollGamepad();
+        form.Controller->Poll();
         QCOMPARE(timer->interval(), 250);
         VirtualPad pad;
         QVERIFY(pad.Valid());
-        form.PollGamepad();
+        form.Controller->Poll();
         QCOMPARE(timer->interval(), 16);
 
         // In the demo the directions and A and B do nothing; Start begins a game.
@@ -219,7 +220,7 @@ private slots:
             QCOMPARE(form.Rules.MyCar->WantDirection, direction);
         }
         pad.Stick(0, -32768);
-        form.PollGamepad();
+        form.Controller->Poll();
         QCOMPARE(form.Rules.MyCar->WantDirection, 0);
         pad.Stick(0, 0);
         Tap(pad, form, SDL_CONTROLLER_BUTTON_A);
@@ -244,7 +245,7 @@ private slots:
 
         // Unplugged mid-game: the game goes on with the keyboard.
         pad.Unplug();
-        form.PollGamepad();
+        form.Controller->Poll();
         QCOMPARE(timer->interval(), 250);
         QTest::keyClick(&form, Qt::Key_Down);
         QCOMPARE(form.Rules.MyCar->WantDirection, 4);

@@ -4,8 +4,8 @@
 
 #include "config/model/HiScoreBook.h"
 #include "game/ui/HallOfFame.h"
-#include "game/ui/THiScoreNameDialog.h"
-#include "game/ui/THiScoresDialog.h"
+#include "game/ui/HiScoreNameDialog.h"
+#include "game/ui/HiScoresDialog.h"
 
 #include "platform/Account.h"
 #include "platform/IniFile.h"
@@ -58,7 +58,7 @@ struct FameGame : RunningGame {
     }
 };
 
-QString CellText(const THiScoresDialog& dialog, int row, int column)
+QString CellText(const HiScoresDialog& dialog, int row, int column)
 {
     const QTableWidgetItem* item = dialog.Scores->item(row, column);
     return item ? item->text() : QString();
@@ -82,7 +82,7 @@ private slots:
         QString offered;
         const QString typed = QStringLiteral(" Ann = [x]; 山田\t");
         game.Seam.DialogAnswer = [&](QDialog& dialog) {
-            auto* nameDialog = qobject_cast<THiScoreNameDialog*>(&dialog);
+            auto* nameDialog = qobject_cast<HiScoreNameDialog*>(&dialog);
             if (!nameDialog)
                 return int(QDialog::Rejected);
             ++asked;
@@ -98,7 +98,7 @@ private slots:
         // With no name entered before, the account's full name, else its login.
         const std::string account =
             brv::AccountFullName().empty() ? brv::AccountLogin() : brv::AccountFullName();
-        QCOMPARE(offered, brv::DecodeText(account).left(THiScoreNameDialog::MaxNameLength));
+        QCOMPARE(offered, brv::DecodeText(account).left(HiScoreNameDialog::MaxNameLength));
 
         const HiScoreTable table = game.Table();
         QCOMPARE(table.Entries().size(), size_t{1});
@@ -112,7 +112,7 @@ private slots:
 
         // The next game offers the name entered last; Enter keeps it.
         game.Seam.DialogAnswer = [&](QDialog& dialog) {
-            auto* nameDialog = qobject_cast<THiScoreNameDialog*>(&dialog);
+            auto* nameDialog = qobject_cast<HiScoreNameDialog*>(&dialog);
             if (!nameDialog)
                 return int(QDialog::Rejected);
             offered = nameDialog->eName->text();
@@ -135,7 +135,7 @@ private slots:
         QVERIFY(game.Start());
         int asked = 0;
         game.Seam.DialogAnswer = [&](QDialog& dialog) {
-            auto* nameDialog = qobject_cast<THiScoreNameDialog*>(&dialog);
+            auto* nameDialog = qobject_cast<HiScoreNameDialog*>(&dialog);
             if (!nameDialog)
                 return int(QDialog::Rejected);
             ++asked;
@@ -197,7 +197,7 @@ private slots:
         QVERIFY(!form.sbHiScores->icon().isNull());
 
         game.Seam.DialogAnswer = [](QDialog& dialog) {
-            auto* nameDialog = qobject_cast<THiScoreNameDialog*>(&dialog);
+            auto* nameDialog = qobject_cast<HiScoreNameDialog*>(&dialog);
             if (nameDialog)
                 nameDialog->eName->setText(QStringLiteral("Ann"));
             return int(nameDialog ? QDialog::Accepted : QDialog::Rejected);
@@ -216,7 +216,7 @@ private slots:
         bool clockRan = true;
         QStringList questions;
         int answer = QMessageBox::No;
-        const auto checkTables = [&](THiScoresDialog* tables) {
+        const auto checkTables = [&](HiScoresDialog* tables) {
             QVERIFY(tables);
             ++shown;
             clockRan = form.TimerRunning();
@@ -248,7 +248,7 @@ private slots:
                 questions << box->text();
                 return answer;
             }
-            checkTables(qobject_cast<THiScoresDialog*>(&dialog));
+            checkTables(qobject_cast<HiScoresDialog*>(&dialog));
             return int(QDialog::Accepted);
         };
         form.sbHiScores->click();
@@ -264,7 +264,7 @@ private slots:
         // During a game nothing is marked as new; the menu item opens the same dialog.
         int marked = -2;
         game.Seam.DialogAnswer = [&](QDialog& dialog) {
-            if (auto* tables = qobject_cast<THiScoresDialog*>(&dialog))
+            if (auto* tables = qobject_cast<HiScoresDialog*>(&dialog))
                 marked = tables->HighlightedRow();
             return int(QDialog::Rejected);
         };

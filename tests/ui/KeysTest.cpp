@@ -167,11 +167,11 @@ private slots:
             QCOMPARE(Shown(dialog, Up1), QStringLiteral("-"));
         }, QMessageBox::No, &questions);
         QCOMPARE(questions, 1);
-        QVERIFY(form.Keys.Get({KeyAction::Up, 1}) == brv::ParseKeyText("Up"));
+        QVERIFY(form.Options.Keys.Get({KeyAction::Up, 1}) == brv::ParseKeyText("Up"));
 
         UseKeysDialog(game, QDialog::Rejected,
                       [&](KeysDialog& dialog) { Bind(dialog, Up1, Qt::Key_W); });
-        QVERIFY(form.Keys.Get(Up1).Empty());
+        QVERIFY(form.Options.Keys.Get(Up1).Empty());
         form.Rules.MyCar->WantDirection = -1;
         QTest::keyClick(&form, Qt::Key_W);
         QCOMPARE(form.Rules.MyCar->WantDirection, -1);
@@ -189,7 +189,7 @@ private slots:
             QCOMPARE(Shown(dialog, Up1), QStringLiteral("Up"));
             QCOMPARE(Shown(dialog, {KeyAction::Pause, 0}), QStringLiteral("Ctrl+P"));
         });
-        QVERIFY(form.Keys == KeyBindings::Defaults());
+        QVERIFY(form.Options.Keys == KeyBindings::Defaults());
         form.Rules.MyCar->WantDirection = -1;
         QTest::keyClick(&form, Qt::Key_Up);
         QCOMPARE(form.Rules.MyCar->WantDirection, 0);

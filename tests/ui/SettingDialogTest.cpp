@@ -235,9 +235,9 @@ private slots:
         form.Rules.MaxOverlap = overlap;
 
         QCOMPARE(TimerShown(game), shown);
-        QCOMPARE(form.Interval, interval);
+        QCOMPARE(form.Options.Interval, interval);
         OpenSettings(game, QDialog::Accepted, nullptr);
-        QCOMPARE(form.Interval, shown);
+        QCOMPARE(form.Options.Interval, shown);
         QCOMPARE(form.Timer1->interval(), shown);
     }
 
@@ -248,9 +248,9 @@ private slots:
         TBrevantoForm& form = *game.Form;
         form.Rules.MaxOverlap = 3;
         OpenSettings(game, QDialog::Accepted, nullptr);
-        QCOMPARE(form.Interval, 150);
+        QCOMPARE(form.Options.Interval, 150);
         QCOMPARE(TimerShown(game), 450);
-        QCOMPARE(form.Interval, 150);
+        QCOMPARE(form.Options.Interval, 150);
     }
 
     void aZeroTimerValueLeavesTheInterval()
@@ -264,7 +264,7 @@ private slots:
             s.udTimer->setMinimum(0);
             s.udTimer->setValue(0);
         });
-        QCOMPARE(form.Interval, 80);
+        QCOMPARE(form.Options.Interval, 80);
         QCOMPARE(form.Timer1->interval(), 80);
         QVERIFY(form.TimerRunning());
     }
@@ -390,16 +390,16 @@ private slots:
         QCOMPARE(shown.maxCar, 100);
         // Cancel keeps everything.
         QCOMPARE(form.Rules.MaxCar, 500);
-        QVERIFY(!form.SaveScreen);
+        QVERIFY(!form.Options.SaveScreen);
         QVERIFY(form.Rules.SoundOn);
-        QCOMPARE(form.RunWave, std::string("run.wav"));
+        QCOMPARE(form.Options.RunWave, std::string("run.wav"));
 
         OpenSettings(game, QDialog::Accepted, change);
-        QVERIFY(form.SaveScreen);
+        QVERIFY(form.Options.SaveScreen);
         QVERIFY(!form.Rules.SoundOn);
         QVERIFY(!form.Rules.RandomInit);
         // Paths are taken as typed, without looking for the file.
-        QCOMPARE(form.RunWave, std::string("no such file.wav"));
+        QCOMPARE(form.Options.RunWave, std::string("no such file.wav"));
         QCOMPARE(form.Rules.EatWave, std::string("eat.wav"));
         QCOMPARE(form.Rules.CrashWave, std::string());
         QCOMPARE(form.Rules.MoveSpeed, 2);
@@ -416,11 +416,11 @@ private slots:
         TBrevantoForm& form = *game.Form;
         // Shift_JIS bytes: they decode for the edit but would not survive a round trip.
         const std::string shiftJis = "\x83\x65\x83\x58\x83\x67.wav";
-        form.RunWave = shiftJis;
+        form.Options.RunWave = shiftJis;
         QString shown;
         OpenSettings(game, QDialog::Accepted, [&](TfSetting& s) { shown = s.eRunWave->text(); });
         QCOMPARE(shown, QString::fromUtf8("\xe3\x83\x86\xe3\x82\xb9\xe3\x83\x88.wav"));
-        QCOMPARE(form.RunWave, shiftJis);
+        QCOMPARE(form.Options.RunWave, shiftJis);
     }
 
     void browsingSetsTheEditBesideTheButton_data()
@@ -461,7 +461,7 @@ private slots:
         RunningGame game;
         QVERIFY(game.Start());
         TBrevantoForm& form = *game.Form;
-        std::string* const fields[] = {&form.RunWave, &form.Rules.EatWave, &form.Rules.CrashWave};
+        std::string* const fields[] = {&form.Options.RunWave, &form.Rules.EatWave, &form.Rules.CrashWave};
         for (std::string* field : fields)
             *field = "keep.wav";
         *fields[button - 1] = preset.toStdString();
@@ -500,7 +500,7 @@ private slots:
             s.eCrashWave->setText(QStringLiteral("\n"));
         });
         QCOMPARE(preset, QStringLiteral("/sounds/eat.wav"));
-        QCOMPARE(form.RunWave, std::string("/sounds/run.wav"));
+        QCOMPARE(form.Options.RunWave, std::string("/sounds/run.wav"));
         QCOMPARE(form.Rules.EatWave, std::string("/sounds/eat.wav"));
         QCOMPARE(form.Rules.CrashWave, std::string());
 
@@ -618,7 +618,7 @@ private slots:
         QCOMPARE(previewFont.family(), QStringLiteral("Courier"));
         QCOMPARE(previewFont.pointSize(), 11);
 
-        QCOMPARE(form.Language, 1);
+        QCOMPARE(form.Options.Language, 1);
         QCOMPARE(form.File1->title(), QStringLiteral("&File"));
         QCOMPARE(form.StatusPanels[0]->text(), status);
         QCOMPARE(form.Rules.Map->ErrorTexts[2], std::string(ErrorBadMap));
@@ -669,7 +669,7 @@ private slots:
             form.SetRunning(false);
 
         OpenSettings(game, QDialog::Accepted, [](TfSetting& s) { Choose(*s.cbLanguage, 1); });
-        QCOMPARE(form.Language, 2);
+        QCOMPARE(form.Options.Language, 2);
         QCOMPARE(form.File1->title(), QStringLiteral("&Datei"));
         QCOMPARE(form.Setting->text(), QStringLiteral("&Einstellungen..."));
         QCOMPARE(form.StatusPanels[0]->text(), status);
@@ -699,7 +699,7 @@ private slots:
         QCOMPARE(label, QStringLiteral("Fahrt"));
         QCOMPARE(listed, QStringList({QStringLiteral("Englisch"), QStringLiteral("Deutsch")}));
         QCOMPARE(selected, 1);
-        QCOMPARE(game.Form->Language, 2);
+        QCOMPARE(game.Form->Options.Language, 2);
     }
 
     void aLanguageFileWithoutLanguagesEmptiesEveryTextOnOk()
@@ -723,7 +723,7 @@ private slots:
         QCOMPARE(items, 0);
         QCOMPARE(selected, -1);
         QCOMPARE(tab, QString());
-        QCOMPARE(form.Language, 0);
+        QCOMPARE(form.Options.Language, 0);
         QCOMPARE(form.LoadCourse1->text(), QStringLiteral("..."));
         QCOMPARE(form.StatusPanels[0]->text(), QString());
         QCOMPARE(form.Rules.Map->ErrorTexts[2], std::string());

@@ -179,8 +179,8 @@ private slots:
         game.Files.WriteSettings("GroundColor=" + setting.toStdString() + "\n");
         QVERIFY(game.Start(false));
         TBrevantoForm& form = *game.Form;
-        QCOMPARE(brv::ColorFromBgr(form.GroundColor), ground);
-        QCOMPARE(form.FieldCanvas()->FillColor(), form.GroundColor);
+        QCOMPARE(brv::ColorFromBgr(form.FieldGround), ground);
+        QCOMPARE(form.FieldCanvas()->FillColor(), form.FieldGround);
         QCOMPARE(form.FieldImage.pixelColor(CentrePixel), field);
         // The sprite sheet's background follows the tile sheet's corner colour.
         QCOMPARE(form.CarBitmap->pixelColor(0, 0), field);

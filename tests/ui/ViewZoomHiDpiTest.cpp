@@ -1,6 +1,7 @@
 // On a screen of two device pixels per pixel the zoom counts device-independent pixels: at
 // zoom 1 every field pixel is a sharp 2 x 2 square, at zoom 2 a 4 x 4 one.
 #include "support/RunningGame.h"
+#include "game/ui/ViewControl.h"
 #include "support/ScreenPixels.h"
 
 #include "ui/FieldView.h"
@@ -31,7 +32,7 @@ private slots:
 
         for (int zoom = 1; zoom <= 2; ++zoom) {
             if (zoom == 2) {
-                form.ZoomIn1Click();
+                form.View->ZoomIn1Click();
                 RunningGame::Settle();
             }
             QCOMPARE(form.PaintBox1->Zoom(), zoom);

@@ -3,6 +3,7 @@
 // screen; full screen centres the field on the ground colour and gives the window back as it
 // was; Zoom and FullScreen are kept in the settings file.
 #include "support/RunningGame.h"
+#include "game/ui/ViewControl.h"
 #include "support/ScreenPixels.h"
 
 #include "ui/FieldView.h"
@@ -40,10 +41,10 @@ QSize FieldSize(const TBrevantoForm& form)
 
 void ZoomTo(TBrevantoForm& form, int zoom)
 {
-    form.ActualSize1Click();
+    form.View->ActualSize1Click();
     RunningGame::Settle();
     for (int k = 1; k < zoom; ++k) {
-        form.ZoomIn1Click();
+        form.View->ZoomIn1Click();
         RunningGame::Settle();
     }
 }
@@ -130,34 +131,34 @@ private slots:
         const QSize around = form.size() - field;
 
         for (int zoom = 2; zoom <= 3; ++zoom) {
-            form.ZoomIn1Click();
+            form.View->ZoomIn1Click();
             RunningGame::Settle();
             QCOMPARE(form.PaintBox1->Zoom(), zoom);
             QCOMPARE(form.PaintBox1->size(), field * zoom);
             QCOMPARE(form.size(), field * zoom + around);
         }
-        form.ZoomOut1Click();
+        form.View->ZoomOut1Click();
         RunningGame::Settle();
         QCOMPARE(form.PaintBox1->size(), field * 2);
-        form.ActualSize1Click();
+        form.View->ActualSize1Click();
         RunningGame::Settle();
         QCOMPARE(form.PaintBox1->Zoom(), 1);
         QCOMPARE(form.size(), field + around);
-        form.ZoomOut1Click();
+        form.View->ZoomOut1Click();
         RunningGame::Settle();
         QCOMPARE(form.PaintBox1->Zoom(), 1);
         // Keys pressed faster than the window repaints each count.
-        form.ZoomIn1Click();
-        form.ZoomIn1Click();
+        form.View->ZoomIn1Click();
+        form.View->ZoomIn1Click();
         RunningGame::Settle();
         QCOMPARE(form.PaintBox1->Zoom(), 3);
-        form.ActualSize1Click();
+        form.View->ActualSize1Click();
         RunningGame::Settle();
 
         // Hiding a bar at zoom 2 refits the window around the same zoomed field.
-        form.ZoomIn1Click();
+        form.View->ZoomIn1Click();
         RunningGame::Settle();
-        form.ShowBars(false, true);
+        form.View->ShowBars(false, true);
         form.InvalidateField();
         RunningGame::Settle();
         QCOMPARE(form.PaintBox1->size(), field * 2);
@@ -171,7 +172,7 @@ private slots:
         TBrevantoForm& form = *game.Form;
         const QSize available = form.screen()->availableGeometry().size();
         for (int step = 0; step < 2 * FieldView::MaxZoom; ++step) {
-            form.ZoomIn1Click();
+            form.View->ZoomIn1Click();
             RunningGame::Settle();
         }
         const int zoom = form.PaintBox1->Zoom();
@@ -181,7 +182,7 @@ private slots:
         QVERIFY(frame.width() <= available.width() && frame.height() <= available.height());
         const QSize larger = frame + FieldSize(form);
         QVERIFY(larger.width() > available.width() || larger.height() > available.height());
-        QCOMPARE(form.MaxWindowZoom(), zoom);
+        QCOMPARE(form.View->MaxWindowZoom(), zoom);
     }
 
     void aFieldLargerThanHalfTheScreenStaysAtActualSize()
@@ -198,7 +199,7 @@ private slots:
         QCOMPARE(form.PaintBox1->Zoom(), 1);
         QCOMPARE(form.PaintBox1->size(), FieldSize(form));
         const QSize before = form.size();
-        form.ZoomIn1Click();
+        form.View->ZoomIn1Click();
         RunningGame::Settle();
         QCOMPARE(form.PaintBox1->Zoom(), 1);
         QCOMPARE(form.size(), before);
@@ -220,14 +221,14 @@ private slots:
 
         QTest::keyClick(&form, Qt::Key_F11);
         RunningGame::Settle();
-        QVERIFY(form.FullScreen);
+        QVERIFY(form.Options.FullScreen);
         QVERIFY(form.windowState() & Qt::WindowFullScreen);
-        QVERIFY(form.FullScreen1->isChecked());
+        QVERIFY(form.View->FullScreen1->isChecked());
         QVERIFY(form.Panel1->isHidden());
         QVERIFY(form.StatusBar1->isHidden());
         QVERIFY(!form.menuBar()->isHidden());
         QVERIFY(form.TimerRunning());
-        QVERIFY(!form.ZoomIn1->isEnabled());
+        QVERIFY(!form.View->ZoomIn1->isEnabled());
 
         // The largest whole zoom that fits, centred, the margins in the ground colour.
         const QSize box = form.PaintBox1->size();
@@ -262,7 +263,7 @@ private slots:
         // Escape gives back the window with its bars and its zoom; the clock stays as it was.
         QTest::keyClick(&form, Qt::Key_Escape);
         RunningGame::Settle();
-        QVERIFY(!form.FullScreen);
+        QVERIFY(!form.Options.FullScreen);
         QVERIFY(!(form.windowState() & Qt::WindowFullScreen));
         QVERIFY(!form.Panel1->isHidden());
         QVERIFY(!form.StatusBar1->isHidden());
@@ -272,7 +273,7 @@ private slots:
         // In the window Escape does nothing.
         QTest::keyClick(&form, Qt::Key_Escape);
         RunningGame::Settle();
-        QVERIFY(!form.FullScreen);
+        QVERIFY(!form.Options.FullScreen);
     }
 
     void settingsKeepZoomAndFullScreenOnlyWhenChanged()
@@ -288,7 +289,7 @@ private slots:
         {
             RunningGame game;
             QVERIFY(game.Start());
-            game.Form->ZoomIn1Click();
+            game.Form->View->ZoomIn1Click();
             RunningGame::Settle();
             game.Form->FormDestroy();
             const std::string settings = game.Files.Read("BREVANTO.INI");
@@ -301,7 +302,7 @@ private slots:
             game.Files.WriteSettings("Position=40,30\n");
             QVERIFY(game.Start());
             const QPoint place = game.Form->pos();
-            game.Form->FullScreen1Click();
+            game.Form->View->FullScreen1Click();
             RunningGame::Settle();
             QVERIFY(game.Form->pos() != place);
             game.Form->FormDestroy();
@@ -321,7 +322,7 @@ private slots:
             QVERIFY(form.windowState() & Qt::WindowFullScreen);
             QVERIFY(form.Panel1->isHidden());
             QVERIFY(form.PaintBox1->FitToBox());
-            form.FullScreen1Click();
+            form.View->FullScreen1Click();
             RunningGame::Settle();
             QVERIFY(!form.Panel1->isHidden());
             QVERIFY(form.StatusBar1->isHidden());
@@ -338,13 +339,13 @@ private slots:
         RunningGame game;
         QVERIFY(game.Start());
         TBrevantoForm& form = *game.Form;
-        form.SetFullScreen(true);
+        form.View->SetFullScreen(true);
         RunningGame::Settle();
-        QVERIFY(form.ToolBarWanted());
-        form.ShowBars(false, true);
+        QVERIFY(form.View->ToolBarWanted());
+        form.View->ShowBars(false, true);
         QVERIFY(form.Panel1->isHidden());
         QVERIFY(form.StatusBar1->isHidden());
-        form.SetFullScreen(false);
+        form.View->SetFullScreen(false);
         RunningGame::Settle();
         QVERIFY(form.Panel1->isHidden());
         QVERIFY(!form.StatusBar1->isHidden());
@@ -358,13 +359,13 @@ private slots:
         const QList<QAction*> menus = form.menuBar()->actions();
         QCOMPARE(menus.size(), 4);
         QCOMPARE(menus[0], form.File1->menuAction());
-        QCOMPARE(menus[1], form.View1->menuAction());
+        QCOMPARE(menus[1], form.View->View1->menuAction());
         QCOMPARE(menus[2], form.Option1->menuAction());
         // The test language lacks the View texts: the English ones stand in.
-        QCOMPARE(form.View1->title(), QStringLiteral("&View"));
-        QCOMPARE(form.ZoomIn1->text(), QStringLiteral("Zoom &In"));
-        QVERIFY(form.ZoomIn1->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Equal)));
-        QCOMPARE(form.FullScreen1->shortcut(), QKeySequence(Qt::Key_F11));
+        QCOMPARE(form.View->View1->title(), QStringLiteral("&View"));
+        QCOMPARE(form.View->ZoomIn1->text(), QStringLiteral("Zoom &In"));
+        QVERIFY(form.View->ZoomIn1->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Equal)));
+        QCOMPARE(form.View->FullScreen1->shortcut(), QKeySequence(Qt::Key_F11));
     }
 };
 

@@ -171,6 +171,8 @@ Settings ReadSettings(const brv::IniFile& ini, const SettingsPlaces& places)
 
     settings.Zoom = std::max<int32_t>(1, ini.ReadInteger(kSection, "Zoom", 1));
     settings.FullScreen = ini.ReadBool(kSection, "FullScreen", false);
+    settings.FieldMessages = ini.ReadBool(kSection, "FieldMessages", false);
+    settings.HiScoresAfterName = ini.ReadBool(kSection, "HiScoresAfterName", true);
     return settings;
 }
 
@@ -209,5 +211,7 @@ void SaveSettingsFile(const Settings& settings, const SettingsPlaces& places)
     WriteKeyBindings(file.File(), settings.Keys);
     file.Integer("Zoom", settings.Zoom, 1);
     file.Bool("FullScreen", settings.FullScreen, false);
+    file.Bool("FieldMessages", settings.FieldMessages, false);
+    file.Bool("HiScoresAfterName", settings.HiScoresAfterName, true);
     file.Finish();
 }

@@ -52,6 +52,10 @@ struct Settings {
     KeyBindings Keys = KeyBindings::Defaults(); // section KEYS
     int32_t Zoom = 1; // whole-number zoom of the field, at least 1
     bool FullScreen = false;
+    // Messages over the field (View > Messages on the Field): off where the file lacks the key.
+    bool FieldMessages = false;
+    // After a hi-score name is entered, the table opens with the new entry marked.
+    bool HiScoresAfterName = true;
 };
 
 // A path from the settings: absolute when it begins with "/" or its second character is ":",

@@ -3,6 +3,7 @@
 #include "ui/DialogSeam.h"
 #include "ui/FieldView.h"
 #include "game/ui/TBrevantoForm.h"
+#include "game/ui/ViewControl.h"
 
 #include "platform/Canvas.h"
 #include "platform/Sound.h"
@@ -11,56 +12,28 @@
 #include <QAction>
 #include <QLabel>
 #include <QLayout>
-#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
 
-namespace {
-
-// The shortest period the clock really runs at; QTimer would spin on anything shorter.
-constexpr int32_t MinimumTimerPeriod = 10;
-
-} // namespace
-
 void TBrevantoForm::SetTimerInterval(int32_t interval)
 {
-    Interval = interval;
-    Timer1->setInterval(std::max(interval, MinimumTimerPeriod));
-}
-
-bool TBrevantoForm::TimerRunning() const
-{
-    return Timer1->isActive();
-}
-
-bool TBrevantoForm::SuspendTimer()
-{
-    const bool wasRunning = Timer1->isActive();
-    if (wasRunning)
-        Timer1->stop();
-    return wasRunning;
-}
-
-void TBrevantoForm::ResumeTimer(bool wasRunning)
-{
-    // A window that closed meanwhile keeps its clock stopped for good.
-    if (wasRunning && !Destroyed && Started)
-        Timer1->start();
+    Options.Interval = interval;
+    Clock.SetPeriod(interval);
 }
 
 void TBrevantoForm::SetRunning(bool run)
 {
-    if (run && !Timer1->isActive())
-        Timer1->start();
-    else if (!run && Timer1->isActive())
-        Timer1->stop();
+    if (run)
+        Clock.Start();
+    else
+        Clock.Stop();
     RefreshRunningIndicators();
 }
 
 void TBrevantoForm::RefreshRunningIndicators()
 {
-    const bool paused = !Timer1->isActive();
+    const bool paused = !Clock.Running();
     Pause1->setChecked(paused);
     sbPause->setChecked(Pause1->isChecked());
     if (paused)
@@ -111,25 +84,10 @@ void TBrevantoForm::PaintBox1Paint()
     if (!Started || !Rules.Map)
         return;
     if (ResizePending) {
-        FitClientArea();
+        View->FitClientArea();
         ResizePending = false;
     }
     RenderField();
-}
-
-void TBrevantoForm::FitClientArea()
-{
-    // In full screen the paint box fits the field to the screen by itself.
-    if (FullScreen)
-        return;
-    // Whatever surrounds the paint box (menu bar, tool bar panel, status bar, each when
-    // shown) keeps its size; the paint box becomes exactly the field, zoomed.
-    const QSize around = AroundField();
-    PaintBox1->SetZoom(std::min(Zoom, MaxWindowZoom()));
-    const int zoom = PaintBox1->Zoom();
-    resize(Rules.Map->ScreenWidth * zoom + around.width(),
-           Rules.Map->ScreenHeight * zoom + around.height());
-    KeepZoomedWindowOnScreen();
 }
 
 void TBrevantoForm::RenderField()
@@ -138,7 +96,7 @@ void TBrevantoForm::RenderField()
     QImage fresh(std::max(map.ScreenWidth, 0), std::max(map.ScreenHeight, 0), QImage::Format_RGB32);
     if (fresh.isNull() && map.ScreenWidth > 0 && map.ScreenHeight > 0)
         return; // no memory for the field: keep showing the last one
-    fresh.fill(brv::ColorFromBgr(GroundColor));
+    fresh.fill(brv::ColorFromBgr(FieldGround));
     Rules.DrawWholeField(fresh);
     FieldImage = std::move(fresh);
     ++FullRenders;

@@ -17,7 +17,7 @@ bool TBrevantoForm::FormKeyDown(const QKeyEvent& key)
     if (Rules.Demo)
         return false;
     // Pause is a shortcut of its menu item (ApplyKeys): it acts in the demo too.
-    return DoKeyAction(Keys.ActionFor(brv::ChordOf(key)).value_or(KeyAction::Pause));
+    return DoKeyAction(Options.Keys.ActionFor(brv::ChordOf(key)).value_or(KeyAction::Pause));
 }
 
 bool TBrevantoForm::DoKeyAction(KeyAction action)

@@ -3,9 +3,11 @@
 #include "ui/Glyphs.h"
 #include "ui/QtOwned.h"
 #include "ui/QtTranslations.h"
+#include "game/ui/ControllerPoll.h"
 #include "game/ui/HallOfFame.h"
 #include "game/ui/TAboutBox.h"
 #include "game/ui/TBrevantoForm.h"
+#include "game/ui/ViewControl.h"
 
 #include "platform/Canvas.h"
 #include "platform/Sound.h"
@@ -33,6 +35,7 @@ struct ToolButtonPlace {
 
 TBrevantoForm::TBrevantoForm(SettingsPlaces places, DialogSeam& seam, QWidget* parent)
     : QMainWindow(parent), Rules(*this), Places(std::move(places)), Seam(seam),
+      Clock(*this, [this] { Timer1Timer(); }),
       Sounds(std::make_unique<brv::Sound>(Places.ProgramDir))
 {
     setObjectName(QStringLiteral("BrevantoForm"));
@@ -52,7 +55,7 @@ TBrevantoForm::TBrevantoForm(SettingsPlaces places, DialogSeam& seam, QWidget* p
     setCentralWidget(client);
 
     BuildMenus();
-    BuildViewMenu();
+    View = std::make_unique<ViewControl>(*this);
     BuildToolBar();
     BuildCourseChooser();
     column->addWidget(Panel1);
@@ -65,11 +68,9 @@ TBrevantoForm::TBrevantoForm(SettingsPlaces places, DialogSeam& seam, QWidget* p
     BuildStatusBar();
     BuildFieldMessages();
 
-    Timer1 = brv::MakeChild<QTimer>(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setTimerType(Qt::PreciseTimer);
-    SetTimerInterval(Interval);
-    connect(Timer1, &QTimer::timeout, this, &TBrevantoForm::Timer1Timer);
+    Timer1 = Clock.Timer();
+    SetTimerInterval(Options.Interval);
+    Controller = std::make_unique<ControllerPoll>(*this, [this](brv::PadButton button) { GamepadPress(button); });
 
     FieldCanvasPtr = std::make_unique<brv::Canvas>(FieldImage);
     FieldCanvasPtr->SetChangeListener([this](const QRect& rect) { PaintBox1->UpdateImageRect(rect); });

@@ -5,6 +5,8 @@
 #include "ui/QtTranslations.h"
 #include "game/ui/HallOfFame.h"
 #include "game/ui/TBrevantoForm.h"
+#include "game/ui/ControllerPoll.h"
+#include "game/ui/ViewControl.h"
 
 #include "config/model/AddedTexts.h"
 #include "config/model/LanguageFile.h"
@@ -59,10 +61,10 @@ bool TBrevantoForm::FormCreate(const std::string& courseFile)
     ApplyLanguage();
     if (!LoadBitmaps())
         return false;
-    FieldCanvasPtr->SetFillColor(GroundColor);
-    PaintBox1->SetBackground(brv::ColorFromBgr(GroundColor));
+    FieldCanvasPtr->SetFillColor(FieldGround);
+    PaintBox1->SetBackground(brv::ColorFromBgr(FieldGround));
 
-    Rules.Map = std::make_unique<TMap>(GroundBitmap.get(), CarBitmap.get(), RedrawMap);
+    Rules.Map = std::make_unique<TMap>(GroundBitmap.get(), CarBitmap.get(), Options.RedrawMap);
     Rules.PassErrorTextsToMap();
     if (!LoadStartCourse(courseFile))
         return false;
@@ -92,20 +94,21 @@ bool TBrevantoForm::LoadStartCourse(const std::string& courseFile)
 
 bool TBrevantoForm::LoadBitmaps()
 {
-    uint32_t color = GroundColor;
-    if (!UseSheetColor && color == ColorButtonFace)
+    const bool useSheetColor = Options.UseSheetColor;
+    uint32_t color = Options.GroundColor;
+    if (!useSheetColor && color == ColorButtonFace)
         color = brv::BgrFromColor(QApplication::palette().color(QPalette::Button));
     try {
         brv::LoadedSheets sheets =
-            brv::LoadSheets(GroundBitmapName, CarBitmapName, color, UseSheetColor);
-        if (!UseSheetColor && GroundColor == ColorButtonFace && color == ColorSilver) {
+            brv::LoadSheets(Options.GroundBitmapName, Options.CarBitmapName, color, useSheetColor);
+        if (!useSheetColor && Options.GroundColor == ColorButtonFace && color == ColorSilver) {
             // Only a chosen silver keeps the sheets as drawn; a button face that happens to be
             // silver still repaints their background.
             const uint32_t key = brv::PixelBgr(sheets.Ground, 0, 0, 0);
             brv::ReplaceColor(sheets.Ground, key, color);
             brv::ReplaceColor(sheets.Car, key, color);
         }
-        GroundColor = sheets.GroundColor;
+        FieldGround = sheets.GroundColor;
         GroundBitmap = std::make_unique<QImage>(std::move(sheets.Ground));
         CarBitmap = std::make_unique<QImage>(std::move(sheets.Car));
     } catch (const brv::SheetError& error) {
@@ -120,10 +123,9 @@ void TBrevantoForm::FormDestroy()
     if (Destroyed)
         return;
     Destroyed = true;
-    if (Timer1->isActive())
-        Timer1->stop();
+    Clock.Halt();
     // Settings are only written back once they were read.
-    if (!IniFileName.empty())
+    if (!Options.IniFileName.empty())
         SaveSettings();
     Rules.Cars.clear();
     Rules.MyCar.reset();
@@ -135,69 +137,56 @@ void TBrevantoForm::FormDestroy()
 
 void TBrevantoForm::LoadSettings()
 {
-    const Settings settings = LoadSettingsFile(Places);
-    IniFileName = settings.IniFileName;
-    LanguageFileName = settings.LanguageFileName;
-    Language = settings.Language;
-    Rules.MapName = settings.MapName;
-    GroundBitmapName = settings.GroundBitmapName;
-    CarBitmapName = settings.CarBitmapName;
-    SetTimerInterval(settings.Interval);
-    Rules.HiScore = settings.HiScore;
-    Rules.MoveSpeed = settings.MoveSpeed;
-    Rules.MaxCar = settings.MaxCar;
-    Rules.RandomInit = settings.RandomInit;
-    Rules.SoundOn = settings.SoundOn;
-    SaveScreen = settings.SaveScreen;
-    if (!settings.ToolBar)
+    Options = LoadSettingsFile(Places);
+    SetTimerInterval(Options.Interval);
+    PassSettingsToRules();
+    if (!Options.ToolBar)
         Panel1->hide();
-    if (!settings.StatusBar)
+    if (!Options.StatusBar)
         StatusBar1->hide();
-    RedrawMap = settings.RedrawMap;
-    RunWave = settings.RunWave;
-    Rules.EatWave = settings.EatWave;
-    Rules.CrashWave = settings.CrashWave;
-    GroundColor = settings.GroundColor;
-    UseSheetColor = settings.UseSheetColor;
-    Keys = settings.Keys;
     ApplyKeys();
-    if (settings.Left != 0)
-        move(settings.Left, y());
-    if (settings.Top != 0)
-        move(x(), settings.Top);
-    ApplyViewSettings(settings);
+    if (Options.Left != 0)
+        move(Options.Left, y());
+    if (Options.Top != 0)
+        move(x(), Options.Top);
+    View->ApplySettings();
+    FieldMessages1->setChecked(Options.FieldMessages);
+}
+
+void TBrevantoForm::PassSettingsToRules()
+{
+    Rules.MapName = Options.MapName;
+    Rules.HiScore = Options.HiScore;
+    Rules.MoveSpeed = Options.MoveSpeed;
+    Rules.MaxCar = Options.MaxCar;
+    Rules.RandomInit = Options.RandomInit;
+    Rules.SoundOn = Options.SoundOn;
+    Rules.EatWave = Options.EatWave;
+    Rules.CrashWave = Options.CrashWave;
+}
+
+void TBrevantoForm::TakeSettingsFromRules()
+{
+    Options.MapName = Rules.MapName;
+    Options.HiScore = Rules.HiScore;
+    Options.MoveSpeed = Rules.MoveSpeed;
+    Options.MaxCar = Rules.MaxCar;
+    Options.RandomInit = Rules.RandomInit;
+    Options.SoundOn = Rules.SoundOn;
+    Options.EatWave = Rules.EatWave;
+    Options.CrashWave = Rules.CrashWave;
 }
 
 void TBrevantoForm::SaveSettings()
 {
-    Settings settings;
-    settings.IniFileName = IniFileName;
-    settings.LanguageFileName = LanguageFileName;
-    settings.Language = Language;
-    settings.MapName = Rules.MapName;
-    settings.GroundBitmapName = GroundBitmapName;
-    settings.CarBitmapName = CarBitmapName;
-    settings.Interval = Interval;
-    settings.HiScore = Rules.HiScore;
-    settings.MoveSpeed = Rules.MoveSpeed;
-    settings.MaxCar = Rules.MaxCar;
-    settings.RandomInit = Rules.RandomInit;
-    settings.SoundOn = Rules.SoundOn;
-    settings.SaveScreen = SaveScreen;
-    settings.ToolBar = !Panel1->isHidden();
-    settings.StatusBar = !StatusBar1->isHidden();
-    settings.RedrawMap = RedrawMap;
-    settings.RunWave = RunWave;
-    settings.EatWave = Rules.EatWave;
-    settings.CrashWave = Rules.CrashWave;
-    settings.GroundColor = GroundColor;
-    settings.UseSheetColor = UseSheetColor;
-    settings.Left = x();
-    settings.Top = y();
-    settings.Keys = Keys;
-    StoreViewSettings(settings);
+    TakeSettingsFromRules();
+    const QPoint place = View->WindowPlace();
+    Options.Left = place.x();
+    Options.Top = place.y();
+    Options.ToolBar = View->ToolBarWanted();
+    Options.StatusBar = View->StatusBarWanted();
     try {
-        SaveSettingsFile(settings, Places);
+        SaveSettingsFile(Options, Places);
     } catch (const brv::IniWriteError& error) {
         Seam.ShowError(this, QString::fromLatin1(ApplicationTitle), brv::DecodeText(error.what()));
     }
@@ -206,11 +195,11 @@ void TBrevantoForm::SaveSettings()
 void TBrevantoForm::ApplyLanguage()
 {
     // The language file is read once for the window's first texts and the later ones.
-    const AddedTexts added(brv::IniFile(LanguageFileName), Language);
-    const MainWindowTexts texts = ReadMainWindowTexts(added.File(), Language);
+    const AddedTexts added(brv::IniFile(Options.LanguageFileName), Options.Language);
+    const MainWindowTexts texts = ReadMainWindowTexts(added.File(), Options.Language);
     if (!QtTexts)
         QtTexts = std::make_unique<QtTranslations>();
-    QtTexts->Apply(QString::fromStdString(LanguageLocale(added.File(), Language)));
+    QtTexts->Apply(QString::fromStdString(LanguageLocale(added.File(), Options.Language)));
     QFont windowFont = font();
     bool fontChanged = false;
     if (!texts.FontName.empty()) {
@@ -258,7 +247,7 @@ void TBrevantoForm::ApplyLanguage()
         items[i].button->setToolTip(brv::ShortHint(hint));
     }
     ApplyKeysLanguage(added);
-    ApplyViewLanguage(added);
+    View->ApplyLanguage(added);
     ApplyHiScoreTexts(added);
     ApplyCourseChooserTexts(added);
     ApplyFieldMessageTexts(added);

@@ -55,11 +55,11 @@ void TBrevantoForm::ChooseCourse1Click()
     const std::string userDir = UserCoursesDir(Places.DataDir);
     const bool userDirReady = EnsureUserCoursesDir(userDir);
 
-    const AddedTexts texts(LanguageFileName, Language);
+    const AddedTexts texts(Options.LanguageFileName, Options.Language);
     CourseCardSource source;
     source.Ground = GroundBitmap.get();
     source.Car = CarBitmap.get();
-    source.GroundBgr = GroundColor;
+    source.GroundBgr = FieldGround;
     source.ErrorTexts.assign(Rules.ErrorText.begin() + 1, Rules.ErrorText.end());
     source.HiScoreFile = Fame->FileName();
     source.Rest = Rules.MaxCar;

@@ -2,6 +2,7 @@
 // the window looks at the rules after every tick and command and says what the player cannot
 // see otherwise. They are drawn over the field, never into the field image.
 #include "game/ui/TBrevantoForm.h"
+#include "game/ui/ViewControl.h"
 #include "ui/FieldView.h"
 #include "ui/QtOwned.h"
 
@@ -17,11 +18,11 @@
 void TBrevantoForm::BuildFieldMessages()
 {
     // Below full screen in the View menu.
-    FieldMessages1 = View1->addAction(QStringLiteral("&Messages on the Field"));
+    FieldMessages1 = View->View1->addAction(QStringLiteral("&Messages on the Field"));
     FieldMessages1->setObjectName(QStringLiteral("FieldMessages1"));
     FieldMessages1->setCheckable(true);
     connect(FieldMessages1, &QAction::toggled, this, [this](bool on) {
-        MessagesOnField = on;
+        Options.FieldMessages = on;
         RefreshFieldMessage();
     });
 
@@ -55,7 +56,7 @@ void TBrevantoForm::ApplyFieldMessageTexts(const AddedTexts& texts)
 
 void TBrevantoForm::SetMessagesOnField(bool on)
 {
-    MessagesOnField = on;
+    Options.FieldMessages = on;
     FieldMessages1->setChecked(on);
     RefreshFieldMessage();
 }
@@ -82,7 +83,8 @@ void TBrevantoForm::RefreshFieldMessage()
     StagePanel->setVisible(playing);
 
     // In full screen the status bar is hidden: a pause is shown there whatever the setting.
-    const bool shown = MessagesOnField || (FullScreen && message.Shown == PlayMessage::Kind::Paused);
+    const bool shown =
+        Options.FieldMessages || (Options.FullScreen && message.Shown == PlayMessage::Kind::Paused);
     FieldOverlay overlay;
     if (shown) {
         switch (message.Shown) {

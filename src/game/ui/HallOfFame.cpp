@@ -1,8 +1,8 @@
 #include "game/ui/HallOfFame.h"
 
 #include "game/ui/TBrevantoForm.h"
-#include "game/ui/THiScoreNameDialog.h"
-#include "game/ui/THiScoresDialog.h"
+#include "game/ui/HiScoreNameDialog.h"
+#include "game/ui/HiScoresDialog.h"
 #include "ui/DialogSeam.h"
 
 #include "platform/Account.h"
@@ -70,7 +70,7 @@ void HallOfFame::AskForName(QWidget& parent, DialogSeam& seam)
     if (!place)
         return;
 
-    THiScoreNameDialog dialog(Texts, static_cast<int>(*place) + 1, game->Score,
+    HiScoreNameDialog dialog(Texts, static_cast<int>(*place) + 1, game->Score,
                               FileNameOf(course_.Path), brv::DecodeText(OfferedName(before)),
                               &parent);
     if (seam.ExecDialog(dialog) != QDialog::Accepted)
@@ -96,7 +96,7 @@ void HallOfFame::ShowTables(QWidget& parent, DialogSeam& seam, bool afterGame)
 {
     const HiScoreBook book = KeepsTables() ? HiScoreBook(fileName_) : HiScoreBook::FromBytes({}, {});
     const QString pathTip = brv::DecodeText(course_.Path);
-    std::vector<THiScoresDialog::Course> courses;
+    std::vector<HiScoresDialog::Course> courses;
     std::vector<CourseKey> keys;
     courses.push_back({FileNameOf(course_.Path), pathTip, book.TableOf(course_)});
     keys.push_back(course_);
@@ -116,7 +116,7 @@ void HallOfFame::ShowTables(QWidget& parent, DialogSeam& seam, bool afterGame)
         keys.push_back(other.Key);
     }
 
-    THiScoresDialog dialog(Texts, &parent);
+    HiScoresDialog dialog(Texts, &parent);
     if (KeepsTables()) {
         dialog.ClearTable = [&](int index) {
             try {
@@ -136,9 +136,9 @@ void HallOfFame::ShowTables(QWidget& parent, DialogSeam& seam, bool afterGame)
         box.setDefaultButton(QMessageBox::No);
         return seam.ExecDialog(box) == QMessageBox::Yes;
     };
-    std::optional<THiScoresDialog::Highlight> highlight;
+    std::optional<HiScoresDialog::Highlight> highlight;
     if (afterGame && newPlace_)
-        highlight = THiScoresDialog::Highlight{0, *newPlace_};
+        highlight = HiScoresDialog::Highlight{0, *newPlace_};
     dialog.SetCourses(std::move(courses), 0, highlight);
     seam.ExecDialog(dialog);
 }

@@ -6,6 +6,8 @@
 #include "ui/KeyNames.h"
 #include "ui/QtOwned.h"
 #include "game/ui/TBrevantoForm.h"
+#include "game/ui/ControllerPoll.h"
+#include "game/ui/ViewControl.h"
 
 #include "platform/TextCodec.h"
 
@@ -14,19 +16,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStringList>
-#include <QTimer>
 
 #include <algorithm>
 
 namespace {
-
-// With a controller open: often enough that a tap of a button is never late by a visible
-// step of the car. With none: a controller plugged in is found within a quarter second, and
-// the idle game is not woken sixty times a second for it.
-constexpr int GamepadPollMs = 16;
-constexpr int GamepadIdlePollMs = 250;
-
-int PollInterval(const brv::PadInput& pad) { return pad.Connected() ? GamepadPollMs : GamepadIdlePollMs; }
 
 // A command's name as a sentence names it: no access-key marks, no trailing dots.
 QString CommandName(QString text)
@@ -51,7 +44,7 @@ void TBrevantoForm::ApplyKeys()
 {
     QList<QKeySequence> pause;
     for (size_t i = 0; i < BindingsPerAction; ++i)
-        if (const brv::KeyChord chord = Keys.Get({KeyAction::Pause, i}); !chord.Empty())
+        if (const brv::KeyChord chord = Options.Keys.Get({KeyAction::Pause, i}); !chord.Empty())
             pause << brv::SequenceOf(chord);
     Pause1->setShortcuts(pause);
 }
@@ -66,16 +59,16 @@ void TBrevantoForm::ApplyKeysLanguage(const AddedTexts& texts)
 QString TBrevantoForm::ControlTextWithKeys() const
 {
     QString text = brv::DecodeText(ControlText);
-    if (Keys == KeyBindings::Defaults())
+    if (Options.Keys == KeyBindings::Defaults())
         return text;
-    const AddedTexts texts(LanguageFileName, Language);
+    const AddedTexts texts(Options.LanguageFileName, Options.Language);
     if (!text.isEmpty())
         text += QStringLiteral("\n\n");
     text += brv::DecodeText(texts.Text("KeysInForce", "Your keys (Option > Keys...):"));
     for (const KeyAction action : AllKeyActions) {
         QStringList keys;
         for (size_t i = 0; i < BindingsPerAction; ++i)
-            if (const brv::KeyChord chord = Keys.Get({action, i}); !chord.Empty())
+            if (const brv::KeyChord chord = Options.Keys.Get({action, i}); !chord.Empty())
                 keys << brv::KeyDisplayName(chord);
         text += QStringLiteral("\n%1: %2").arg(
             KeyActionText(texts, action),
@@ -112,8 +105,9 @@ std::vector<ReservedKey> TBrevantoForm::MenuKeys() const
     for (QAction* action : actions()) {
         if (std::find(listed.begin(), listed.end(), action) != listed.end())
             continue;
-        const QString name = action == LeaveFullScreen1 ? CommandName(FullScreen1->text())
-                                                        : CommandName(action->text());
+        const QString name = action == View->LeaveFullScreen1
+                                 ? CommandName(View->FullScreen1->text())
+                                 : CommandName(action->text());
         for (const QKeySequence& key : action->shortcuts())
             add(key, name);
     }
@@ -125,43 +119,18 @@ void TBrevantoForm::KeysClick()
     TimerSuspension suspension(*this);
     KeysDialog dialog(Seam, this);
     dialog.setFont(font());
-    dialog.ApplyTexts(AddedTexts(LanguageFileName, Language));
+    dialog.ApplyTexts(AddedTexts(Options.LanguageFileName, Options.Language));
     dialog.SetReservedKeys(MenuKeys());
-    dialog.SetBindings(Keys);
+    dialog.SetBindings(Options.Keys);
     if (Seam.ExecDialog(dialog) != QDialog::Accepted)
         return;
-    Keys = dialog.Bindings();
+    Options.Keys = dialog.Bindings();
     ApplyKeys();
 }
 
 void TBrevantoForm::AttachGamepad(std::unique_ptr<brv::PadInput> pad)
 {
-    Gamepad = std::move(pad);
-    if (!Gamepad)
-        return;
-    if (!GamepadTimer) {
-        GamepadTimer = brv::MakeChild<QTimer>(this);
-        GamepadTimer->setObjectName(QStringLiteral("GamepadTimer"));
-        connect(GamepadTimer, &QTimer::timeout, this, &TBrevantoForm::PollGamepad);
-    }
-    // The first poll at once, so a controller plugged in before the game is found at start.
-    GamepadTimer->start(0);
-}
-
-void TBrevantoForm::PollGamepad()
-{
-    if (!Gamepad)
-        return;
-    PadPresses.clear();
-    Gamepad->Poll(PadPresses);
-    if (GamepadTimer && GamepadTimer->interval() != PollInterval(*Gamepad))
-        GamepadTimer->setInterval(PollInterval(*Gamepad));
-    // Like keys, buttons belong to the window that has the keyboard: not to another program,
-    // nor to this one while one of its dialogs is open.
-    if (!isActiveWindow())
-        return;
-    for (const brv::PadButton button : PadPresses)
-        GamepadPress(button);
+    Controller->Attach(std::move(pad));
 }
 
 void TBrevantoForm::GamepadPress(brv::PadButton button)

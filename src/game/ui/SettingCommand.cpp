@@ -4,6 +4,7 @@
 #include "ui/DialogSeam.h"
 #include "ui/QtOwned.h"
 #include "game/ui/TBrevantoForm.h"
+#include "game/ui/ViewControl.h"
 
 #include "course/TMap.h"
 #include "platform/TextCodec.h"
@@ -67,21 +68,21 @@ void TBrevantoForm::SettingClick()
         fSetting.udMoveSpeed->setMaximum(maximum);
 
     if (!fSetting.LanguageListLoaded)
-        fSetting.LoadLanguageList(LanguageFileName);
+        fSetting.LoadLanguageList(Options.LanguageFileName);
     fSetting.ResetHiScore = false;
 
     // Ticks nested this deep suggest the clock runs too fast for the machine: propose a longer
     // period. The spinners keep a value within their ranges.
     const int64_t proposal =
         Rules.MaxOverlap <= 1
-            ? int64_t{Interval}
-            : int64_t{static_cast<uint32_t>(Interval) * Rules.MaxOverlap};
+            ? int64_t{Options.Interval}
+            : int64_t{static_cast<uint32_t>(Options.Interval) * Rules.MaxOverlap};
     fSetting.udTimer->setValue(Low16(proposal));
-    fSetting.chkbScreen->setChecked(SaveScreen);
-    fSetting.chkbToolBar->setChecked(ToolBarWanted());
-    fSetting.chkbStatusBar->setChecked(StatusBarWanted());
+    fSetting.chkbScreen->setChecked(Options.SaveScreen);
+    fSetting.chkbToolBar->setChecked(View->ToolBarWanted());
+    fSetting.chkbStatusBar->setChecked(View->StatusBarWanted());
     fSetting.chkbSound->setChecked(Rules.SoundOn);
-    fSetting.eRunWave->setText(brv::DecodeText(RunWave));
+    fSetting.eRunWave->setText(brv::DecodeText(Options.RunWave));
     fSetting.eEatWave->setText(brv::DecodeText(Rules.EatWave));
     fSetting.eCrashWave->setText(brv::DecodeText(Rules.CrashWave));
     fSetting.udMoveSpeed->setValue(Low16(Rules.MoveSpeed));
@@ -89,8 +90,8 @@ void TBrevantoForm::SettingClick()
     fSetting.chkbRandom->setChecked(Rules.RandomInit);
 
     // The dialog may still show a language previewed at an earlier opening.
-    if (int64_t{fSetting.cbLanguage->currentIndex()} + 1 != Language)
-        fSetting.ApplyLanguage(Language);
+    if (int64_t{fSetting.cbLanguage->currentIndex()} + 1 != Options.Language)
+        fSetting.ApplyLanguage(Options.Language);
 
     if (Seam.ExecDialog(fSetting) != QDialog::Accepted)
         return;
@@ -102,15 +103,15 @@ void TBrevantoForm::SettingClick()
     }
 
     const int16_t t = Low16(fSetting.udTimer->value());
-    if (t != 0 && t != Interval)
+    if (t != 0 && t != Options.Interval)
         SetTimerInterval(t);
 
-    SaveScreen = fSetting.chkbScreen->isChecked();
+    Options.SaveScreen = fSetting.chkbScreen->isChecked();
 
-    ShowBars(fSetting.chkbToolBar->isChecked(), fSetting.chkbStatusBar->isChecked());
+    View->ShowBars(fSetting.chkbToolBar->isChecked(), fSetting.chkbStatusBar->isChecked());
 
     Rules.SoundOn = fSetting.chkbSound->isChecked();
-    RunWave = EditedText(*fSetting.eRunWave, RunWave);
+    Options.RunWave = EditedText(*fSetting.eRunWave, Options.RunWave);
     Rules.EatWave = EditedText(*fSetting.eEatWave, Rules.EatWave);
     Rules.CrashWave = EditedText(*fSetting.eCrashWave, Rules.CrashWave);
 
@@ -120,8 +121,8 @@ void TBrevantoForm::SettingClick()
     Rules.RandomInit = fSetting.chkbRandom->isChecked();
 
     const int32_t chosen = fSetting.cbLanguage->currentIndex() + 1;
-    if (chosen != Language) {
-        Language = chosen;
+    if (chosen != Options.Language) {
+        Options.Language = chosen;
         ApplyLanguage();
         if (!suspension.WasRunning())
             SetStatusText(Rules.StatusText[2]);

@@ -1,9 +1,12 @@
 #pragma once
 // The main window: tool bar, playing field, two-panel status bar and menu. It owns the rules of
-// play (and through them the course model and the cars), the two sheets and every option of the
-// settings file, and provides the rules with what only a window does (GameHost).
+// play (and through them the course model and the cars), the two sheets, the settings and the
+// language texts, and provides the rules with what only a window does (GameHost). Its parts of
+// their own: the game clock, the View menu (zoom and full screen), the controller poll and the
+// hi-score tables.
 #include "config/model/ReservedKeys.h"
 #include "config/model/Settings.h"
+#include "game/ui/GameClock.h"
 #include "platform/PadInput.h"
 #include "rules/GameRules.h"
 #include "rules/PlayMessages.h"
@@ -19,11 +22,13 @@
 #include <vector>
 
 class AddedTexts;
+class ControllerPoll;
 class DialogSeam;
 class FieldView;
 class HallOfFame;
 class QtTranslations;
 class TAboutBox;
+class ViewControl;
 class QAction;
 class QKeyEvent;
 class QLabel;
@@ -57,7 +62,7 @@ public:
 
     // GameHost.
     void SetRunning(bool run) override;
-    int32_t TimerInterval() const override { return Interval; }
+    int32_t TimerInterval() const override { return Options.Interval; }
     void SetStatusText(const std::string& text) override;
     void InvalidateField() override;
     void CloseWindow() override;
@@ -68,11 +73,7 @@ public:
 
     // The game clock. An interval below 10 ms runs at 10 ms but is kept, and reported, as set.
     void SetTimerInterval(int32_t interval);
-    bool TimerRunning() const;
-    // What every command that opens a dialog or restarts play does around its work: the clock
-    // stops without touching the pause indicators, and runs again only if it ran before.
-    bool SuspendTimer();
-    void ResumeTimer(bool wasRunning);
+    bool TimerRunning() const { return Clock.Running(); }
 
     // Settings and language.
     void LoadSettings();
@@ -115,33 +116,8 @@ public:
 
     // A game controller, polled while the window lives; its buttons act where the keys do.
     void AttachGamepad(std::unique_ptr<brv::PadInput> pad);
-    void PollGamepad();
     void GamepadPress(brv::PadButton button);
 
-    // The View menu: whole-number zoom of the field and full screen (BrevantoFormView.cpp).
-    void ZoomIn1Click();
-    void ZoomOut1Click();
-    // One zoom step in or out, within 1 and the largest zoom that fits.
-    void StepZoom(int32_t step);
-    void ActualSize1Click();
-    void FullScreen1Click();
-    void SetFullScreen(bool on);
-    // The largest zoom at which the window, bars and frame included, fits the screen's
-    // available area; at least 1.
-    int32_t MaxWindowZoom();
-    // The bars as the player has them: in full screen, as they were before it.
-    bool ToolBarWanted() const;
-    bool StatusBarWanted() const;
-    void ShowBars(bool toolBar, bool statusBar);
-    QMenu* View1 = nullptr;
-    QAction* ZoomIn1 = nullptr;
-    QAction* ZoomOut1 = nullptr;
-    QAction* ActualSize1 = nullptr;
-    QAction* FullScreen1 = nullptr;
-    QAction* LeaveFullScreen1 = nullptr; // Escape, only while in full screen
-    // The zoom the player chose for the window (shown as far as the screen allows).
-    int32_t Zoom = 1;
-    bool FullScreen = false;
     // The menu bar is in keyboard navigation, or a menu is open: keys are the menu's.
     bool MenuNavigating() const;
 
@@ -191,26 +167,21 @@ public:
     void RefreshFieldMessage();
     QAction* FieldMessages1 = nullptr;
     QLabel* StagePanel = nullptr;
-    bool MessagesOnField = false;
 
     // The rules of play with their fields (Demo, HiScore, MapName, Map, MyCar, Cars ...).
     TGameRules Rules;
 
-    // The window's own state.
-    bool SaveScreen = true;
-    bool RedrawMap = false;
-    bool UseSheetColor = false;
-    bool ResizePending = false;
-    int32_t Language = 1;
-    int32_t Interval = 50;
-    std::string IniFileName;
-    std::string LanguageFileName;
-    std::string GroundBitmapName;
-    std::string CarBitmapName;
-    std::string RunWave;
+    // Every option of the settings file, as this run has it: read at start-up, changed by the
+    // commands, written back at shut-down. What the rules play with (course, hi-score, speed,
+    // cars) is theirs while the game runs, and what the window shows (bars, position) is the
+    // window's.
+    Settings Options;
+    // The language texts of the window.
     std::string ControlText;
-    KeyBindings Keys = KeyBindings::Defaults();
-    uint32_t GroundColor = ColorButtonFace;
+    // The colour the field is filled with: the settings' ground colour as resolved when the
+    // sheets were loaded.
+    uint32_t FieldGround = ColorButtonFace;
+    bool ResizePending = false;
     std::unique_ptr<QImage> GroundBitmap;
     std::unique_ptr<QImage> CarBitmap;
 
@@ -223,6 +194,10 @@ public:
 
     SettingsPlaces Places;
     DialogSeam& Seam;
+
+    GameClock Clock;
+    std::unique_ptr<ViewControl> View;
+    std::unique_ptr<ControllerPoll> Controller;
 
 protected:
     bool event(QEvent* event) override;
@@ -242,18 +217,12 @@ private:
     // settings' course.
     bool LoadStartCourse(const std::string& courseFile);
     void ShowCourseError(const std::string& text);
-    void FitClientArea();
     void RenderField();
     void RefreshRunningIndicators();
-    void BuildViewMenu();
-    void ApplyViewLanguage(const AddedTexts& texts);
-    void ApplyViewSettings(const Settings& settings);
-    void StoreViewSettings(Settings& settings) const;
-    void RefreshViewActions();
-    // What surrounds the paint box in the window: menu bar, tool bar, status bar as shown.
-    QSize AroundField();
-    // A zoomed window that would reach beyond the screen's available area moves into it.
-    void KeepZoomedWindowOnScreen();
+    // The rules play with the settings' course, hi-score, speed and cars; at shut-down the
+    // settings take them back as the game left them.
+    void PassSettingsToRules();
+    void TakeSettingsFromRules();
     void ApplyHiScoreTexts(const AddedTexts& texts);
     void BuildCourseChooser();
     void BuildFieldMessages();
@@ -268,33 +237,24 @@ private:
     std::unique_ptr<brv::Sound> Sounds;
     // Qt's own texts (Cancel, Yes, No, the file dialog) in the chosen language.
     std::unique_ptr<QtTranslations> QtTexts;
-    std::unique_ptr<brv::PadInput> Gamepad;
-    QTimer* GamepadTimer = nullptr;
-    std::vector<brv::PadButton> PadPresses;
     PlayMessages Messages;
     QElapsedTimer MessageClock;
     QTimer* MessageTimer = nullptr;
     struct {
         QString Ready, Stage, Paused, GameOver, Score, StagePanel;
     } MessageTexts;
-    // The window as it was before full screen, given back when leaving it.
-    struct WindowedView {
-        bool ToolBar = true;
-        bool StatusBar = true;
-        QPoint Position;
-    } BeforeFullScreen;
 };
 
 // Keeps the game clock stopped for the life of a command (see SuspendTimer).
 class TimerSuspension {
 public:
-    explicit TimerSuspension(TBrevantoForm& form) : form_(form), wasRunning_(form.SuspendTimer()) {}
-    ~TimerSuspension() { form_.ResumeTimer(wasRunning_); }
+    explicit TimerSuspension(TBrevantoForm& form) : clock_(form.Clock), wasRunning_(clock_.Suspend()) {}
+    ~TimerSuspension() { clock_.Resume(wasRunning_); }
     TimerSuspension(const TimerSuspension&) = delete;
     TimerSuspension& operator=(const TimerSuspension&) = delete;
     bool WasRunning() const { return wasRunning_; }
 
 private:
-    TBrevantoForm& form_;
+    GameClock& clock_;
     bool wasRunning_;
 };

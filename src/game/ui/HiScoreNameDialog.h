@@ -8,14 +8,14 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class THiScoreNameDialog : public QDialog {
+class HiScoreNameDialog : public QDialog {
     Q_OBJECT
 public:
     // The longest name the field takes, in characters.
     static constexpr int MaxNameLength = 32;
 
     // `place` counts from 1; `course` is the course's file name.
-    THiScoreNameDialog(const HiScoreTexts& texts, int place, int score, const QString& course,
+    HiScoreNameDialog(const HiScoreTexts& texts, int place, int score, const QString& course,
                        const QString& offeredName, QWidget* parent = nullptr);
 
     QLabel* lPrompt = nullptr;

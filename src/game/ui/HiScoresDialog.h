@@ -16,7 +16,7 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 
-class THiScoresDialog : public QDialog {
+class HiScoresDialog : public QDialog {
     Q_OBJECT
 public:
     struct Course {
@@ -29,7 +29,7 @@ public:
         size_t Place; // 0-based
     };
 
-    explicit THiScoresDialog(const HiScoreTexts& texts, QWidget* parent = nullptr);
+    explicit HiScoresDialog(const HiScoreTexts& texts, QWidget* parent = nullptr);
 
     // Fills the selector and shows course `shown`, marking one entry if asked.
     void SetCourses(std::vector<Course> courses, int shown, std::optional<Highlight> highlight);

@@ -1,4 +1,4 @@
-#include "game/ui/THiScoresDialog.h"
+#include "game/ui/HiScoresDialog.h"
 
 #include "platform/TextCodec.h"
 #include "ui/QtOwned.h"
@@ -35,7 +35,7 @@ QString LocalTime(const std::optional<int64_t>& when)
 
 } // namespace
 
-THiScoresDialog::THiScoresDialog(const HiScoreTexts& texts, QWidget* parent)
+HiScoresDialog::HiScoresDialog(const HiScoreTexts& texts, QWidget* parent)
     : QDialog(parent), texts_(texts)
 {
     setObjectName(QStringLiteral("HiScoresDialog"));
@@ -52,7 +52,7 @@ THiScoresDialog::THiScoresDialog(const HiScoreTexts& texts, QWidget* parent)
     selectorRow->addWidget(lCourse);
     selectorRow->addWidget(cbCourse, 1);
     column->addLayout(selectorRow);
-    connect(cbCourse, &QComboBox::currentIndexChanged, this, &THiScoresDialog::ShowCourse);
+    connect(cbCourse, &QComboBox::currentIndexChanged, this, &HiScoresDialog::ShowCourse);
 
     Scores = brv::MakeChild<QTableWidget>(static_cast<int>(HiScoreTable::Places), ColumnCount, this);
     Scores->setObjectName(QStringLiteral("Scores"));
@@ -80,11 +80,11 @@ THiScoresDialog::THiScoresDialog(const HiScoreTexts& texts, QWidget* parent)
     buttonRow->addStretch(1);
     buttonRow->addWidget(bClose);
     column->addLayout(buttonRow);
-    connect(bClear, &QPushButton::clicked, this, &THiScoresDialog::bClearClick);
+    connect(bClear, &QPushButton::clicked, this, &HiScoresDialog::bClearClick);
     connect(bClose, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void THiScoresDialog::SetCourses(std::vector<Course> courses, int shown,
+void HiScoresDialog::SetCourses(std::vector<Course> courses, int shown,
                                  std::optional<Highlight> highlight)
 {
     courses_ = std::move(courses);
@@ -99,7 +99,7 @@ void THiScoresDialog::SetCourses(std::vector<Course> courses, int shown,
     ShowCourse(shown);
 }
 
-void THiScoresDialog::ShowCourse(int index)
+void HiScoresDialog::ShowCourse(int index)
 {
     const bool valid = index >= 0 && static_cast<size_t>(index) < courses_.size();
     const std::vector<HiScoreEntry> none;
@@ -135,14 +135,14 @@ void THiScoresDialog::ShowCourse(int index)
     bClear->setEnabled(!entries.empty() && ClearTable != nullptr);
 }
 
-int THiScoresDialog::HighlightedRow() const
+int HiScoresDialog::HighlightedRow() const
 {
     if (!highlight_ || highlight_->Course != cbCourse->currentIndex())
         return -1;
     return static_cast<int>(highlight_->Place);
 }
 
-void THiScoresDialog::bClearClick()
+void HiScoresDialog::bClearClick()
 {
     const int index = cbCourse->currentIndex();
     if (index < 0 || static_cast<size_t>(index) >= courses_.size() || !ClearTable)

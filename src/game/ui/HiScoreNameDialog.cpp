@@ -1,4 +1,4 @@
-#include "game/ui/THiScoreNameDialog.h"
+#include "game/ui/HiScoreNameDialog.h"
 
 #include "game/ui/HiScoreTexts.h"
 #include "ui/QtOwned.h"
@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-THiScoreNameDialog::THiScoreNameDialog(const HiScoreTexts& texts, int place, int score,
+HiScoreNameDialog::HiScoreNameDialog(const HiScoreTexts& texts, int place, int score,
                                        const QString& course, const QString& offeredName,
                                        QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)

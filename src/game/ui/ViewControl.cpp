@@ -1,0 +1,241 @@
+#include "game/ui/ViewControl.h"
+
+#include "ui/FieldView.h"
+#include "ui/QtOwned.h"
+#include "game/ui/TBrevantoForm.h"
+
+#include "config/model/AddedTexts.h"
+#include "platform/TextCodec.h"
+
+#include <QAction>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+
+#include <algorithm>
+
+ViewControl::ViewControl(TBrevantoForm& form) : form_(form)
+{
+    View1 = brv::MakeChild<QMenu>(form.menuBar());
+    View1->setObjectName(QStringLiteral("View1"));
+    View1->setAttribute(Qt::WA_WindowPropagation);
+    form.menuBar()->insertMenu(form.Option1->menuAction(), View1);
+
+    ZoomIn1 = NewItem("ZoomIn1", &ViewControl::ZoomIn1Click,
+                      {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    ZoomOut1 = NewItem("ZoomOut1", &ViewControl::ZoomOut1Click, {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
+    ActualSize1 = NewItem("ActualSize1", &ViewControl::ActualSize1Click, {QKeySequence(Qt::CTRL | Qt::Key_0)});
+    View1->addSeparator();
+    FullScreen1 = NewItem("FullScreen1", &ViewControl::FullScreen1Click, {QKeySequence(Qt::Key_F11)});
+    FullScreen1->setCheckable(true);
+
+    // Escape leaves full screen; it is not a menu item, and does nothing in the window.
+    LeaveFullScreen1 = brv::MakeChild<QAction>(&form);
+    LeaveFullScreen1->setObjectName(QStringLiteral("LeaveFullScreen1"));
+    LeaveFullScreen1->setShortcut(QKeySequence(Qt::Key_Escape));
+    LeaveFullScreen1->setShortcutContext(Qt::WindowShortcut);
+    form.addAction(LeaveFullScreen1);
+    QObject::connect(LeaveFullScreen1, &QAction::triggered, &form, [this] { SetFullScreen(false); });
+    RefreshActions();
+}
+
+QAction* ViewControl::NewItem(const char* name, void (ViewControl::*handler)(), QList<QKeySequence> keys)
+{
+    QAction* action = View1->addAction(QString());
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcuts(keys);
+    // The keys act wherever the focus is in this window, also with the menu bar hidden.
+    action->setShortcutContext(Qt::WindowShortcut);
+    form_.addAction(action);
+    QObject::connect(action, &QAction::triggered, &form_, [this, handler] { (this->*handler)(); });
+    return action;
+}
+
+void ViewControl::ApplyLanguage(const AddedTexts& texts)
+{
+    const auto text = [&texts](const char* key, const char* english) {
+        return brv::DecodeText(texts.Text(key, english));
+    };
+    // A hint is "tooltip|status text"; the status bar shows its long part.
+    const auto item = [&text](QAction* action, const char* key, const char* caption,
+                              const char* hintKey, const char* hint) {
+        action->setText(text(key, caption));
+        action->setStatusTip(text(hintKey, hint));
+    };
+    View1->setTitle(text("ViewMenu", "&View"));
+    item(ZoomIn1, "ViewZoomIn", "Zoom &In", "ViewZoomInHint",
+         "Zoom in|Show the field larger (Ctrl++)");
+    item(ZoomOut1, "ViewZoomOut", "Zoom &Out", "ViewZoomOutHint",
+         "Zoom out|Show the field smaller (Ctrl+-)");
+    item(ActualSize1, "ViewActualSize", "&Actual Size", "ViewActualSizeHint",
+         "Actual size|Show the field at its own size (Ctrl+0)");
+    item(FullScreen1, "ViewFullScreen", "&Full Screen", "ViewFullScreenHint",
+         "Full screen|Fill the screen with the field; F11 or Esc returns (F11)");
+}
+
+void ViewControl::ZoomIn1Click() { StepZoom(1); }
+
+void ViewControl::ZoomOut1Click() { StepZoom(-1); }
+
+void ViewControl::StepZoom(int32_t step)
+{
+    Settings& options = form_.Options;
+    if (options.FullScreen)
+        return;
+    // From the zoom asked for last, which the window may not show yet.
+    const int32_t largest = MaxWindowZoom();
+    const int32_t current = std::min(options.Zoom, largest);
+    const int32_t next = std::clamp(current + step, 1, largest);
+    if (next == current)
+        return;
+    options.Zoom = next;
+    form_.ResizePending = true;
+    form_.InvalidateField();
+}
+
+void ViewControl::ActualSize1Click()
+{
+    Settings& options = form_.Options;
+    if (options.FullScreen || (options.Zoom == 1 && form_.PaintBox1->Zoom() == 1))
+        return;
+    options.Zoom = 1;
+    form_.ResizePending = true;
+    form_.InvalidateField();
+}
+
+void ViewControl::FullScreen1Click()
+{
+    SetFullScreen(!form_.Options.FullScreen);
+}
+
+void ViewControl::ApplySettings()
+{
+    // The window starts windowed; the settings may ask for full screen.
+    if (form_.Options.FullScreen) {
+        form_.Options.FullScreen = false;
+        SetFullScreen(true);
+    }
+}
+
+void ViewControl::SetFullScreen(bool on)
+{
+    Settings& options = form_.Options;
+    if (on == options.FullScreen) {
+        RefreshActions();
+        return;
+    }
+    // Only the window changes: the clock runs or stands as it did.
+    if (on) {
+        windowed_ = {!form_.Panel1->isHidden(), !form_.StatusBar1->isHidden(), form_.pos()};
+        options.FullScreen = true;
+        form_.Panel1->hide();
+        form_.StatusBar1->hide();
+        form_.PaintBox1->SetFitToBox(true);
+        form_.setWindowState(form_.windowState() | Qt::WindowFullScreen);
+    } else {
+        options.FullScreen = false;
+        form_.PaintBox1->SetFitToBox(false);
+        form_.setWindowState(form_.windowState() & ~Qt::WindowFullScreen);
+        form_.move(windowed_.Place);
+        form_.Panel1->setVisible(windowed_.ToolBar);
+        form_.StatusBar1->setVisible(windowed_.StatusBar);
+        form_.ResizePending = true;
+    }
+    form_.InvalidateField();
+    RefreshActions();
+    form_.RefreshFieldMessage();
+}
+
+QPoint ViewControl::WindowPlace() const
+{
+    return form_.Options.FullScreen ? windowed_.Place : form_.pos();
+}
+
+void ViewControl::RefreshActions()
+{
+    // In full screen the zoom is whatever fills the screen best.
+    const bool full = form_.Options.FullScreen;
+    for (QAction* action : {ZoomIn1, ZoomOut1, ActualSize1})
+        action->setEnabled(!full);
+    FullScreen1->setChecked(full);
+    LeaveFullScreen1->setEnabled(full);
+}
+
+QSize ViewControl::AroundField()
+{
+    if (QLayout* frame = form_.layout())
+        frame->activate();
+    if (QLayout* column = form_.centralWidget()->layout())
+        column->activate();
+    return form_.size() - form_.PaintBox1->size();
+}
+
+void ViewControl::KeepZoomedWindowOnScreen()
+{
+    const QScreen* shownOn = form_.screen();
+    if (!shownOn || form_.PaintBox1->Zoom() == 1)
+        return;
+    // The frame may not be known yet: the window's own size stands in for it.
+    const QRect available = shownOn->availableGeometry();
+    const QRect frame = form_.frameGeometry().united(QRect(form_.pos(), form_.size()));
+    const int left = std::max(available.left(),
+                              std::min(frame.left(), available.right() + 1 - frame.width()));
+    const int top = std::max(available.top(),
+                             std::min(frame.top(), available.bottom() + 1 - frame.height()));
+    if (left != frame.left() || top != frame.top())
+        form_.move(form_.pos() + QPoint(left - frame.left(), top - frame.top()));
+}
+
+int32_t ViewControl::MaxWindowZoom()
+{
+    const QScreen* shownOn = form_.screen();
+    if (!form_.Rules.Map || !shownOn)
+        return 1;
+    // The window's frame, as far as it is known (nothing before the window is first shown).
+    const QSize frame = form_.frameGeometry().size() - form_.geometry().size();
+    const QSize space = shownOn->availableGeometry().size() - frame - AroundField();
+    const TMap& map = *form_.Rules.Map;
+    return FieldView::LargestZoom(QSize(map.ScreenWidth, map.ScreenHeight), space);
+}
+
+void ViewControl::FitClientArea()
+{
+    // In full screen the paint box fits the field to the screen by itself.
+    if (form_.Options.FullScreen)
+        return;
+    // Whatever surrounds the paint box (menu bar, tool bar panel, status bar, each when
+    // shown) keeps its size; the paint box becomes exactly the field, zoomed.
+    const QSize around = AroundField();
+    form_.PaintBox1->SetZoom(std::min(form_.Options.Zoom, MaxWindowZoom()));
+    const int zoom = form_.PaintBox1->Zoom();
+    const TMap& map = *form_.Rules.Map;
+    form_.resize(map.ScreenWidth * zoom + around.width(), map.ScreenHeight * zoom + around.height());
+    KeepZoomedWindowOnScreen();
+}
+
+bool ViewControl::ToolBarWanted() const
+{
+    return form_.Options.FullScreen ? windowed_.ToolBar : !form_.Panel1->isHidden();
+}
+
+bool ViewControl::StatusBarWanted() const
+{
+    return form_.Options.FullScreen ? windowed_.StatusBar : !form_.StatusBar1->isHidden();
+}
+
+void ViewControl::ShowBars(bool toolBar, bool statusBar)
+{
+    if (toolBar == ToolBarWanted() && statusBar == StatusBarWanted())
+        return;
+    if (form_.Options.FullScreen) {
+        // They come back when full screen ends.
+        windowed_.ToolBar = toolBar;
+        windowed_.StatusBar = statusBar;
+        return;
+    }
+    form_.Panel1->setVisible(toolBar);
+    form_.StatusBar1->setVisible(statusBar);
+    form_.ResizePending = true;
+}
