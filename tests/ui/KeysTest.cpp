@@ -4,6 +4,7 @@
 #include "support/RunningGame.h"
 
 #include "config/ui/KeysDialog.h"
+#include "game/ui/ViewControl.h"
 
 #include <QAction>
 #include <QMessageBox>
@@ -210,7 +211,7 @@ private slots:
         QVERIFY(game.StartPausedGame());
         TBrevantoForm& form = *game.Form;
         // The keys come from the window's own commands, whatever they are now.
-        form.FullScreen1->setShortcut(QKeySequence(Qt::Key_F9));
+        form.View->FullScreen1->setShortcut(QKeySequence(Qt::Key_F9));
         QStringList told;
         QStringList shown;
         bool stillWaiting = false;
@@ -244,7 +245,7 @@ private slots:
         QVERIFY2(told[2].contains(QStringLiteral("View > Zoom In")), qPrintable(told[2]));
         QVERIFY2(told[3].contains(QStringLiteral("Exit")), qPrintable(told[3]));
         QVERIFY2(told[4].contains(QStringLiteral("of View.")), qPrintable(told[4]));
-        QCOMPARE(form.Keys.Get(DoubleSpeed2), brv::KeyChord{Qt::Key_F11});
+        QCOMPARE(form.Options.Keys.Get(DoubleSpeed2), brv::KeyChord{Qt::Key_F11});
 
         // Help > Control lists only what the game takes.
         form.Control1Click();
@@ -287,7 +288,7 @@ private slots:
         QCOMPARE(asked[0], QStringLiteral("X is the only key for Stop and go, which would be left "
                                           "without a key. Use it for Right anyway?"));
         QCOMPARE(asked[1], QStringLiteral("Stop and go would be left without a key. Clear it anyway?"));
-        QVERIFY(HasNoKey(game.Form->Keys, KeyAction::Stop));
+        QVERIFY(HasNoKey(game.Form->Options.Keys, KeyAction::Stop));
     }
 };
 
