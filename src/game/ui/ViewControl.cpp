@@ -38,6 +38,8 @@ ViewControl::ViewControl(TBrevantoForm& form) : form_(form)
     LeaveFullScreen1->setShortcutContext(Qt::WindowShortcut);
     form.addAction(LeaveFullScreen1);
     QObject::connect(LeaveFullScreen1, &QAction::triggered, &form, [this] { SetFullScreen(false); });
+    placeTimer_.setInterval(PlaceTryMs);
+    QObject::connect(&placeTimer_, &QTimer::timeout, &form, [this] { PlaceTimerTick(); });
     RefreshActions();
 }
 
@@ -138,7 +140,7 @@ void ViewControl::SetFullScreen(bool on)
         options.FullScreen = false;
         form_.PaintBox1->SetFitToBox(false);
         form_.setWindowState(form_.windowState() & ~Qt::WindowFullScreen);
-        form_.move(windowed_.Place);
+        GiveBackPlace();
         form_.Panel1->setVisible(windowed_.ToolBar);
         form_.StatusBar1->setVisible(windowed_.StatusBar);
         form_.ResizePending = true;
@@ -146,6 +148,31 @@ void ViewControl::SetFullScreen(bool on)
     form_.InvalidateField();
     RefreshActions();
     form_.RefreshFieldMessage();
+}
+
+void ViewControl::GiveBackPlace()
+{
+    // The place is the frame's. Right after full screen the window has no frame yet: a move now
+    // would put the client area there, and the frame would follow one title bar higher once the
+    // window manager gives it back. So the move waits for the frame, or for a while without one
+    // (no window manager), and is then exact.
+    placeTries_ = 0;
+    form_.move(windowed_.Place);
+    placeTimer_.start();
+}
+
+void ViewControl::PlaceTimerTick()
+{
+    const bool framed = form_.frameGeometry() != form_.geometry();
+    if (form_.Options.FullScreen || form_.isMinimized() || form_.isMaximized()) {
+        placeTimer_.stop();
+        return;
+    }
+    if (framed || ++placeTries_ >= MaxPlaceTries) {
+        placeTimer_.stop();
+        if (form_.pos() != windowed_.Place)
+            form_.move(windowed_.Place);
+    }
 }
 
 QPoint ViewControl::WindowPlace() const

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QPoint>
 #include <QSize>
+#include <QTimer>
 
 #include <cstdint>
 
@@ -58,6 +59,11 @@ private:
     QSize AroundField();
     // A zoomed window that would reach beyond the screen's available area moves into it.
     void KeepZoomedWindowOnScreen();
+    // Leaving full screen: the frame goes back where it was.
+    void GiveBackPlace();
+    void PlaceTimerTick();
+    static constexpr int PlaceTryMs = 20;
+    static constexpr int MaxPlaceTries = 25;
 
     TBrevantoForm& form_;
     // The window as it was before full screen, given back when leaving it.
@@ -66,4 +72,6 @@ private:
         bool StatusBar = true;
         QPoint Place;
     } windowed_;
+    QTimer placeTimer_;
+    int placeTries_ = 0;
 };
