@@ -68,7 +68,10 @@ void FieldView::SetZoom(int zoom)
 
 int FieldView::Zoom() const
 {
-    return fit_ ? LargestZoom(field_.size(), size()) : zoom_;
+    // Fitting, the largest zoom that fits; otherwise the zoom chosen, or less where the box is
+    // too small for it, so that the field is not cut off while there is a smaller zoom.
+    const int fits = LargestZoom(field_.size(), size());
+    return fit_ ? fits : std::min(zoom_, fits);
 }
 
 void FieldView::SetFitToBox(bool fit)
@@ -92,12 +95,9 @@ QRect FieldView::ImageArea() const
 {
     const int zoom = Zoom();
     const QSize zoomed = field_.size() * zoom;
-    QPoint origin(0, 0);
-    if (fit_) {
-        // Centred; an image larger than the box keeps its top-left corner in view.
-        origin = QPoint(std::max(0, (width() - zoomed.width()) / 2),
+    // Centred in a larger box; an image larger than the box keeps its top-left corner in view.
+    const QPoint origin(std::max(0, (width() - zoomed.width()) / 2),
                         std::max(0, (height() - zoomed.height()) / 2));
-    }
     return QRect(origin, zoomed);
 }
 

@@ -5,9 +5,10 @@
 //
 // The image is shown at a whole-number zoom, each of its pixels a zoom x zoom square (in
 // device-independent pixels) without smoothing; the image itself keeps its own size, and
-// whoever draws on it reports the changed image rectangles with UpdateImageRect. At zoom 1
-// the image sits at the box's top-left corner; when fitting to the box, the zoom is the
-// largest at which the image fits and the image is centred.
+// whoever draws on it reports the changed image rectangles with UpdateImageRect. The image is
+// centred in a box larger than it, on the background colour; a box too small for the chosen
+// zoom shows the largest smaller zoom that fits. When fitting to the box, the zoom is the
+// largest at which the image fits.
 #include <QColor>
 #include <QString>
 #include <QWidget>
@@ -38,10 +39,13 @@ public:
     // What the box shows where the field image does not reach.
     void SetBackground(QColor color) { background_ = color; }
 
-    // The zoom chosen for the box (1 to MaxZoom); it is in force while not fitting to the box.
+    // The zoom chosen for the box (1 to MaxZoom); it is in force while not fitting to the box,
+    // as far as the box has room for it.
     void SetZoom(int zoom);
     // The zoom in force.
     int Zoom() const;
+    // The zoom set with SetZoom, whether or not the box has room for it now.
+    int ChosenZoom() const { return zoom_; }
     void SetFitToBox(bool fit);
     bool FitToBox() const { return fit_; }
     // The largest whole zoom (1 to MaxZoom) at which an image of `image` fits into `space`;

@@ -95,6 +95,11 @@ std::string LeadingComment(std::string_view bytes)
     return {};
 }
 
+std::string CourseDescriptionOf(const std::string& path)
+{
+    return LeadingComment(ReadHead(path));
+}
+
 std::vector<CatalogCourse> ListCourses(const std::string& programDir, const std::string& userDir)
 {
     std::vector<CatalogCourse> courses;

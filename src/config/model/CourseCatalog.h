@@ -30,6 +30,10 @@ std::vector<std::string> CourseFilesIn(const std::string& dir);
 // precede it: the ";" and the blanks around the text removed.
 std::string LeadingComment(std::string_view fileBytes);
 
+// The leading comment of the course file at `path` (see LeadingComment); empty when it has none
+// or cannot be read.
+std::string CourseDescriptionOf(const std::string& path);
+
 // The program's courses, then the player's own; a file found in both folders (the same path)
 // is listed once.
 std::vector<CatalogCourse> ListCourses(const std::string& programDir, const std::string& userDir);

@@ -88,6 +88,7 @@ void TBrevantoForm::PaintBox1Paint()
         ResizePending = false;
     }
     RenderField();
+    View->RefreshActions();
 }
 
 void TBrevantoForm::RenderField()

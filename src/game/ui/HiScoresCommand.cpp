@@ -24,6 +24,9 @@ void TBrevantoForm::AskForHiScoreName()
         return;
     TimerSuspension suspension(*this);
     Fame->AskForName(*this, Seam);
+    // The table the new entry took its place in, with the entry marked.
+    if (Options.HiScoresAfterName && Fame->NewEntryPlace())
+        Fame->ShowTables(*this, Seam, true);
 }
 
 void TBrevantoForm::ApplyHiScoreTexts(const AddedTexts& added)

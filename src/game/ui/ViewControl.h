@@ -52,9 +52,14 @@ public:
     QAction* FullScreen1 = nullptr;
     QAction* LeaveFullScreen1 = nullptr; // Escape, only while in full screen
 
+    // The zoom commands are enabled where they would change something.
+    void RefreshActions();
+    // The window holds just the field at the zoom shown (not resized by the player, nor
+    // maximised).
+    bool FieldFitted() const;
+
 private:
     QAction* NewItem(const char* name, void (ViewControl::*handler)(), QList<QKeySequence> keys);
-    void RefreshActions();
     // What surrounds the paint box in the window: menu bar, tool bar, status bar as shown.
     QSize AroundField();
     // A zoomed window that would reach beyond the screen's available area moves into it.
