@@ -31,6 +31,7 @@ TCar::TCar(TMap* map, int32_t spriteRow) : SpriteRow(spriteRow), Map(map)
 void TCar::Place(TRect start, char kind, char side, int32_t speed)
 {
     Position = {start.Left, start.Top};
+    PreviousCell = Position;
     Direction = start.Right;
     TurnDirection = 0;
     Lane = start.Bottom;
@@ -53,6 +54,7 @@ void TCar::Place(TRect start, char kind, char side, int32_t speed)
 TCar::Arrival TCar::Arrive(int32_t laneStepRight)
 {
     Arrival arrival;
+    PreviousCell = Position;
     if (TurnDirection != 0) {
         Position = Moved(Position, TurnDirection);
         const bool toTheRight = TurnDirection == Direction + 1;
@@ -71,7 +73,7 @@ TCar::Arrival TCar::Arrive(int32_t laneStepRight)
     }
 
     if (Map->IsOutside(Position)) {
-        arrival.result = MoveFatal;
+        arrival.result = MoveResult::LeftCourse;
         return arrival;
     }
 
@@ -83,7 +85,7 @@ TCar::Arrival TCar::Arrive(int32_t laneStepRight)
         else if (!(tile & bits.right))
             Direction = (Direction + 2) % 8;
         else
-            arrival.result = MoveFatal;
+            arrival.result = MoveResult::DeadEnd;
         return arrival;
     }
 
@@ -100,18 +102,18 @@ void TCar::StartLaneChange(bool toTheLeft)
     TurnDirection = toTheLeft ? (Direction + 7) % 8 : Direction + 1;
 }
 
-int32_t TCar::Step(int32_t playerLane, int32_t playerBlock)
+MoveResult TCar::Step(int32_t playerLane, int32_t playerBlock)
 {
     Progress = brv::WrapAdd(Progress, Speed);
     if (Progress < Map->TileSize)
-        return MoveNone;
+        return MoveResult::Moving;
     Progress = 0;
     const Arrival arrival = Arrive(+1);
     // No new lane change on the cell where one has just finished.
     if (!arrival.decide || arrival.completedLaneChange)
         return arrival.result;
     if (!arrival.leftOpening && !arrival.rightOpening)
-        return MoveArrived;
+        return MoveResult::Arrived;
 
     int32_t choice = 0;
     if (Kind == 'P') {
@@ -140,18 +142,18 @@ int32_t TCar::Step(int32_t playerLane, int32_t playerBlock)
         StartLaneChange(true);
     else if (choice == +2 && arrival.rightOpening)
         StartLaneChange(false);
-    return MoveArrived;
+    return MoveResult::Arrived;
 }
 
-int32_t TMyCar::MoveStep(bool demo)
+MoveResult TMyCar::MoveStep(bool demo)
 {
     if (SpeedMode == 2)
-        return MoveNone;
+        return MoveResult::Moving;
     Progress = brv::WrapAdd(Progress, Speed);
     if (SpeedMode == 1)
         Progress = brv::WrapAdd(Progress, Speed);
     if (Progress < Map->TileSize)
-        return MoveNone;
+        return MoveResult::Moving;
     // At most one arrival per tick: what a double step carries past the next cell is dropped.
     Progress -= Map->TileSize;
     if (Map->TileSize > 0)
@@ -177,7 +179,7 @@ int32_t TMyCar::MoveStep(bool demo)
     else if (d == -2 && arrival.rightOpening)
         StartLaneChange(false);
     WantDirection = Direction;
-    return MoveArrived;
+    return MoveResult::Arrived;
 }
 
 void TMyCar::AddDotScore() { Score = brv::WrapAdd(Score, brv::WrapMul(Stage, 10)); }

@@ -11,8 +11,17 @@
 
 namespace brv { class Canvas; }
 
-// Move results of Step and MoveStep.
-enum MoveResult : int32_t { MoveNone = 0, MoveArrived = 1, MoveFatal = 2 };
+// What a car's move in one tick came to. The last two are course faults, which end play.
+enum class MoveResult : uint8_t {
+    Moving,     // still between cells
+    Arrived,    // in a new cell
+    LeftCourse, // drove off the course
+    DeadEnd,    // entered a cell closed ahead and on both sides
+};
+inline constexpr bool IsCourseFault(MoveResult result)
+{
+    return result == MoveResult::LeftCourse || result == MoveResult::DeadEnd;
+}
 
 struct Delta {
     int32_t dx;
@@ -37,7 +46,7 @@ public:
     TCar& operator=(const TCar&) = delete;
 
     // The computer car's move for one tick.
-    virtual int32_t Step(int32_t playerLane, int32_t playerBlock);
+    virtual MoveResult Step(int32_t playerLane, int32_t playerBlock);
 
     void Place(TRect start, char kind, char side, int32_t speed);
     bool SameCell(TPoint cell) const { return cell == Position; }
@@ -57,6 +66,7 @@ public:
     int32_t FrameCount = 0;
     int32_t AnimFrame = 0;
     TPoint Position;
+    TPoint PreviousCell; // the cell the car left at its last arrival
     TPoint DrawnPos;
     std::bitset<256> AnimSteps;
     TMap* Map = nullptr;
@@ -64,7 +74,7 @@ public:
 protected:
     // What an arrival found once the car stands in its new cell and faces its way on.
     struct Arrival {
-        int32_t result = MoveArrived; // MoveFatal ends the step; so does a wall turn
+        MoveResult result = MoveResult::Arrived; // a course fault ends the step; so does a wall turn
         bool decide = false;           // ahead is open: the car may start a lane change
         bool completedLaneChange = false;
         bool leftOpening = false;
@@ -79,7 +89,7 @@ class TMyCar : public TCar {
 public:
     using TCar::TCar;
 
-    int32_t MoveStep(bool demo);
+    MoveResult MoveStep(bool demo);
     void NextStage() { Stage = brv::WrapAdd(Stage, 1); }
     void LoseCar() { Rest = brv::WrapSub(Rest, 1); }
     void AddDotScore();

@@ -25,7 +25,7 @@ uint64_t StateKey(const TMap& map, const CarState& s)
 }
 
 struct Outcome {
-    int32_t result;
+    MoveResult result;
     CarState state;
 };
 
@@ -75,7 +75,7 @@ Reach Explore(const TMap& map, const CarState& start, SeenStates& seen, Moves&& 
         outcomes.clear();
         moves(from, outcomes);
         for (const Outcome& o : outcomes) {
-            if (o.result == MoveFatal) {
+            if (IsCourseFault(o.result)) {
                 FatalArrival fatal;
                 fatal.leftCourse = map.IsOutside(o.state.position);
                 fatal.cell = fatal.leftCourse ? from.position : o.state.position;
@@ -104,7 +104,7 @@ CarState StartState(const TMap& map, int32_t entry)
     return {cell, start.Right, 0, map.BlockAt(cell), map.StartSides[static_cast<size_t>(entry)]};
 }
 
-void AddOutcome(std::vector<Outcome>& outcomes, int32_t result, const CarState& state)
+void AddOutcome(std::vector<Outcome>& outcomes, MoveResult result, const CarState& state)
 {
     for (const Outcome& o : outcomes)
         if (o.result == result && o.state.position == state.position &&
@@ -158,7 +158,7 @@ Reach ExplorePlayer(const TMap& map)
             PutCar(car, from);
             car.SpeedMode = 0;
             car.WantDirection = (from.direction + turn) % 8;
-            const int32_t result = car.MoveStep(false);
+            const MoveResult result = car.MoveStep(false);
             CarState to = StateOf(car);
             to.side = 'L';
             AddOutcome(outcomes, result, to);
@@ -184,7 +184,7 @@ Reach ExploreComputerCar(const TMap& map, int32_t entry, const std::vector<int32
             for (const uint32_t seed : seeds) {
                 PutCar(car, from);
                 brv::SetRandomSeed(seed);
-                const int32_t result = car.Step(0, 0);
+                const MoveResult result = car.Step(0, 0);
                 AddOutcome(outcomes, result, StateOf(car));
             }
         });

@@ -38,6 +38,22 @@ TMap::TMap(int32_t groundHeight, int32_t carWidth, int32_t carHeight, bool redra
 {
 }
 
+bool FieldFits(int64_t width, int64_t height)
+{
+    return width <= MaxFieldPixels && height <= MaxFieldPixels
+           && width * height * 4 <= MaxFieldImageBytes;
+}
+
+std::string FieldTooLargeText(int64_t width, int64_t height, int32_t tileSize)
+{
+    const auto tiles = [tileSize](int64_t pixels) { return std::to_string(tileSize > 0 ? pixels / tileSize : 0); };
+    return "The course's field would be " + std::to_string(width) + " x " + std::to_string(height)
+           + " pixels (" + tiles(width) + " x " + tiles(height) + " tiles of " + std::to_string(tileSize)
+           + " pixels, a quarter of the tile sheet's height): more than the game can draw, which is "
+           + std::to_string(MaxFieldPixels) + " pixels a side and " + std::to_string(MaxFieldImageBytes >> 20)
+           + " MiB in all.";
+}
+
 void TMap::SetErrorTexts(const std::vector<std::string>& texts)
 {
     for (size_t k = 1; k <= 4 && k < texts.size(); ++k)
@@ -149,8 +165,8 @@ bool TMap::LoadFromIni(const brv::IniFile& ini)
     const int64_t h = std::max(NextInt(screenSize, cursor), 0);
     const int64_t width = (w != 0 ? w : next.MapWidth) * int64_t{TileSize};
     const int64_t height = (h != 0 ? h : next.MapHeight) * int64_t{TileSize};
-    if (width > MaxFieldPixels || height > MaxFieldPixels)
-        Fail(2);
+    if (!FieldFits(width, height))
+        throw CourseError(FieldTooLarge, FieldTooLargeText(width, height, TileSize));
     next.ScreenWidth = static_cast<int32_t>(width);
     next.ScreenHeight = static_cast<int32_t>(height);
 

@@ -28,15 +28,26 @@ struct TRect {
     bool operator==(const TRect&) const = default;
 };
 
-// A rejected course; the message is one of the course error texts, Number says which (1..4).
+// A rejected course; the message is one of the course error texts, Number says which (1..4),
+// or, with FieldTooLarge, a text of the loader's own naming the field's size.
 class CourseError : public std::runtime_error {
 public:
     CourseError(int number, const std::string& text) : std::runtime_error(text), Number(number) {}
     int Number;
 };
 
-// Courses wider or higher than this many pixels are refused: the field is one off-screen image.
+// The field is one off-screen image of four bytes a pixel (and the window keeps a copy to show):
+// a course whose field would be wider or higher than MaxFieldPixels, or whose image would take
+// more than MaxFieldImageBytes, is refused with error number FieldTooLarge. At the shipped tile
+// size of 24 pixels that allows 170 x 170 cells.
 inline constexpr int64_t MaxFieldPixels = 16384;
+inline constexpr int64_t MaxFieldImageBytes = int64_t{64} << 20;
+inline constexpr int FieldTooLarge = 5;
+// The refusal's text: the field's size in pixels and in tiles, and the tile size the tile sheet
+// gives, since a sheet of huge tiles makes any course too large.
+std::string FieldTooLargeText(int64_t width, int64_t height, int32_t tileSize);
+// Whether a field of this size in pixels can be drawn.
+bool FieldFits(int64_t width, int64_t height);
 
 // The highest key 1..blockCount of section BLOCK present in the course file: the blocks a
 // course holds, however large its Number.

@@ -10,6 +10,7 @@
 #include "cars/TCar.h"
 #include "platform/Canvas.h"
 #include "platform/IniFile.h"
+#include "platform/WholeFileRead.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -27,6 +28,8 @@
 #include <QToolBar>
 #include <QUndoStack>
 
+#include <filesystem>
+
 namespace {
 
 constexpr int MaxRecentFiles = 8;
@@ -34,15 +37,27 @@ constexpr int NewCourseWidth = 12;
 constexpr int NewCourseHeight = 10;
 
 // The whole content of a file, or nothing when it cannot be read (or is far too large).
-std::optional<std::string> ReadFileBytes(const QString& path)
+std::optional<std::string> ReadFileBytes(const std::string& path)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    brv::WholeFile file = brv::ReadWholeFile(path, size_t{16} << 20);
+    if (!file.Ok())
         return std::nullopt;
-    if (file.size() > (int64_t{16} << 20))
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    return bytes.toStdString();
+    return std::move(file.Bytes);
+}
+
+// A name as the system takes it. A name that is not UTF-8 reaches the editor only as bytes (the
+// command line): Qt cannot turn it into text and back unchanged, so the bytes are what is kept.
+std::string LocalPath(const QString& path)
+{
+    const QByteArray bytes = QFile::encodeName(path);
+    return {bytes.constData(), static_cast<size_t>(bytes.size())};
+}
+
+std::string AbsolutePath(const std::string& path)
+{
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    return ec ? path : absolute.lexically_normal().string();
 }
 
 QSettings EditorSettings() { return QSettings(QStringLiteral("brevanto"), QStringLiteral("brevanto-edit")); }
@@ -118,6 +133,7 @@ bool EditorWindow::NewCourse(int width, int height)
         return false;
     StopTry();
     fileName_.clear();
+    localPath_.clear();
     fileBytes_.clear();
     openProblems_.clear();
     loaded_ = CourseDocument{};
@@ -128,9 +144,12 @@ bool EditorWindow::NewCourse(int width, int height)
     return true;
 }
 
-bool EditorWindow::OpenPath(const QString& path)
+bool EditorWindow::OpenPath(const QString& path) { return OpenLocalPath(LocalPath(path)); }
+
+bool EditorWindow::OpenLocalPath(const std::string& localPath)
 {
-    const std::optional<std::string> bytes = ReadFileBytes(path);
+    const QString path = QFile::decodeName(QByteArray::fromStdString(localPath));
+    const std::optional<std::string> bytes = ReadFileBytes(localPath);
     if (!bytes) {
         dialogs_.ShowError(this, tr("Cannot read %1.").arg(path));
         return false;
@@ -145,14 +164,15 @@ bool EditorWindow::OpenPath(const QString& path)
     }
     if (!MayDiscard())
         return false;
-    TakeOpenedCourse(std::move(opened), path, *bytes);
+    TakeOpenedCourse(std::move(opened), localPath, *bytes);
     return true;
 }
 
-void EditorWindow::TakeOpenedCourse(OpenedCourse opened, const QString& path, std::string bytes)
+void EditorWindow::TakeOpenedCourse(OpenedCourse opened, const std::string& localPath, std::string bytes)
 {
     StopTry();
-    fileName_ = QFileInfo(path).absoluteFilePath();
+    localPath_ = AbsolutePath(localPath);
+    fileName_ = QFile::decodeName(QByteArray::fromStdString(localPath_));
     fileBytes_ = std::move(bytes);
     loaded_ = opened.Document;
     openProblems_ = std::move(opened.Problems);
@@ -170,10 +190,13 @@ std::string EditorWindow::PendingBytes() const
 
 bool EditorWindow::SavePath(const QString& path)
 {
-    const QString target = QFileInfo(path).absoluteFilePath();
+    // The open file's own name is kept as the bytes it was opened by.
+    const bool sameFile = !fileName_.isEmpty() && path == fileName_;
+    const std::string localTarget = sameFile ? localPath_ : AbsolutePath(LocalPath(path));
+    const QString target = QFile::decodeName(QByteArray::fromStdString(localTarget));
     // Someone else's change to the file since it was read is not overwritten unasked.
-    if (target == fileName_ && !fileName_.isEmpty()) {
-        const std::optional<std::string> now = ReadFileBytes(target);
+    if (sameFile) {
+        const std::optional<std::string> now = ReadFileBytes(localTarget);
         if (now && *now != fileBytes_ &&
             dialogs_.Ask(this, tr("%1 has changed on disk since it was opened. Overwrite it?")
                                    .arg(target), false) != EditorDialogs::Answer::Yes)
@@ -182,11 +205,12 @@ bool EditorWindow::SavePath(const QString& path)
     // A new name starts from the file as read, so its comments and unknown keys go along.
     const std::string bytes = PendingBytes();
     try {
-        WriteCourseFile(target.toStdString(), bytes);
+        WriteCourseFile(localTarget, bytes);
     } catch (const brv::IniWriteError& error) {
         dialogs_.ShowError(this, tr("The course was not saved. %1").arg(QString::fromStdString(error.what())));
         return false;
     }
+    localPath_ = localTarget;
     fileName_ = target;
     fileBytes_ = bytes;
     loaded_ = document_;

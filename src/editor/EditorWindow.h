@@ -37,6 +37,8 @@ public:
     // File commands. Each false when nothing changed (cancelled, or the error was shown).
     bool NewCourse(int width, int height);
     bool OpenPath(const QString& path);
+    // The same for a name as the system's bytes (from the command line), which need not be UTF-8.
+    bool OpenLocalPath(const std::string& localPath);
     bool SavePath(const QString& path);
     bool Save();
     bool SaveAs();
@@ -100,7 +102,7 @@ private:
     void UpdateTitle();
     void UpdateRecent(const QString& path);
     void RebuildRecentMenu();
-    void TakeOpenedCourse(OpenedCourse opened, const QString& path, std::string bytes);
+    void TakeOpenedCourse(OpenedCourse opened, const std::string& localPath, std::string bytes);
 
     // Edits: a whole drag is one undo step, a click another.
     void BeginEdit(const QString& text);
@@ -131,7 +133,8 @@ private:
     CourseDocument loaded_;   // as read from the file (or empty for a new course)
     std::string fileBytes_;   // the file as read or last saved; empty for a new course
     std::vector<FileProblem> openProblems_;
-    QString fileName_;
+    QString fileName_;      // shown, and offered by the file dialogs
+    std::string localPath_; // the same name as the system's bytes, which reads and writes use
     QImage field_;
 
     CourseView* view_ = nullptr;

@@ -6,11 +6,16 @@
 #include <QKeyEvent>
 #include <QTimer>
 
+namespace {
+// The game's clock at its usual pace.
+constexpr int32_t TryInterval = 50;
+} // namespace
+
 TryRunner::TryRunner(const QImage& groundSheet, const QImage& carSheet, QObject* parent)
     : QObject(parent), groundSheet_(groundSheet), carSheet_(carSheet)
 {
     timer_ = new QTimer(this);
-    timer_->setInterval(TimerInterval());
+    timer_->setInterval(TryInterval);
     connect(timer_, &QTimer::timeout, this, &TryRunner::Tick);
 }
 
@@ -19,28 +24,28 @@ TryRunner::~TryRunner() { timer_->stop(); }
 bool TryRunner::Start(const CourseDocument& document, bool demo)
 {
     Stop();
-    auto rules = std::make_unique<TGameRules>(*this);
+    auto rules = std::make_unique<TGameRules>();
     rules->Map = std::make_unique<TMap>(&groundSheet_, &carSheet_, false);
     FillMap(document, *rules->Map);
     rules->SpeedTable = SpeedTableFor(rules->Map->TileSize);
     if (rules->SpeedTable.empty() || rules->Map->StartNumber < 1)
         return false;
-    rules->StatusText = {"", tr("Playing").toStdString(), tr("Paused").toStdString(),
-                         tr("Demo").toStdString()};
-    rules->ErrorText[5] = tr("A car has left the course.").toStdString();
+    rules->TimerInterval = TryInterval;
     field_ = QImage(rules->Map->ScreenWidth, rules->Map->ScreenHeight, QImage::Format_RGB32);
     canvas_ = std::make_unique<brv::Canvas>(field_);
     canvas_->SetFillColor(brv::PixelBgr(groundSheet_, 0, 0, 0));
-    canvas_->SetChangeListener([this](const QRect&) { emit FieldChanged(); });
+    rules->Field = canvas_.get();
     rules_ = std::move(rules);
     rules_->Demo = true;
     rules_->StartPlay();
-    if (demo)
-        SetStatusText(rules_->StatusText[3]);
-    else
+    if (demo) {
+        emit StatusChanged(tr("Demo"));
+    } else {
         rules_->NewGame();
-    InvalidateField();
-    SetRunning(true);
+        emit StatusChanged(tr("Playing"));
+    }
+    DrawWholeField();
+    timer_->start();
     return true;
 }
 
@@ -56,11 +61,33 @@ void TryRunner::Tick()
 {
     if (!rules_)
         return;
-    rules_->Timer1Timer();
-    if (ending_) {
-        ending_ = false;
-        Stop();
+    const TickOutcome outcome = rules_->Timer1Timer();
+    // From here on only the outcome is read: a receiver of the signals below may stop play.
+    if (outcome.Fault) {
+        timer_->stop();
+        emit FieldChanged();
+        emit Ended(FaultMessage(*outcome.Fault));
+        return;
     }
+    if (outcome.FellBackToDemo)
+        emit StatusChanged(tr("Demo"));
+    if (outcome.FullRepaint)
+        DrawWholeField();
+    else if (!outcome.Changed.empty())
+        emit FieldChanged();
+}
+
+QString TryRunner::FaultMessage(const CourseFault& fault)
+{
+    const QString x = QString::number(fault.Cell.X);
+    const QString y = QString::number(fault.Cell.Y);
+    const bool deadEnd = fault.Kind == CourseFaultKind::DeadEnd;
+    if (fault.Car == 0)
+        return deadEnd ? tr("The player's car met a dead end at cell %1,%2.").arg(x, y)
+                       : tr("The player's car left the course at cell %1,%2.").arg(x, y);
+    const QString car = QString::number(fault.Car);
+    return deadEnd ? tr("Computer car %1 met a dead end at cell %2,%3.").arg(car, x, y)
+                   : tr("Computer car %1 left the course at cell %2,%3.").arg(car, x, y);
 }
 
 bool TryRunner::Key(const QKeyEvent& key)
@@ -89,31 +116,10 @@ bool TryRunner::Key(const QKeyEvent& key)
     return false;
 }
 
-void TryRunner::SetRunning(bool run)
-{
-    if (run && rules_)
-        timer_->start();
-    else
-        timer_->stop();
-}
-
-void TryRunner::SetStatusText(const std::string& text)
-{
-    emit StatusChanged(QString::fromStdString(text));
-}
-
-void TryRunner::InvalidateField()
+void TryRunner::DrawWholeField()
 {
     if (!rules_ || field_.isNull())
         return;
     rules_->DrawWholeField(field_);
     emit FieldChanged();
-}
-
-void TryRunner::CloseWindow() { ending_ = true; }
-
-void TryRunner::ShowErrorBox(const std::string& text)
-{
-    ending_ = true;
-    emit Ended(QString::fromStdString(text));
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Try: the course played inside the editor by the shared rules of play, drawn by the shared
 // field drawing, in demo or with the author driving with the game's keys. It works on its own
-// copy of the course, so stopping leaves the edited course exactly as it was.
+// copy of the course, so stopping leaves the edited course exactly as it was. It acts on what
+// each tick reports once the tick has returned, so whoever answers its signals may stop it.
 #include "editor/model/CourseDocument.h"
 #include "rules/GameRules.h"
 
@@ -14,7 +15,7 @@ class QKeyEvent;
 class QTimer;
 namespace brv { class Canvas; }
 
-class TryRunner : public QObject, public GameHost {
+class TryRunner : public QObject {
     Q_OBJECT
 public:
     TryRunner(const QImage& groundSheet, const QImage& carSheet, QObject* parent);
@@ -30,29 +31,23 @@ public:
     TGameRules* Rules() const { return rules_.get(); }
     // One tick, as the clock gives them (for tests).
     void Tick();
-
-    // GameHost.
-    void SetRunning(bool run) override;
-    int32_t TimerInterval() const override { return 50; }
-    void SetStatusText(const std::string& text) override;
-    void InvalidateField() override;
-    void CloseWindow() override;
-    void ShowErrorBox(const std::string& text) override;
-    void PlaySound(const std::string&) override {}
-    brv::Canvas* FieldCanvas() override { return canvas_.get(); }
+    // What a course fault means, in words: which car, what it met, at which cell.
+    static QString FaultMessage(const CourseFault& fault);
 
 signals:
     void FieldChanged();
     void StatusChanged(const QString& text);
-    // Play ended by itself (an error); the window returns to editing.
+    // Play met a fault of the course and stands still where it happened; the window says why
+    // and returns to editing (Stop).
     void Ended(const QString& error);
 
 private:
+    void DrawWholeField();
+
     const QImage& groundSheet_;
     const QImage& carSheet_;
     QTimer* timer_ = nullptr;
     QImage field_;
     std::unique_ptr<brv::Canvas> canvas_;
     std::unique_ptr<TGameRules> rules_;
-    bool ending_ = false;
 };

@@ -65,8 +65,8 @@ int main(int argc, char** argv)
 
     QtEditorDialogs dialogs;
     EditorWindow window(dialogs, sheets.Ground, sheets.Car);
-    const QStringList args = QApplication::arguments();
-    if (args.size() > 1 && !window.OpenPath(args.at(1)))
+    // Qt has taken its own options out of argv; the course is named by the system's bytes.
+    if (argc > 1 && !window.OpenLocalPath(argv[1]))
         return 1;
     window.show();
 

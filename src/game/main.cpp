@@ -12,10 +12,9 @@
 #include "platform/Paths.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QFileInfo>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -24,22 +23,13 @@ namespace {
 // How long the program may take to end after its window has closed.
 constexpr std::chrono::milliseconds ShutDownDeadline{150};
 
-std::vector<std::string> ArgumentsOf(const QStringList& arguments)
-{
-    std::vector<std::string> result;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QByteArray bytes = QFile::encodeName(arguments[i]);
-        result.emplace_back(bytes.constData(), static_cast<size_t>(bytes.size()));
-    }
-    return result;
-}
-
-// The course as Load Course names it: an absolute path.
+// The course as Load Course names it: an absolute path, kept as the bytes the system gave (a
+// name that is not UTF-8 cannot be told to Qt and back unchanged).
 std::string AbsoluteCoursePath(const std::string& file)
 {
-    const QByteArray path =
-        QFile::encodeName(QFileInfo(QFile::decodeName(file.c_str())).absoluteFilePath());
-    return {path.constData(), static_cast<size_t>(path.size())};
+    std::error_code ec;
+    const std::filesystem::path path = std::filesystem::absolute(file, ec);
+    return ec ? file : path.lexically_normal().string();
 }
 
 } // namespace
@@ -62,8 +52,9 @@ int main(int argc, char* argv[])
     // whose titles are meant exactly as they are set.
     QApplication::setApplicationName(QStringLiteral("brevanto"));
     QApplication::setApplicationVersion(QString::fromLatin1(BrevantoVersion));
-    // Qt has taken its own options (-platform, -style ...) out of the arguments by now.
-    const GameCommandLine line = ParseGameCommandLine(ArgumentsOf(QApplication::arguments()));
+    // Qt has taken its own options (-platform, -style ...) out of argv by now; the rest are
+    // read as bytes, as the system gave them.
+    const GameCommandLine line = ParseGameCommandLine({argv + (argc > 0 ? 1 : 0), argv + argc});
     if (!line.Error.empty()) {
         std::fprintf(stderr, "brevanto: %s\n%s", line.Error.c_str(), GameUsage);
         return 2;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <string_view>
+#include <utility>
 
 namespace brv {
 
@@ -44,6 +45,12 @@ public:
     void SetChangeListener(std::function<void(const QRect&)> listener)
     {
         listener_ = std::move(listener);
+    }
+    // Puts another listener in for a while; gives back the one it replaces.
+    std::function<void(const QRect&)> ReplaceChangeListener(std::function<void(const QRect&)> listener)
+    {
+        std::swap(listener_, listener);
+        return listener;
     }
 
 private:

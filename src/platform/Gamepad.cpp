@@ -1,10 +1,14 @@
 #include "platform/Gamepad.h"
 
+#include "platform/WholeFileRead.h"
+
 #include <SDL.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
-#include <filesystem>
+#include <string_view>
+#include <thread>
 #include <map>
 #include <optional>
 
@@ -62,10 +66,46 @@ std::optional<PadButton> StickPush(Controller& pad)
     return direction;
 }
 
+// SDL looks up each new mapping in all it holds, so a file's cost grows with the square of its
+// length: a database of 100 000 lines would hold up the first window for minutes. The
+// community database has well under this many lines for one platform.
+constexpr size_t MaxMappingLines = 2000;
+constexpr size_t MaxMappingFileBytes = size_t{4} << 20;
+
+bool ForThisPlatform(std::string_view line)
+{
+    const size_t field = line.find("platform:");
+    return field == std::string_view::npos || line.substr(field + 9).starts_with(SDL_GetPlatform());
+}
+
+// The file's mappings for this platform, as SDL's own reader takes them, up to the limits; ends
+// early once `stop` is set.
+void AddMappings(const std::string& mappingFile, const std::atomic<bool>& stop)
+{
+    const WholeFile file = ReadWholeFile(mappingFile, MaxMappingFileBytes);
+    if (!file.Ok() && file.Outcome != WholeFileOutcome::TooLarge)
+        return;
+    std::string_view rest = file.Bytes;
+    size_t tried = 0;
+    while (!rest.empty() && tried < MaxMappingLines && !stop) {
+        const size_t end = std::min(rest.find_first_of("\r\n"), rest.size());
+        const std::string line(rest.substr(0, end));
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+        if (line.empty() || line[0] == '#' || !ForThisPlatform(line))
+            continue;
+        SDL_GameControllerAddMapping(line.c_str());
+        ++tried;
+    }
+}
+
 } // namespace
 
 struct Gamepad::Impl {
     std::map<SDL_JoystickID, Controller> Controllers;
+    // Reads the mapping file beside the window's thread. SDL takes its joystick lock for each
+    // mapping, and announces a controller that a new mapping makes known as it does a new one.
+    std::thread MappingReader;
+    std::atomic<bool> StopReading{false};
 
     void Add(int deviceIndex)
     {
@@ -132,15 +172,25 @@ std::unique_ptr<Gamepad> Gamepad::Open(const std::string& mappingFile)
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
         return nullptr;
-    std::error_code error;
-    if (!mappingFile.empty() && std::filesystem::is_regular_file(mappingFile, error))
-        SDL_GameControllerAddMappingsFromFile(mappingFile.c_str());
     // Controllers already plugged in are announced by the first poll, like those plugged later.
-    return std::unique_ptr<Gamepad>(new Gamepad());
+    std::unique_ptr<Gamepad> gamepad(new Gamepad());
+    if (!mappingFile.empty()) {
+        Impl& impl = *gamepad->impl_;
+        impl.MappingReader = std::thread([mappingFile, &stop = impl.StopReading] { AddMappings(mappingFile, stop); });
+    }
+    return gamepad;
+}
+
+void Gamepad::WaitForMappings()
+{
+    if (impl_->MappingReader.joinable())
+        impl_->MappingReader.join();
 }
 
 Gamepad::~Gamepad()
 {
+    impl_->StopReading = true;
+    WaitForMappings();
     for (const auto& [id, pad] : impl_->Controllers)
         SDL_GameControllerClose(pad.Handle);
     SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);

@@ -20,8 +20,12 @@ public:
     static constexpr int StickSwitchMargin = 4096;
 
     // Starts SDL's game-controller subsystem; nothing when SDL cannot. Mappings in
-    // `mappingFile` (the community database's text format), when it exists, join SDL's own.
+    // `mappingFile` (the community database's text format), when it exists, join SDL's own:
+    // read on a thread of their own, so a long file never holds up the window, and only its
+    // first 2000 for this system (SDL's cost grows with the square of their number).
     static std::unique_ptr<Gamepad> Open(const std::string& mappingFile = {});
+    // Until the mapping file has been read (for tests).
+    void WaitForMappings();
     ~Gamepad() override;
     Gamepad(const Gamepad&) = delete;
     Gamepad& operator=(const Gamepad&) = delete;

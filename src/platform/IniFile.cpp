@@ -1,26 +1,20 @@
 #include "platform/IniFile.h"
 
+#include "platform/FileLock.h"
+#include "platform/FileReplace.h"
+#include "platform/WholeFileRead.h"
+
 #include <algorithm>
 #include <array>
-#include <atomic>
-#include <cerrno>
-#include <chrono>
-#include <cstdio>
-#include <filesystem>
 #include <numeric>
-#include <system_error>
 #include <utility>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace brv {
 namespace {
 
-// A larger file reads as its first 64 MiB and is never written, so nothing of it gets lost.
-// The bound also keeps every offset into the text within 32 bits.
-constexpr size_t kMaxFileSize = size_t{64} << 20;
+// A larger file reads as its first MaxWholeFileBytes and is never written, so nothing of it
+// gets lost.
+constexpr size_t kMaxFileSize = MaxWholeFileBytes;
 constexpr size_t kMaxValueLength = 2047;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -65,11 +59,18 @@ int DigitValue(char c, unsigned base)
     return base == 16 && letter >= 'a' && letter <= 'f' ? letter - 'a' + 10 : -1;
 }
 
-std::string ErrorText(int error) { return std::system_category().message(error); }
-
 [[noreturn]] void Refuse(const std::string& fileName, std::string_view reason)
 {
     throw IniWriteError(fileName, reason);
+}
+
+// Every write of an INI file: one whole-file replace, falling back to a rewrite in place where
+// the folder takes no temporary file; blank lines pad a shorter content meanwhile.
+void ReplaceContent(const std::string& fileName, std::string_view content)
+{
+    const std::string problem = ReplaceWholeFile(fileName, content, {.InPlaceFallback = true, .Filler = '\n'});
+    if (!problem.empty())
+        Refuse(fileName, problem);
 }
 
 [[noreturn]] void RefuseValue(const std::string& fileName, std::string_view reason)
@@ -99,184 +100,10 @@ void CheckStorable(const std::string& fileName, std::string_view sectionName,
         RefuseValue(fileName, "the value of " + std::string(keyName) + " holds a line break");
 }
 
-// The temporary copy of a file being replaced; removed again unless it took the file's place.
-struct TempFile {
-    std::string path;
-    int fd = -1;
-    bool renamed = false;
-
-    TempFile() = default;
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-    ~TempFile()
-    {
-        if (fd >= 0)
-            close(fd);
-        if (!path.empty() && !renamed)
-            unlink(path.c_str());
-    }
-};
-
-// Created with O_EXCL beside the target (so rename() stays on one file system) and with mode
-// 0666, so that a new file gets the user's umask like any other file the program creates.
-// False, with errno set, when the folder takes no new file.
-bool CreateTempFile(const std::string& fileName, const std::string& target, TempFile& temp)
-{
-    static std::atomic<uint64_t> counter{0};
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const uint64_t noise =
-            static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())
-            ^ (static_cast<uint64_t>(getpid()) << 20) ^ (counter++ * 0x9E3779B97F4A7C15ull);
-        char suffix[32];
-        std::snprintf(suffix, sizeof suffix, ".tmp-%06llx",
-                      static_cast<unsigned long long>((noise ^ (noise >> 29)) & 0xFFFFFF));
-        std::string path = target + suffix;
-        const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            temp.path = std::move(path);
-            temp.fd = fd;
-            return true;
-        }
-        if (errno != EEXIST)
-            return false;
-    }
-    Refuse(fileName, "no free name for a temporary file");
-}
-
-// Writes the data at `offset` onwards.
-bool WriteAll(int fd, std::string_view data, off_t offset = 0)
-{
-    while (!data.empty()) {
-        const ssize_t written = pwrite(fd, data.data(), data.size(), offset);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            if (written == 0)
-                errno = EIO;
-            return false;
-        }
-        data.remove_prefix(static_cast<size_t>(written));
-        offset += written;
-    }
-    return true;
-}
-
-class FileHandle {
-public:
-    explicit FileHandle(int fd) : fd_(fd) {}
-    ~FileHandle()
-    {
-        if (fd_ >= 0)
-            close(fd_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    int Get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
-// Where the folder takes no temporary file (or the file cannot be renamed over, as a file
-// mounted on its own), the file itself is rewritten: the whole content from the start, cut to
-// its length and flushed. The room for a longer content is taken first, so a full disk refuses
-// the save before a byte changes; should writing fail after all, the old content goes back.
-void RewriteInPlace(const std::string& fileName, const std::string& target, std::string_view content,
-                    std::string_view previous)
-{
-    const FileHandle file(open(target.c_str(), O_WRONLY | O_CLOEXEC));
-    const int fd = file.Get();
-    if (fd < 0)
-        Refuse(fileName, ErrorText(errno));
-    const auto cutTo = [fd](size_t size) { return ftruncate(fd, static_cast<off_t>(size)) == 0; };
-    if (content.size() > previous.size()
-        && fallocate(fd, 0, 0, static_cast<off_t>(content.size())) != 0 && errno != EOPNOTSUPP) {
-        const int error = errno;
-        cutTo(previous.size()); // a partly taken room may have lengthened the file
-        Refuse(fileName, ErrorText(error));
-    }
-    if (WriteAll(fd, content) && cutTo(content.size()) && fsync(fd) == 0)
-        return;
-    const int error = errno;
-    if (WriteAll(fd, previous) && cutTo(previous.size()))
-        fsync(fd);
-    Refuse(fileName, ErrorText(error));
-}
-
-// So that the rename itself survives a crash; a failure here cannot undo the write.
-void SyncDirectoryOf(const std::string& path)
-{
-    std::string directory = std::filesystem::path(path).parent_path().string();
-    if (directory.empty())
-        directory = ".";
-    const int fd = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        fsync(fd);
-        close(fd);
-    }
-}
-
-// Writes the whole content to a temporary file, flushes it and renames it over the file, so a
-// crash leaves either the old or the new file. A symbolic link is kept: its target is replaced.
-// `previous` is the file's content as it is now.
-void ReplaceFile(const std::string& fileName, std::string_view content, std::string_view previous)
-{
-    std::string target = fileName;
-    struct stat original {};
-    bool existed = false;
-    if (lstat(fileName.c_str(), &original) == 0) {
-        if (S_ISLNK(original.st_mode)) {
-            std::error_code error;
-            target = std::filesystem::canonical(fileName, error).string();
-            if (error)
-                Refuse(fileName, error.message());
-            if (stat(target.c_str(), &original) != 0)
-                Refuse(fileName, ErrorText(errno));
-        }
-        existed = true;
-        if (S_ISDIR(original.st_mode))
-            Refuse(fileName, ErrorText(EISDIR));
-        if (!S_ISREG(original.st_mode))
-            Refuse(fileName, "not a regular file");
-        // rename() would replace a read-only file too; its protection must hold.
-        if (access(target.c_str(), W_OK) != 0)
-            Refuse(fileName, ErrorText(errno));
-    } else if (errno != ENOENT) {
-        Refuse(fileName, ErrorText(errno));
-    }
-
-    TempFile temp;
-    if (!CreateTempFile(fileName, target, temp)) {
-        if (existed && (errno == EACCES || errno == EPERM || errno == EROFS))
-            return RewriteInPlace(fileName, target, content, previous);
-        Refuse(fileName, ErrorText(errno));
-    }
-    if (!WriteAll(temp.fd, content))
-        Refuse(fileName, ErrorText(errno));
-    if (existed) {
-        if (fchmod(temp.fd, original.st_mode & 07777) != 0)
-            Refuse(fileName, ErrorText(errno));
-        // Only root can hand the file back to its owner; anyone else becomes the owner.
-        if (fchown(temp.fd, original.st_uid, original.st_gid) != 0) {
-        }
-    }
-    if (fsync(temp.fd) != 0)
-        Refuse(fileName, ErrorText(errno));
-    if (close(std::exchange(temp.fd, -1)) != 0)
-        Refuse(fileName, ErrorText(errno));
-    if (rename(temp.path.c_str(), target.c_str()) != 0) {
-        if (existed && errno == EBUSY)
-            return RewriteInPlace(fileName, target, content, previous);
-        Refuse(fileName, ErrorText(errno));
-    }
-    temp.renamed = true;
-    SyncDirectoryOf(target);
-}
-
 } // namespace
 
 IniWriteError::IniWriteError(const std::string& fileName, std::string_view reason)
-    : std::runtime_error("Cannot write settings file " + fileName + ": " + std::string(reason))
+    : std::runtime_error("Cannot write " + fileName + ": " + std::string(reason))
 {
 }
 
@@ -364,54 +191,20 @@ struct IniFile::Impl {
 
     void Load()
     {
-        text.clear();
+        WholeFile file = ReadWholeFile(fileName);
         readProblem.clear();
-        // O_NONBLOCK: opening a FIFO must not wait for a writer; such a file reads as empty.
-        const int fd = open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-        if (fd >= 0) {
-            ReadBounded(fd);
-            close(fd);
-        } else if (errno != ENOENT && errno != ENOTDIR) {
-            readProblem = ErrorText(errno);
+        switch (file.Outcome) {
+        case WholeFileOutcome::Read:
+        case WholeFileOutcome::Missing:
+            break;
+        case WholeFileOutcome::TooLarge: // read as far as the limit, never written
+        case WholeFileOutcome::NotRegular:
+        case WholeFileOutcome::Failed:
+            readProblem = file.Problem();
+            break;
         }
+        text = std::move(file.Bytes);
         BuildIndex();
-    }
-
-    void ReadBounded(int fd)
-    {
-        struct stat info {};
-        if (fstat(fd, &info) != 0) {
-            readProblem = ErrorText(errno);
-            return;
-        }
-        if (!S_ISREG(info.st_mode)) {
-            readProblem = S_ISDIR(info.st_mode) ? ErrorText(EISDIR) : "not a regular file";
-            return;
-        }
-        // One byte more than the limit tells a larger file.
-        const auto size = static_cast<size_t>(std::max<off_t>(info.st_size, 0));
-        text.resize(std::min(size, kMaxFileSize) + 1);
-        size_t used = 0;
-        while (used <= kMaxFileSize) {
-            if (used == text.size()) // the file grew, or its size is not known (/proc)
-                text.resize(std::min(text.size() * 2, kMaxFileSize + 1));
-            const ssize_t count = read(fd, text.data() + used, text.size() - used);
-            if (count < 0 && errno == EINTR)
-                continue;
-            if (count < 0) {
-                readProblem = ErrorText(errno);
-                text.clear();
-                return;
-            }
-            if (count == 0)
-                break;
-            used += static_cast<size_t>(count);
-        }
-        text.resize(used);
-        if (text.size() > kMaxFileSize) {
-            text.resize(kMaxFileSize);
-            readProblem = "larger than 64 MiB";
-        }
     }
 
     size_t LineEnd(size_t pos) const
@@ -606,7 +399,7 @@ IniFile IniFile::FromBytes(std::string fileName, std::string_view bytes)
     ini.impl_->fileName = std::move(fileName);
     ini.impl_->text.assign(bytes.substr(0, std::min(bytes.size(), kMaxFileSize)));
     if (bytes.size() > kMaxFileSize)
-        ini.impl_->readProblem = "larger than 64 MiB";
+        ini.impl_->readProblem = "larger than " + SizeText(kMaxFileSize);
     ini.impl_->BuildIndex();
     return ini;
 }
@@ -687,23 +480,24 @@ void IniFile::WriteStrings(std::string_view section,
     for (const auto& [key, value] : values)
         CheckStorable(fileName, sectionName, Trim(key), value);
 
-    // Start from the file as it is now, so that two objects on one file keep each other's writes.
+    // Start from the file as it is now, under its lock, so that two objects on one file (in one
+    // copy of the game or two) keep each other's writes.
+    const FileLock lock(fileName);
     Impl current;
     current.fileName = fileName;
     current.Load();
     if (!current.readProblem.empty())
         Refuse(fileName, current.readProblem);
-    const std::string previous = current.text;
     for (size_t i = 0; i < values.size(); ++i) {
         std::string updated = current.WithValue(sectionName, Trim(values[i].first), values[i].second);
         if (updated.size() > kMaxFileSize)
-            Refuse(fileName, "it would grow beyond 64 MiB");
+            Refuse(fileName, "it would grow beyond " + SizeText(kMaxFileSize));
         current.text = std::move(updated);
         // The index must know the lines just added before the next key looks for its place.
         if (i + 1 < values.size())
             current.BuildIndex();
     }
-    ReplaceFile(fileName, current.text, previous);
+    ReplaceContent(fileName, current.text);
     current.BuildIndex();
     *impl_ = std::move(current);
 }
@@ -750,22 +544,9 @@ const std::string& IniFile::Bytes() const { return impl_->text; }
 
 void IniFile::SaveAs(const std::string& fileName) const
 {
-    // Any INI file may be saved this way (a course, say): the message names no kind of file.
-    try {
-        if (!impl_->readProblem.empty())
-            Refuse(fileName, impl_->readProblem);
-        // What the file holds now, for the in-place rewrite to put back should it fail.
-        Impl current;
-        current.fileName = fileName;
-        current.Load();
-        ReplaceFile(fileName, impl_->text, current.text);
-    } catch (const IniWriteError& error) {
-        const std::string_view settings = "Cannot write settings file ";
-        std::string message = error.what();
-        if (message.rfind(settings, 0) == 0)
-            message = "Cannot write " + message.substr(settings.size());
-        throw IniWriteError(message);
-    }
+    if (!impl_->readProblem.empty())
+        Refuse(fileName, impl_->readProblem);
+    ReplaceContent(fileName, impl_->text);
 }
 
 } // namespace brv

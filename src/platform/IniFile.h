@@ -3,8 +3,10 @@
 // trimmed and cut to 2047 characters, the first of duplicate keys wins, ';' comment lines.
 // A UTF-8 byte-order mark at the start is not part of the first line, and a write keeps it.
 // A write changes only its own line (or appends the key or the section) and replaces the file
-// atomically, so a crash never leaves a half-written file; where the folder cannot take a
-// temporary file, a writable file is rewritten in place, and put back as it was if that fails.
+// whole (ReplaceWholeFile), so a crash never leaves a half-written file; where the folder cannot
+// take a temporary file, a writable file is rewritten in place, and put back as it was if that
+// fails. Each write re-reads the file under its lock (FileLock), so two copies of the game
+// writing different keys keep both.
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -22,7 +24,7 @@ namespace brv {
 std::optional<int32_t> ParseInteger(std::string_view text);
 int32_t ParseIntegerOr(std::string_view text, int32_t fallback);
 
-// A refused write: the message names the file.
+// A refused write: "Cannot write FILE: why".
 class IniWriteError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

@@ -1,16 +1,11 @@
 #include "platform/SaveTarget.h"
 
 #include "platform/IniFile.h"
+#include "platform/FileReplace.h"
 #include "platform/Paths.h"
+#include "platform/WholeFileRead.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <cstdint>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,53 +13,13 @@
 namespace brv {
 namespace {
 
-// A settings file larger than this is no settings file; copying part of it would lose keys.
-constexpr std::uintmax_t kMaxSeedSize = std::uintmax_t{64} << 20;
-
 std::string ReadSeed(const std::string& fileName)
 {
-    std::error_code ec;
-    const std::uintmax_t size = std::filesystem::file_size(fileName, ec);
-    if (ec)
-        throw IniWriteError(fileName + ": " + ec.message());
-    if (size > kMaxSeedSize)
-        throw IniWriteError(fileName + ": larger than 64 MiB");
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in)
-        throw IniWriteError(fileName + ": " + std::strerror(errno));
-    std::string bytes(std::istreambuf_iterator<char>(in), {});
-    if (bytes.size() > kMaxSeedSize)
-        throw IniWriteError(fileName + ": larger than 64 MiB");
-    return bytes;
-}
-
-// Puts `bytes` in place as `fileName` through a temporary file beside it, so that a failure
-// never leaves a partial copy (which, being the per-user file, would be read first next time).
-void WriteWholeFile(const std::string& fileName, const std::string& bytes)
-{
-    std::string temp = fileName + ".XXXXXX";
-    const int fd = mkstemp(temp.data());
-    if (fd < 0)
-        throw IniWriteError(fileName + ": " + std::strerror(errno));
-    size_t written = 0;
-    int error = 0;
-    while (written < bytes.size() && error == 0) {
-        const ssize_t count = write(fd, bytes.data() + written, bytes.size() - written);
-        if (count < 0 && errno != EINTR)
-            error = errno;
-        else if (count > 0)
-            written += static_cast<size_t>(count);
-    }
-    if (error == 0 && fsync(fd) != 0)
-        error = errno;
-    if (close(fd) != 0 && error == 0)
-        error = errno;
-    if (error == 0 && rename(temp.c_str(), fileName.c_str()) != 0)
-        error = errno;
-    if (error != 0) {
-        unlink(temp.c_str());
-        throw IniWriteError(fileName + ": " + std::strerror(error));
-    }
+    // A settings file larger than the limit is no settings file; copying part of it would lose keys.
+    WholeFile seed = ReadWholeFile(fileName);
+    if (!seed.Ok())
+        throw IniWriteError(fileName, seed.Problem());
+    return std::move(seed.Bytes);
 }
 
 // Writable for this process, and not marked read-only for everyone: root may write anything,
@@ -104,9 +59,8 @@ SaveTarget ChooseSaveTarget(const std::string& readFile, const std::string& perU
             throw IniWriteError(readFile + ": no per-user folder to save the settings in");
         return {readFile, {}};
     }
-    std::error_code ec;
-    std::filesystem::create_directories(std::filesystem::path(perUserFile).parent_path(), ec);
-    // A failure here shows when the file is written, naming it.
+    if (const std::string problem = MakeFolderFor(perUserFile); !problem.empty())
+        throw IniWriteError(perUserFile, problem);
     if (FileExists(perUserFile) || !FileExists(readFile))
         return {perUserFile, {}};
     return {perUserFile, readFile};
@@ -114,8 +68,12 @@ SaveTarget ChooseSaveTarget(const std::string& readFile, const std::string& perU
 
 IniFile OpenSaveTarget(const SaveTarget& target)
 {
+    // The copy is whole and flushed before it takes its place: being the per-user file, a partial
+    // one would be read first next time.
     if (!target.SeedFrom.empty())
-        WriteWholeFile(target.FileName, ReadSeed(target.SeedFrom));
+        if (const std::string problem = ReplaceWholeFile(target.FileName, ReadSeed(target.SeedFrom));
+            !problem.empty())
+            throw IniWriteError(target.FileName, problem);
     return IniFile(target.FileName);
 }
 

@@ -1,14 +1,13 @@
 #include "platform/Sheets.h"
 
 #include "platform/Blit.h"
+#include "platform/WholeFileRead.h"
 
 #include <QBuffer>
 #include <QByteArray>
 #include <QImageReader>
 
 #include <climits>
-#include <filesystem>
-#include <fstream>
 
 namespace brv {
 
@@ -31,33 +30,20 @@ QRgb RgbPixel(uint32_t bgr)
 // The whole file, read only when it is a regular file of bounded size.
 QByteArray ReadBounded(const std::string& path, SheetKind kind)
 {
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (ec || !std::filesystem::exists(status))
+    const WholeFile file = ReadWholeFile(path, static_cast<size_t>(MaxSheetFileBytes));
+    switch (file.Outcome) {
+    case WholeFileOutcome::Read:
+        break;
+    case WholeFileOutcome::Missing:
         Refuse(path, kind, "no such file");
-    if (!std::filesystem::is_regular_file(status))
+    case WholeFileOutcome::NotRegular:
         Refuse(path, kind, "not a file");
-    const auto size = std::filesystem::file_size(path, ec);
-    if (!ec && size > static_cast<uintmax_t>(MaxSheetFileBytes))
-        Refuse(path, kind, "the file is larger than 64 MiB");
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        Refuse(path, kind, "the file cannot be opened");
-    // Read up to one byte past the limit, so a file that grew since its size was looked at
-    // is still refused.
-    QByteArray data;
-    constexpr qsizetype chunk = 1 << 16;
-    while (in && data.size() <= MaxSheetFileBytes) {
-        const qsizetype at = data.size();
-        data.resize(at + chunk);
-        in.read(data.data() + at, chunk);
-        data.resize(at + static_cast<qsizetype>(in.gcount()));
+    case WholeFileOutcome::TooLarge:
+        Refuse(path, kind, "the file is larger than " + SizeText(file.Limit));
+    case WholeFileOutcome::Failed:
+        Refuse(path, kind, "the file cannot be read: " + file.Problem());
     }
-    if (data.size() > MaxSheetFileBytes)
-        Refuse(path, kind, "the file is larger than 64 MiB");
-    if (in.bad())
-        Refuse(path, kind, "the file cannot be read");
-    return data;
+    return QByteArray(file.Bytes.data(), static_cast<qsizetype>(file.Bytes.size()));
 }
 
 // The size the header declares. A picture stored top down declares a negative height, which
@@ -96,7 +82,7 @@ QImage LoadSheet(const std::string& path, SheetKind kind)
 QImage DecodeSheet(QByteArray data, const std::string& path, SheetKind kind)
 {
     if (data.size() > MaxSheetFileBytes)
-        Refuse(path, kind, "the file is larger than 64 MiB");
+        Refuse(path, kind, "the file is larger than " + SizeText(static_cast<size_t>(MaxSheetFileBytes)));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "BMP");

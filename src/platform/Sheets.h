@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QImage>
 
+#include "platform/WholeFileRead.h"
+
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -27,8 +29,8 @@ public:
 
 enum class SheetKind { Tile, Sprite };
 
-// Files larger than this are not read at all.
-inline constexpr int64_t MaxSheetFileBytes = 64 * 1024 * 1024;
+// Files larger than this are not read at all: the limit of every file the game reads whole.
+inline constexpr int64_t MaxSheetFileBytes = static_cast<int64_t>(MaxWholeFileBytes);
 // Neither side of a sheet may exceed this, nor its area the pixel limit.
 inline constexpr int MaxSheetSide = 16384;
 inline constexpr int64_t MaxSheetPixels = int64_t{1} << 26;

@@ -1,8 +1,37 @@
 #include "rules/GameRules.h"
 
+#include "platform/Canvas.h"
 #include "platform/Random.h"
 
-thread_local uint32_t TickDepth = 0;
+#include <QRect>
+
+#include <utility>
+
+namespace {
+// While a tick runs, what it draws on the field goes into its outcome instead of to whoever
+// listens to the canvas otherwise: the host learns of it from the outcome.
+class ChangeRecorder {
+public:
+    ChangeRecorder(brv::Canvas* canvas, TickOutcome& outcome) : canvas_(canvas)
+    {
+        if (canvas_)
+            previous_ = canvas_->ReplaceChangeListener([&outcome](const QRect& rect) {
+                outcome.Changed.push_back({rect.x(), rect.y(), rect.width(), rect.height()});
+            });
+    }
+    ~ChangeRecorder()
+    {
+        if (canvas_)
+            canvas_->ReplaceChangeListener(std::move(previous_));
+    }
+    ChangeRecorder(const ChangeRecorder&) = delete;
+    ChangeRecorder& operator=(const ChangeRecorder&) = delete;
+
+private:
+    brv::Canvas* canvas_;
+    std::function<void(const QRect&)> previous_;
+};
+} // namespace
 
 std::vector<int32_t> SpeedTableFor(int32_t tileSize)
 {
@@ -61,15 +90,14 @@ void TGameRules::PlaceCars()
         brv::Randomize();
 }
 
-void TGameRules::Restart(int32_t mode)
+void TGameRules::Restart(RestartMode mode)
 {
-    if (mode <= 0)
+    if (mode == RestartMode::NewGame)
         MyCar->Reset(true, MaxCar);
-    if (mode <= 1)
+    if (mode == RestartMode::NewGame || mode == RestartMode::NextStage)
         Map->ResetDots();
     PlaceCars();
-    Host.InvalidateField();
-    const uint32_t interval = static_cast<uint32_t>(Host.TimerInterval());
+    const uint32_t interval = static_cast<uint32_t>(TimerInterval);
     StartWait = interval >= 50 ? static_cast<int32_t>(3000u / interval) : 60;
 }
 
@@ -95,85 +123,93 @@ void TGameRules::ResizeCars()
         Cars.push_back(std::make_unique<TCar>(Map.get(), 1));
 }
 
-void TGameRules::PassErrorTextsToMap()
-{
-    Map->SetErrorTexts(std::vector<std::string>(ErrorText.begin() + 1, ErrorText.end()));
-}
-
 void TGameRules::NewGame()
 {
     Demo = false;
-    Host.SetStatusText(StatusText[1]);
-    Restart(0);
+    Restart(RestartMode::NewGame);
 }
 
-void TGameRules::Timer1Timer()
+TickOutcome TGameRules::Timer1Timer()
 {
+    TickOutcome outcome;
     if (StartWait > 0) {
         --StartWait;
-        return;
+        return outcome;
     }
     ++TickDepth;
     if (TickDepth > 1) {
         if (TickDepth > MaxOverlap)
             MaxOverlap = TickDepth;
-        return;
+        return outcome;
     }
+    outcome.Moved = true;
+    outcome.InGame = !Demo;
+    const ChangeRecorder recorder(Field, outcome);
 
-    int32_t r = MyCar->MoveStep(Demo);
-    if (r == MoveArrived) {
+    MoveResult r = MyCar->MoveStep(Demo);
+    bool crash = false;
+    TCar* faulty = IsCourseFault(r) ? MyCar.get() : nullptr;
+    int32_t faultyCar = 0;
+    if (r == MoveResult::Arrived) {
         if (MyCar->OnDot()) {
             Map->EatDot(MyCar->Position);
+            ++outcome.DotsEaten;
             if (!Demo) {
+                const int32_t before = MyCar->Score;
                 MyCar->AddDotScore();
-                if (brv::Canvas* canvas = Host.FieldCanvas())
-                    Map->DrawScore(*canvas, MyCar->Score, false);
-                if (SoundOn && !EatWave.empty())
-                    Host.PlaySound(EatWave);
+                outcome.PointsScored = brv::WrapSub(MyCar->Score, before);
+                if (Field)
+                    Map->DrawScore(*Field, MyCar->Score, false);
             }
             if (Map->AllDotsEaten()) {
                 MyCar->NextStage();
                 MyCar->SpeedMode = 0;
-                Restart(1);
+                Restart(RestartMode::NextStage);
+                outcome.StageCleared = MyCar->Stage;
+                outcome.FullRepaint = true;
             }
         }
         for (int32_t i = 0; i < ActiveCars; ++i) {
             if (MyCar->SameCell(Cars[static_cast<size_t>(i)]->Position)) {
-                r = MoveCrash;
+                crash = true;
                 break;
             }
         }
     }
 
-    if (r < MoveFatal) {
+    if (!crash && !faulty) {
         for (int32_t i = 0; i < ActiveCars; ++i) {
             TCar& car = *Cars[static_cast<size_t>(i)];
             r = car.Step(MyCar->Lane, MyCar->Block);
-            if (r > MoveArrived)
+            if (IsCourseFault(r)) {
+                faulty = &car;
+                faultyCar = i + 1;
                 break;
-            if (r == MoveArrived && MyCar->SameCell(car.Position)) {
-                r = MoveCrash;
+            }
+            if (r == MoveResult::Arrived && MyCar->SameCell(car.Position)) {
+                crash = true;
                 break;
             }
         }
     }
 
-    if (r == MoveFatal) {
-        Host.SetRunning(false);
-        Host.ShowErrorBox(ErrorText[5]);
-        Host.CloseWindow();
-        return;
+    if (faulty) {
+        // Play cannot go on: the depth stays, so no later tick does anything either.
+        const bool left = r == MoveResult::LeftCourse;
+        outcome.Fault = CourseFault{left ? CourseFaultKind::LeftCourse : CourseFaultKind::DeadEnd,
+                                    faultyCar, left ? faulty->PreviousCell : faulty->Position};
+        return outcome;
     }
-    if (r == MoveCrash)
-        CrashHappened();
+    if (crash)
+        CrashHappened(outcome);
     DrawMovingCars();
     TickDepth = 0;
+    return outcome;
 }
 
-void TGameRules::CrashHappened()
+void TGameRules::CrashHappened(TickOutcome& outcome)
 {
-    if (!Demo && SoundOn && !CrashWave.empty())
-        Host.PlaySound(CrashWave);
+    outcome.Crash = true;
     MyCar->LoseCar();
     if (MyCar->Rest >= 1) {
         MyCar->SpeedMode = 0;
@@ -181,23 +217,23 @@ void TGameRules::CrashHappened()
         if (!Demo && MyCar->Score > HiScore)
             HiScore = MyCar->Score;
         if (!Demo)
-            Host.GameOver(MyCar->Score, MyCar->Stage);
+            outcome.GameOver = EndedGame{MyCar->Score, MyCar->Stage};
         Demo = true;
-        Host.SetStatusText(StatusText[3]);
+        outcome.FellBackToDemo = true;
         Map->ResetDots();
         MyCar->Reset(false, MaxCar);
     }
-    Restart(2);
+    Restart(RestartMode::AfterCrash);
+    outcome.FullRepaint = true;
 }
 
 void TGameRules::DrawMovingCars()
 {
-    brv::Canvas* canvas = Host.FieldCanvas();
-    if (!canvas)
+    if (!Field)
         return;
-    MyCar->Draw(*canvas, true);
+    MyCar->Draw(*Field, true);
     for (int32_t i = 0; i < ActiveCars; ++i)
-        Cars[static_cast<size_t>(i)]->Draw(*canvas, true);
+        Cars[static_cast<size_t>(i)]->Draw(*Field, true);
 }
 
 bool TGameRules::KeyDirection(int32_t direction)

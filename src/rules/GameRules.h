@@ -1,11 +1,13 @@
 #pragma once
-// The rules of play, shared by the game window and the headless simulator: loading a course
-// with its speed table, placing the cars for a stage, restarting play, and the timer tick that
-// moves, eats, scores, crashes and ends games. What only a window does goes through GameHost.
+// The rules of play, shared by the game window, the headless simulator, the checker and the
+// editor's Try: loading a course with its speed table, placing the cars for a stage,
+// restarting play, and the timer tick that moves, eats, scores, crashes and ends games. The
+// tick reports what happened in a TickOutcome and never calls its host: sounds, texts, boxes
+// and windows are the host's, once the tick has returned.
 #include "cars/TCar.h"
 #include "course/TMap.h"
+#include "rules/TickOutcome.h"
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -14,54 +16,36 @@
 class QImage;
 namespace brv { class Canvas; }
 
-class GameHost {
-public:
-    virtual ~GameHost() = default;
-    virtual void SetRunning(bool run) = 0;          // the game clock on or off, with indicators
-    virtual int32_t TimerInterval() const = 0;      // milliseconds, as set
-    virtual void SetStatusText(const std::string& text) = 0;
-    virtual void InvalidateField() = 0;             // a full repaint of the field follows
-    virtual void CloseWindow() = 0;
-    virtual void ShowErrorBox(const std::string& text) = 0;
-    virtual void PlaySound(const std::string& path) = 0;
-    virtual brv::Canvas* FieldCanvas() = 0;         // where the tick draws; null draws nothing
-    // A game (never the demo) lost its last car with this score in this stage. Called inside
-    // the tick, before play falls back into the demo: a window that wants to ask the player
-    // something does so once the tick is over.
-    virtual void GameOver(int32_t /*score*/, int32_t /*stage*/) {}
-};
-
-// Ticks under way; a tick dispatched inside another does nothing but record the depth. One
-// count per thread: a course check may play a course on a worker thread.
-extern thread_local uint32_t TickDepth;
-
 // The even divisors of the tile size, ascending: the speeds at which a car reaches the next
 // cell in a whole number of ticks. Empty for an odd tile size.
 std::vector<int32_t> SpeedTableFor(int32_t tileSize);
 
-// Move result of the tick for a crash, after the cars' own 0, 1 and 2.
-inline constexpr int32_t MoveCrash = 3;
+// Why play starts again.
+enum class RestartMode : uint8_t {
+    NewGame,    // score, stage and cars anew, every dot back
+    NextStage,  // every dot back
+    AfterCrash, // the dots stay as they are
+};
 
 class TGameRules {
 public:
-    explicit TGameRules(GameHost& host) : Host(host) {}
-
     // Loads MapName into Map and rebuilds the speed table; false on success. A bad course
     // throws CourseError and changes nothing.
     bool LoadCourse();
     void PlaceCars();
-    void Restart(int32_t mode); // 0 new game, 1 next stage, 2 after a crash
-    void Timer1Timer();
+    // Places the cars and starts the wait before they move. The caller that restarts play
+    // outside a tick renders the field afresh; a tick reports it.
+    void Restart(RestartMode mode);
+    // One tick of the game clock: the cars move, and are drawn on Field when there is one.
+    TickOutcome Timer1Timer();
 
     // Start-up once the course is loaded: check MoveSpeed, create and reset the cars, place
     // them and seed the random generator. The caller then starts the clock.
     void StartPlay();
     // Gives Cars one car per computer start entry of the course, keeping existing cars.
     void ResizeCars();
-    // The New command as the rules see it.
+    // The New command as the rules see it (the host shows the game's status and repaints).
     void NewGame();
-    // Hands the five error texts to the course model, which keeps those of course errors.
-    void PassErrorTextsToMap();
 
     // Keys; each returns whether it acted (nothing acts in demo mode).
     bool KeyDirection(int32_t direction);
@@ -79,27 +63,29 @@ public:
     // score, hi-score and cars left, then the player's car and every computer car in play.
     void DrawWholeField(QImage& field) const;
 
-    GameHost& Host;
     bool Demo = true;
     bool RandomInit = false;
-    bool SoundOn = false;
     int32_t StartWait = 0;
     int32_t ActiveCars = 0;
     std::vector<int32_t> SpeedTable;
     int32_t MoveSpeed = 1;
     int32_t MaxCar = 3;
     int32_t HiScore = 0;
+    // Ticks under way: a tick begun while another runs only records the depth. It stays 1
+    // after a course fault, so that no later tick does anything.
+    uint32_t TickDepth = 0;
+    // The deepest nesting of ticks seen; never lowered.
     uint32_t MaxOverlap = 0;
-    std::string EatWave;
-    std::string CrashWave;
-    std::array<std::string, 6> ErrorText;  // 1..5
-    std::array<std::string, 4> StatusText; // 1 playing, 2 paused, 3 demo
+    // The game clock's interval in milliseconds, as set: the start wait is counted from it.
+    int32_t TimerInterval = 50;
+    // The field image the tick draws the moving cars and the score on; none draws nothing.
+    brv::Canvas* Field = nullptr;
     std::string MapName;
     std::unique_ptr<TMap> Map;
     std::unique_ptr<TMyCar> MyCar;
     std::vector<std::unique_ptr<TCar>> Cars;
 
 private:
-    void CrashHappened();
+    void CrashHappened(TickOutcome& outcome);
     void DrawMovingCars();
 };

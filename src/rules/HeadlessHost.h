@@ -1,40 +1,38 @@
 #pragma once
-// The rules' window hooks without a window, for the simulator, the benchmarks and the tests:
-// it records what a window would have shown. With a Field canvas, the tick draws the moving
-// cars on it as on the window's field.
+// A host without a window, for the simulator, the checker's demo soak, the benchmarks and the
+// tests: it runs the tick, then acts on its outcome as the game window does, recording what a
+// window would have shown and played instead of showing and playing it.
 #include "rules/GameRules.h"
 
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
-class HeadlessHost : public GameHost {
+class HeadlessHost {
 public:
-    void SetRunning(bool run) override { Running = run; }
-    int32_t TimerInterval() const override { return Interval; }
-    void SetStatusText(const std::string& text) override { StatusText = text; }
-    void InvalidateField() override
-    {
-        RepaintPending = true;
-        ++Repaints;
-    }
-    void CloseWindow() override { Closed = true; }
-    void ShowErrorBox(const std::string& text) override { ErrorsShown.push_back(text); }
-    void PlaySound(const std::string& path) override { SoundsPlayed.push_back(path); }
-    brv::Canvas* FieldCanvas() override { return Field; }
-    void GameOver(int32_t score, int32_t stage) override { GamesOver.push_back({score, stage}); }
+    // One tick of `rules` with the host's answer to it; after a course fault, nothing more.
+    TickOutcome Tick(TGameRules& rules);
+    // The window's answer to a tick: a course fault stops the clock, shows the error and
+    // closes; otherwise the eating and crash sounds of a game, the demo's status text after
+    // the last car, the ended game, the repaint.
+    void Act(const TickOutcome& outcome);
 
-    brv::Canvas* Field = nullptr;
+    // What the window reads from its settings and language file.
+    bool SoundOn = false;
+    std::string EatWave;
+    std::string CrashWave;
+    std::array<std::string, 6> ErrorText;  // 1..5; a course fault shows 5
+    std::array<std::string, 4> StatusText; // 1 playing, 2 paused, 3 demo
+
+    // What a window would have done.
     bool Running = false;
-    int32_t Interval = 50;
-    std::string StatusText;
-    bool RepaintPending = false;
+    std::string Status;
     int Repaints = 0;
+    bool RepaintPending = false; // a full repaint is due; whoever renders clears it
     bool Closed = false;
     std::vector<std::string> ErrorsShown;
     std::vector<std::string> SoundsPlayed;
-    struct EndedGame {
-        int32_t Score;
-        int32_t Stage;
-    };
     std::vector<EndedGame> GamesOver;
+    std::optional<CourseFault> Fault;
 };

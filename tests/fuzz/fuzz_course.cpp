@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     }
     Check(map.MapWidth >= 1 && map.MapHeight >= 1, "a map of at least one cell");
-    Check(map.ScreenWidth <= MaxFieldPixels && map.ScreenHeight <= MaxFieldPixels, "a bounded field");
+    Check(FieldFits(map.ScreenWidth, map.ScreenHeight), "a bounded field");
     Check(map.Starts.size() == size_t(map.StartNumber), "one start per entry");
     int32_t sum = 0;
     for (int32_t y = 1; y <= map.MapHeight; ++y)

@@ -18,10 +18,13 @@ DESTDIR="$work/dest" cmake --install "$build" --prefix /usr >"$work/install.log"
     fail "install failed: $(cat "$work/install.log")"
 tree="$work/dest/usr"
 data="$tree/share/brevanto"
+# The programs' folder under the prefix: bin/ unless the build was asked for another.
+program_dir=$(sed -n 's/^BREVANTO_PROGRAM_DIR:[A-Z]*=//p' "$build/CMakeCache.txt")
+programs="$tree/${program_dir:-bin}"
 
 # --- Layout -------------------------------------------------------------------------------
 for program in brevanto brevanto-sim; do
-    [ -x "$tree/bin/$program" ] || fail "bin/$program not installed"
+    [ -x "$programs/$program" ] || fail "${program_dir:-bin}/$program not installed"
 done
 for shipped in "$source_root"/assets/*.DAT "$source_root"/assets/*.BMP "$source_root"/assets/*.INI \
     "$source_root"/assets/*.WAV; do
@@ -34,45 +37,51 @@ done
 [ -f "$tree/share/icons/hicolor/scalable/apps/brevanto.svg" ] || fail "no scalable icon"
 for page in "$source_root"/dist/man/*.[1-9]; do
     name=$(basename "$page")
-    cmp -s "$page" "$tree/share/man/man${name##*.}/$name" || fail "man page $name not installed in man${name##*.}"
+    zcat "$tree/share/man/man${name##*.}/$name.gz" 2>/dev/null | cmp -s - "$page" ||
+        fail "man page $name not installed, compressed, in man${name##*.}"
 done
+cmp -s "$source_root/dist/copyright" "$tree/share/doc/brevanto/copyright" || fail "no copyright file in share/doc/brevanto"
+zcat "$tree/share/doc/brevanto/changelog.gz" 2>/dev/null | grep -q "^brevanto (" || fail "no changelog.gz in share/doc/brevanto"
 
 # --- Desktop entry and AppStream file -----------------------------------------------------
-for entry in "$source_root"/dist/*.desktop; do
-    installed="$tree/share/applications/$(basename "$entry")"
-    [ -f "$installed" ] || fail "$(basename "$entry") not installed"
-    desktop-file-validate "$installed" || fail "desktop-file-validate refused $(basename "$entry")"
+for entry in "$source_root"/dist/*.desktop.in; do
+    installed="$tree/share/applications/$(basename "$entry" .in)"
+    [ -f "$installed" ] || fail "$(basename "$entry" .in) not installed"
+    desktop-file-validate "$installed" || fail "desktop-file-validate refused $(basename "$entry" .in)"
 done
 desktop="$tree/share/applications/brevanto.desktop"
 grep -qx 'Categories=Game;ArcadeGame;' "$desktop" || fail "the desktop entry's categories"
 exec_program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
-[ -x "$tree/bin/$exec_program" ] || fail "the desktop entry runs '$exec_program', which is not installed"
+[ -x "$programs/$exec_program" ] || fail "the desktop entry runs '$exec_program', which is not installed"
 icon_name=$(sed -n 's/^Icon=//p' "$desktop")
 [ -f "$tree/share/icons/hicolor/scalable/apps/$icon_name.svg" ] || fail "the desktop entry's icon '$icon_name' is not installed"
 metainfo=("$tree"/share/metainfo/*.metainfo.xml)
 [ -f "${metainfo[0]}" ] || fail "no AppStream metainfo installed"
-appstreamcli validate --no-net "${metainfo[@]}" >"$work/appstream.log" 2>&1 ||
-    fail "appstreamcli refused the metainfo: $(cat "$work/appstream.log")"
+# The whole tree, so that the metainfo's launchable is held against the installed desktop entry;
+# a warning fails as an error does.
+appstreamcli validate-tree --no-net "$work/dest" >"$work/appstream.log" 2>&1 ||
+    fail "appstreamcli refused the installed tree: $(cat "$work/appstream.log")"
+grep -q "<project_license>GPL-3.0-or-later</project_license>" "${metainfo[@]}" || fail "the metainfo's licence"
 
 # --- Command line: one version everywhere, help and version without a display --------------
 version=$(sed -n 's/^project(Brevanto VERSION \([0-9.]*\).*/\1/p' "$source_root/CMakeLists.txt")
 [ -n "$version" ] || fail "no project version in CMakeLists.txt"
-[ "$(env -u DISPLAY "$tree/bin/brevanto" --version)" = "brevanto $version" ] || fail "brevanto --version"
-[ "$("$tree/bin/brevanto-sim" --version)" = "brevanto-sim $version" ] || fail "brevanto-sim --version"
+[ "$(env -u DISPLAY "$programs/brevanto" --version)" = "brevanto $version" ] || fail "brevanto --version"
+[ "$("$programs/brevanto-sim" --version)" = "brevanto-sim $version" ] || fail "brevanto-sim --version"
 grep -q "<release version=\"$version\"" "${metainfo[@]}" || fail "the metainfo has no release $version"
 for page in "$source_root"/dist/man/brevanto.6 "$source_root"/dist/man/brevanto-sim.1; do
     grep -q "^\.TH .*\"Brevanto $version\"" "$page" || fail "$(basename "$page") is not the page of version $version"
 done
-env -u DISPLAY "$tree/bin/brevanto" --help >"$work/help" 2>&1 || fail "brevanto --help failed"
+env -u DISPLAY "$programs/brevanto" --help >"$work/help" 2>&1 || fail "brevanto --help failed"
 grep -q 'COURSE.DAT' "$work/help" || fail "brevanto --help does not mention the course argument"
-QT_QPA_PLATFORM=offscreen "$tree/bin/brevanto" --no-such-option >/dev/null 2>"$work/err"
+QT_QPA_PLATFORM=offscreen "$programs/brevanto" --no-such-option >/dev/null 2>"$work/err"
 [ $? -eq 2 ] || fail "an unknown option does not end with status 2"
 grep -q "no-such-option" "$work/err" || fail "an unknown option is not named"
-QT_QPA_PLATFORM=offscreen "$tree/bin/brevanto" "$data/COURSE1.DAT" "$data/COURSE2.DAT" >/dev/null 2>&1
+QT_QPA_PLATFORM=offscreen "$programs/brevanto" "$data/COURSE1.DAT" "$data/COURSE2.DAT" >/dev/null 2>&1
 [ $? -eq 2 ] || fail "two course files do not end with status 2"
 
 # The installed simulator finds the sheets and texts in share/brevanto/ too.
-QT_QPA_PLATFORM=offscreen "$tree/bin/brevanto-sim" render "$data/COURSE1.DAT" "$work/field.png" >"$work/sim.log" 2>&1 ||
+QT_QPA_PLATFORM=offscreen "$programs/brevanto-sim" render "$data/COURSE1.DAT" "$work/field.png" >"$work/sim.log" 2>&1 ||
     fail "the installed brevanto-sim cannot render: $(cat "$work/sim.log")"
 
 # --- Read-only installed tree, fresh home ----------------------------------------------------
@@ -94,7 +103,7 @@ setting() { sed -n "s/^$1=//p" "$user_ini" | tr -d '\r'; }
 printf '%s\n' '[DEFINE]' 'MapSize=3,3' 'StartNumber=2' '[MAP]' '1=953' '2=AFA' '3=C56' \
     '[MAPDOT]' '1=OOO' '2=O.O' '3=OOO' '[START]' 'Pos0=1,1,2,1,L,P' 'Pos1=3,1,6,1,L,P' >"$work/HEADON.DAT"
 start_xvfb
-start_game "$tree/bin/brevanto" "$work/HEADON.DAT"
+start_game "$programs/brevanto" "$work/HEADON.DAT"
 xdotool key --clearmodifiers alt+f # File > New
 sleep 0.3
 xdotool key --clearmodifiers n
@@ -120,7 +129,7 @@ snapshot | cmp -s - "$work/tree.before" || fail "the installed tree changed"
 # A second start reads the per-user values: it opens where they say and leaves them as they are.
 sed -i 's/^Position=.*/Position=37,41/' "$user_ini"
 cp "$user_ini" "$work/user.before"
-start_game "$tree/bin/brevanto"
+start_game "$programs/brevanto"
 at_stored_position() {
     eval "$(xdotool getwindowgeometry --shell "$window")"
     [ "$X,$Y" = "37,41" ]
@@ -130,7 +139,7 @@ quit_game
 cmp -s "$user_ini" "$work/user.before" || fail "a run that changed nothing rewrote the per-user file"
 
 # A shipped course named on the command line is remembered by its bare name.
-start_game "$tree/bin/brevanto" "$data/COURSE2.DAT"
+start_game "$programs/brevanto" "$data/COURSE2.DAT"
 quit_game
 [ "$(setting MapName)" = "COURSE2.DAT" ] || fail "MapName after playing COURSE2.DAT: $(setting MapName)"
 [ "$(setting HiScore)" = "$hiscore" ] || fail "the hi-score was lost"

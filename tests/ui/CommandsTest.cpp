@@ -31,7 +31,6 @@ class CommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { TickDepth = 0; }
 
     void dialogCommandsStopTheClockOnlyWhileOpen_data()
     {

@@ -38,8 +38,6 @@ class CourseChooserTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { TickDepth = 0; }
-
     void listsBothFoldersAndPlaysAnOwnCourseOnEnter()
     {
         ChooserGame game;

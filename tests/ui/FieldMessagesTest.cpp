@@ -31,8 +31,6 @@ class FieldMessagesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { TickDepth = 0; }
-
     void offWhereTheSettingsLackTheKeyAndStoredOnlyOnceChanged()
     {
         RunningGame game;
@@ -87,9 +85,10 @@ private slots:
         // The last car lost: the demo takes over at once, under the message.
         form.Rules.MyCar->Score = 70;
         form.Rules.MyCar->Rest = 1;
-        form.GameOver(70, 1);
         form.Rules.Demo = true;
-        form.RefreshFieldMessage();
+        TickOutcome over;
+        over.GameOver = EndedGame{70, 1};
+        form.ActOnTick(over);
         QCOMPARE(form.PaintBox1->Overlay().Title, QStringLiteral("Game over"));
         QCOMPARE(form.PaintBox1->Overlay().Detail, QStringLiteral("Score 70"));
 

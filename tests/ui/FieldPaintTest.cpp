@@ -36,7 +36,6 @@ class FieldPaintTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { TickDepth = 0; }
 
     void ticksDrawTheCarsWithoutRenderingTheField()
     {

@@ -70,7 +70,6 @@ class HiScoresTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { TickDepth = 0; }
 
     void placeEarningGameAsksTheNameWithTheClockStoppedAndStoresIt()
     {

@@ -59,7 +59,6 @@ class KeysTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { TickDepth = 0; }
 
     void keysFromTheSettingsFileSteerAndTheOldOnesDoNot()
     {

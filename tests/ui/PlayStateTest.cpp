@@ -32,7 +32,6 @@ class PlayStateTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { TickDepth = 0; }
 
     void ctrlPTogglesTheClockWithItsThreeIndicators()
     {

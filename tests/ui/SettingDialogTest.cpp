@@ -108,7 +108,6 @@ class SettingDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { TickDepth = 0; }
 
     void designTextsAndRanges()
     {
@@ -391,17 +390,17 @@ private slots:
         // Cancel keeps everything.
         QCOMPARE(form.Rules.MaxCar, 500);
         QVERIFY(!form.Options.SaveScreen);
-        QVERIFY(form.Rules.SoundOn);
+        QVERIFY(form.Options.SoundOn);
         QCOMPARE(form.Options.RunWave, std::string("run.wav"));
 
         OpenSettings(game, QDialog::Accepted, change);
         QVERIFY(form.Options.SaveScreen);
-        QVERIFY(!form.Rules.SoundOn);
+        QVERIFY(!form.Options.SoundOn);
         QVERIFY(!form.Rules.RandomInit);
         // Paths are taken as typed, without looking for the file.
         QCOMPARE(form.Options.RunWave, std::string("no such file.wav"));
-        QCOMPARE(form.Rules.EatWave, std::string("eat.wav"));
-        QCOMPARE(form.Rules.CrashWave, std::string());
+        QCOMPARE(form.Options.EatWave, std::string("eat.wav"));
+        QCOMPARE(form.Options.CrashWave, std::string());
         QCOMPARE(form.Rules.MoveSpeed, 2);
         QCOMPARE(form.Rules.MaxCar, 7);
         // The game in progress goes on as it was.
@@ -461,7 +460,7 @@ private slots:
         RunningGame game;
         QVERIFY(game.Start());
         TBrevantoForm& form = *game.Form;
-        std::string* const fields[] = {&form.Options.RunWave, &form.Rules.EatWave, &form.Rules.CrashWave};
+        std::string* const fields[] = {&form.Options.RunWave, &form.Options.EatWave, &form.Options.CrashWave};
         for (std::string* field : fields)
             *field = "keep.wav";
         *fields[button - 1] = preset.toStdString();
@@ -501,8 +500,8 @@ private slots:
         });
         QCOMPARE(preset, QStringLiteral("/sounds/eat.wav"));
         QCOMPARE(form.Options.RunWave, std::string("/sounds/run.wav"));
-        QCOMPARE(form.Rules.EatWave, std::string("/sounds/eat.wav"));
-        QCOMPARE(form.Rules.CrashWave, std::string());
+        QCOMPARE(form.Options.EatWave, std::string("/sounds/eat.wav"));
+        QCOMPARE(form.Options.CrashWave, std::string());
 
         // Every key is saved, those after the wave files included.
         form.Rules.HiScore = 4321;

@@ -66,7 +66,6 @@ class ShippedLookTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { TickDepth = 0; }
 
     void colouredCaptionsReadOnTheShippedGroundUnderADarkTheme_data()
     {

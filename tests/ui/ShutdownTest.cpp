@@ -12,7 +12,6 @@ class ShutdownTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { TickDepth = 0; }
 
     void aCarLeavingTheCourseShowsTheErrorAndClosesTheWindow()
     {

@@ -28,7 +28,6 @@ class StartupTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { TickDepth = 0; }
 
     void startsARunningDemoThatMovesAtTheFirstTick()
     {

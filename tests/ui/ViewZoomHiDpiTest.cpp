@@ -15,7 +15,6 @@ class ViewZoomHiDpiTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { TickDepth = 0; }
 
     void fieldPixelsCoverWholeDevicePixels()
     {

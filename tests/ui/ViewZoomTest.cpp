@@ -67,7 +67,6 @@ class ViewZoomTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { TickDepth = 0; }
 
     void everyDrawingPathShowsThePixelsRepeated_data()
     {

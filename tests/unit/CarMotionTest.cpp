@@ -31,7 +31,8 @@ TEST(CarMotion, TurnsAtWallsLeftFirstThenRight)
 {
     TempDir dir;
     for (const auto& [tile, result, direction] :
-         {std::tuple{'1', 1, 6}, std::tuple{'9', 1, 2}, std::tuple{'B', 2, 0}}) {
+         {std::tuple{'1', MoveResult::Arrived, 6}, std::tuple{'9', MoveResult::Arrived, 2},
+          std::tuple{'B', MoveResult::DeadEnd, 0}}) {
         TMap map = Grid(dir, {std::string(1, tile), "0"});
         TCar car(&map, 1);
         PlaceArriving(car, {1, 2}, 0);
@@ -53,7 +54,7 @@ TEST(CarMotion, TurnsWrapAroundTheCompass)
     TMap west = Grid(dir, {"C0"}); // west and south closed, driving left: right turn gives 0
     TCar left(&west, 1);
     PlaceArriving(left, {2, 1}, 6);
-    EXPECT_EQ(left.Step(0, 0), 1);
+    EXPECT_EQ(left.Step(0, 0), MoveResult::Arrived);
     EXPECT_EQ(left.Direction, 0);
 }
 
@@ -63,7 +64,7 @@ TEST(CarMotion, LeavingTheCourseIsFatal)
     TMap map = Grid(dir, {"0"});
     TCar car(&map, 1);
     PlaceArriving(car, {1, 1}, 2);
-    EXPECT_EQ(car.Step(0, 0), 2);
+    EXPECT_EQ(car.Step(0, 0), MoveResult::LeftCourse);
     EXPECT_EQ(car.Position, (TPoint{2, 1})) << "the car stays where it got to";
     EXPECT_EQ(car.Progress, 0);
 }
@@ -75,10 +76,10 @@ TEST(CarMotion, ProgressBetweenCells)
     TCar car(&map, 1);
     car.Place({1, 1, 2, 0}, 'P', 'L', 6);
     for (int tick = 1; tick <= 3; ++tick) {
-        EXPECT_EQ(car.Step(0, 0), 0);
+        EXPECT_EQ(car.Step(0, 0), MoveResult::Moving);
         EXPECT_EQ(car.Progress, 6 * tick);
     }
-    EXPECT_EQ(car.Step(0, 0), 1);
+    EXPECT_EQ(car.Step(0, 0), MoveResult::Arrived);
     EXPECT_EQ(car.Position, (TPoint{2, 1}));
     EXPECT_EQ(car.Progress, 0);
 }
@@ -141,9 +142,9 @@ TEST(CarMotion, OpeningsNeedTheLookAheadCell)
             break;
         }
     }
-    EXPECT_EQ(car.Step(0, 0), 1); // arrives at (2,2): left closed, right open with (3,2)
+    EXPECT_EQ(car.Step(0, 0), MoveResult::Arrived); // arrives at (2,2): left closed, right open with (3,2)
     EXPECT_EQ(car.TurnDirection, 3);
-    EXPECT_EQ(car.Step(0, 0), 1);
+    EXPECT_EQ(car.Step(0, 0), MoveResult::Arrived);
     EXPECT_EQ(car.Position, (TPoint{3, 3}));
     EXPECT_EQ(car.Lane, 6) << "a computer car's change to the right counts up";
     EXPECT_EQ(car.TurnDirection, 0);
@@ -161,7 +162,7 @@ TEST(CarMotion, OpeningsNeedTheLookAheadCell)
     TCar out(&open, 1);
     for (int draw = 0; draw < 20; ++draw) {
         out.Place({2, 2, 2, 0}, 'R', 'L', 24);
-        EXPECT_EQ(out.Step(0, 0), 1);
+        EXPECT_EQ(out.Step(0, 0), MoveResult::Arrived);
         EXPECT_EQ(out.TurnDirection, 0);
     }
 }

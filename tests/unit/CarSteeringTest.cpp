@@ -35,7 +35,7 @@ int32_t PursuitTurn(TMap& map, int32_t lane, char side, int32_t playerLane, int3
 {
     TCar car(&map, 1);
     car.Place({3, 5, 0, lane}, 'P', side, 24);
-    EXPECT_EQ(car.Step(playerLane, playerBlock), 1);
+    EXPECT_EQ(car.Step(playerLane, playerBlock), MoveResult::Arrived);
     return car.TurnDirection;
 }
 } // namespace
@@ -104,11 +104,11 @@ TEST(Pursuit, NoDecisionOnTheCellThatCompletesALaneChange)
     car.Place({3, 5, 0, 5}, 'P', 'L', 24);
     car.Step(1, 1);
     ASSERT_EQ(car.TurnDirection, 7);
-    EXPECT_EQ(car.Step(1, 1), 1);
+    EXPECT_EQ(car.Step(1, 1), MoveResult::Arrived);
     EXPECT_EQ(car.Position, (TPoint{2, 3}));
     EXPECT_EQ(car.Lane, 4);
     EXPECT_EQ(car.TurnDirection, 0) << "openings are not even looked at";
-    EXPECT_EQ(car.Step(1, 1), 1);
+    EXPECT_EQ(car.Step(1, 1), MoveResult::Arrived);
     EXPECT_EQ(car.TurnDirection, 7) << "the next arrival decides again";
 }
 

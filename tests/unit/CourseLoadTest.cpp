@@ -23,7 +23,9 @@ int ErrorOf(const std::string& text)
     try {
         map.LoadFromFile(dir.Write("bad.dat", text));
     } catch (const CourseError& error) {
-        EXPECT_EQ(error.what(), map.ErrorTexts[static_cast<size_t>(error.Number)]);
+        if (error.Number != FieldTooLarge) {
+            EXPECT_EQ(error.what(), map.ErrorTexts[static_cast<size_t>(error.Number)]);
+        }
         EXPECT_EQ(map.Tiles, "953AFAC56") << "a rejected course leaves the model as it was";
         return error.Number;
     }
@@ -118,11 +120,16 @@ TEST(CourseLoad, FieldSizeLimits)
 {
     EXPECT_EQ(ErrorOf(CourseText(RingDefine + "\nScreenSize=682,3", RingMap, RingDots, RingStart)), 0)
         << "16368 pixels";
-    EXPECT_EQ(ErrorOf(CourseText(RingDefine + "\nScreenSize=683,3", RingMap, RingDots, RingStart)), 2);
+    EXPECT_EQ(ErrorOf(CourseText(RingDefine + "\nScreenSize=683,3", RingMap, RingDots, RingStart)),
+              FieldTooLarge);
     EXPECT_EQ(ErrorOf(CourseText(RingDefine + "\nScreenSize=3,2147483647", RingMap, RingDots,
                                  RingStart)),
-              2)
+              FieldTooLarge)
         << "a huge size must not wrap into acceptance";
+    // The field's image: 170 x 170 tiles of 24 pixels fit in 64 MiB, 171 x 171 do not.
+    EXPECT_EQ(ErrorOf(CourseText(RingDefine + "\nScreenSize=170,170", RingMap, RingDots, RingStart)), 0);
+    EXPECT_EQ(ErrorOf(CourseText(RingDefine + "\nScreenSize=171,171", RingMap, RingDots, RingStart)),
+              FieldTooLarge);
 
     TempDir dir;
     TMap map = LoadCourseText(dir, CourseText(RingDefine + "\nScreenSize=0,20", RingMap, RingDots,
@@ -240,6 +247,43 @@ TEST(CourseGrid, EatingAndResettingDots)
     TMap empty = LoadCourseText(
         dir, CourseText("MapSize=1,1\nStartNumber=1", "1=0", "1=.", "Pos0=1,1,2,1"));
     EXPECT_TRUE(empty.AllDotsEaten());
+}
+
+// A legal course of 682 x 682 cells would need two images of a gigabyte each; a tile sheet of
+// huge tiles makes even a small course that large. Both are refused with a text that says so.
+TEST(CourseLoad, FieldsTooLargeToDrawAreRefusedWithTheirOwnText)
+{
+    TempDir dir;
+    std::string rows;
+    std::string dots;
+    for (int row = 1; row <= 682; ++row) {
+        rows += std::to_string(row) + "=" + std::string(682, 'F') + "\n";
+        dots += std::to_string(row) + "=" + std::string(682, '.') + "\n";
+    }
+    TMap map(96, 160, 60, false);
+    map.SetErrorTexts({"unused", "no file", "bad map", "bad dots", "bad starts"});
+    try {
+        map.LoadFromFile(dir.Write("huge.dat", CourseText("MapSize=682,682\nStartNumber=1", rows, dots,
+                                                          "Pos0=1,1,2,1")));
+        ADD_FAILURE() << "a field of 16368 x 16368 pixels loaded";
+    } catch (const CourseError& error) {
+        EXPECT_EQ(error.Number, FieldTooLarge);
+        EXPECT_STREQ(error.what(), FieldTooLargeText(16368, 16368, 24).c_str());
+    }
+    EXPECT_EQ(map.MapWidth, 0) << "nothing taken over";
+
+    TMap hugeTiles(16384, 160, 60, false); // a tile sheet 1 x 16384 pixels: tiles of 4096
+    hugeTiles.SetErrorTexts({"unused", "no file", "The course map is damaged", "bad dots", "bad starts"});
+    try {
+        hugeTiles.LoadFromFile(dir.Write("ring.dat", Ring()));
+        ADD_FAILURE() << "tiles of 4096 pixels on a 3 x 3 course";
+    } catch (const CourseError& error) {
+        const std::string message = error.what();
+        EXPECT_EQ(error.Number, FieldTooLarge);
+        EXPECT_NE(message.find("12288 x 12288 pixels (3 x 3 tiles of 4096 pixels"), std::string::npos) << message;
+        EXPECT_NE(message.find("tile sheet"), std::string::npos) << message;
+        EXPECT_NE(message.find("64 MiB"), std::string::npos) << message;
+    }
 }
 
 TEST(CourseLoad, HostileFilesEndInAnError)

@@ -1,8 +1,10 @@
 #include "TestFiles.h"
 
 #include "rules/GameRules.h"
-#include "rules/HeadlessHost.h"
+#include "platform/Canvas.h"
 #include "platform/Random.h"
+
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -11,27 +13,25 @@ namespace {
 struct Game {
     Game(const std::string& courseText, int32_t moveSpeed = 1, int32_t tileHeight = 96)
     {
-        TickDepth = 0;
         brv::SetClock([] { return 4242u; });
         rules.MapName = dir.Write("course.dat", courseText);
         rules.Map = std::make_unique<TMap>(tileHeight, 160, 60, false);
         rules.MoveSpeed = moveSpeed;
-        rules.ErrorText = {"", "e1", "e2", "e3", "e4", "fatal course"};
-        rules.StatusText = {"", "playing", "paused", "demo"};
         rules.LoadCourse();
         rules.StartPlay();
-        host.Running = true;
     }
     ~Game() { brv::SetClock({}); }
-    void Ticks(int n)
+    // n ticks; what the last one reported.
+    TickOutcome Ticks(int n)
     {
+        TickOutcome last;
         for (int i = 0; i < n; ++i)
-            rules.Timer1Timer();
+            last = rules.Timer1Timer();
+        return last;
     }
 
     TempDir dir;
-    HeadlessHost host;
-    TGameRules rules{host};
+    TGameRules rules;
 };
 
 // A corridor one row high: closed at both ends, so a car that reaches an end is stuck.
@@ -94,8 +94,8 @@ TEST(GameRules, PlayerAloneClimbsTheTable)
     EXPECT_EQ(Plan(alone.rules, 7),
               (std::vector<std::pair<int32_t, int32_t>>{{4, 0}, {6, 0}, {8, 0}, {12, 0}, {24, 0},
                                                         {24, 0}, {24, 0}}));
-    alone.Ticks(200); // drives round and round, clearing stages, never crashing
-    EXPECT_FALSE(alone.host.Closed);
+    for (int tick = 0; tick < 200; ++tick) // round and round, clearing stages, never crashing
+        ASSERT_FALSE(alone.rules.Timer1Timer().Fault);
     EXPECT_GT(alone.rules.MyCar->Stage, 1);
 }
 
@@ -114,52 +114,55 @@ TEST(GameRules, StartWaitFollowsTheInterval)
     for (const auto& [interval, wait] : {std::pair{50, 60}, std::pair{100, 30}, std::pair{40, 60},
                                          std::pair{3000, 1}, std::pair{4000, 0}, std::pair{0, 60},
                                          std::pair{-5, 0}}) {
-        game.host.Interval = interval;
-        game.rules.Restart(2);
+        game.rules.TimerInterval = interval;
+        game.rules.Restart(RestartMode::AfterCrash);
         EXPECT_EQ(game.rules.StartWait, wait) << "interval " << interval;
     }
-    const int repaints = game.host.Repaints;
-    game.host.Interval = 50;
-    game.rules.Restart(2);
-    EXPECT_EQ(game.host.Repaints, repaints + 1);
+    game.rules.TimerInterval = 50;
+    game.rules.Restart(RestartMode::AfterCrash);
     const TPoint placed = game.rules.MyCar->Position;
-    game.Ticks(60);
-    EXPECT_EQ(game.rules.MyCar->Position, placed) << "nothing moves during the wait";
+    for (int tick = 0; tick < 60; ++tick)
+        EXPECT_FALSE(game.rules.Timer1Timer().Moved) << "nothing moves during the wait";
+    EXPECT_EQ(game.rules.MyCar->Position, placed);
     EXPECT_EQ(game.rules.MyCar->Progress, 0);
-    game.Ticks(1);
+    EXPECT_TRUE(game.Ticks(1).Moved);
     EXPECT_EQ(game.rules.MyCar->Progress, 4);
 }
 
 TEST(GameRules, EatingScoresOnlyInAGame)
 {
     Game demo(Corridor("Pos0=1,1,2,1", 1, ".OOOO."), 5);
-    demo.rules.SoundOn = true;
-    demo.rules.EatWave = "eat.wav";
-    demo.Ticks(1);
+    const TickOutcome demoEats = demo.Ticks(1);
+    EXPECT_EQ(demoEats.DotsEaten, 1);
+    EXPECT_EQ(demoEats.PointsScored, 0);
+    EXPECT_FALSE(demoEats.InGame) << "the demo's eating has no sound";
     EXPECT_EQ(demo.rules.Map->DotsEaten, 1);
     EXPECT_EQ(demo.rules.MyCar->Score, 0);
-    EXPECT_TRUE(demo.host.SoundsPlayed.empty());
 
     Game game(Corridor("Pos0=1,1,2,1", 1, ".OOOO."), 5);
-    game.rules.SoundOn = true;
-    game.rules.EatWave = "eat.wav";
     game.rules.NewGame();
-    EXPECT_EQ(game.host.StatusText, "playing");
     EXPECT_EQ(game.rules.StartWait, 60);
-    game.Ticks(61);
+    const TickOutcome eats = game.Ticks(61);
+    EXPECT_TRUE(eats.InGame);
+    EXPECT_EQ(eats.DotsEaten, 1);
+    EXPECT_EQ(eats.PointsScored, 10);
+    EXPECT_FALSE(eats.Crash || eats.FullRepaint || eats.StageCleared || eats.Fault);
     EXPECT_EQ(game.rules.MyCar->Score, 10);
-    EXPECT_EQ(game.host.SoundsPlayed, (std::vector<std::string>{"eat.wav"}));
-    game.rules.SoundOn = false;
-    game.Ticks(1);
-    EXPECT_EQ(game.rules.MyCar->Score, 20);
-    EXPECT_EQ(game.host.SoundsPlayed.size(), 1u);
+    game.rules.MyCar->Stage = 3;
+    EXPECT_EQ(game.Ticks(1).PointsScored, 30);
+    EXPECT_EQ(game.rules.MyCar->Score, 40);
+    EXPECT_EQ(game.Ticks(1).DotsEaten, 1);
 }
 
 TEST(GameRules, LastDotStartsTheNextStage)
 {
     Game game(Corridor("Pos0=1,1,2,1\nPos1=6,1,6,1", 2, ".O...."), 1);
     game.rules.StartWait = 0;
-    game.Ticks(6); // 4 pixels a tick: the player reaches (2,1) at the sixth tick
+    EXPECT_EQ(game.Ticks(5).StageCleared, 0);
+    const TickOutcome cleared = game.Ticks(1); // 4 pixels a tick: (2,1) at the sixth tick
+    EXPECT_EQ(cleared.StageCleared, 2);
+    EXPECT_TRUE(cleared.FullRepaint);
+    EXPECT_FALSE(cleared.Crash);
     EXPECT_EQ(game.rules.MyCar->Stage, 2);
     EXPECT_EQ(game.rules.Map->DotAt(2, 1), 'O') << "dots reset for the new stage";
     EXPECT_EQ(game.rules.MyCar->Position, (TPoint{1, 1})) << "placed again";
@@ -175,7 +178,12 @@ TEST(GameRules, PlayersArrivalIsCheckedBeforeAnyComputerCarMoves)
     game.rules.MaxCar = 3;
     game.Ticks(1); // player to (2,1), car 0 to (3,1), car 1 to (4,1)
     ASSERT_EQ(game.rules.MyCar->Position, (TPoint{2, 1}));
-    game.Ticks(1); // player into (3,1), where car 0 stands: crash before anything else moves
+    // The player into (3,1), where car 0 stands: a crash before anything else moves.
+    const TickOutcome crash = game.Ticks(1);
+    EXPECT_TRUE(crash.Crash);
+    EXPECT_TRUE(crash.FullRepaint);
+    EXPECT_FALSE(crash.FellBackToDemo);
+    EXPECT_FALSE(crash.InGame) << "a crash in the demo";
     EXPECT_EQ(game.rules.MyCar->Rest, 2);
     EXPECT_EQ(game.rules.Cars[1]->Position, (TPoint{5, 1})) << "placed again after the crash";
     EXPECT_EQ(game.rules.StartWait, 60);
@@ -193,7 +201,9 @@ TEST(GameRules, ComputerCarArrivalStopsTheLoop)
     ASSERT_EQ(game.rules.Cars[1]->Position, (TPoint{5, 1}));
     const int32_t rest = game.rules.MyCar->Rest;
     game.rules.MyCar->SpeedMode = 2;
-    game.Ticks(1); // car 0 into the player's cell
+    const TickOutcome crash = game.Ticks(1); // car 0 into the player's cell
+    EXPECT_TRUE(crash.Crash);
+    EXPECT_TRUE(crash.InGame);
     EXPECT_EQ(game.rules.MyCar->Rest, rest - 1);
     EXPECT_EQ(game.rules.MyCar->SpeedMode, 0) << "a new life drives at normal speed";
 }
@@ -203,35 +213,46 @@ TEST(GameRules, CrashKeepsEatenDotsAndGameOverFallsBackToTheDemo)
     Game game(Corridor("Pos0=1,1,2,1\nPos1=4,1,6,1", 2, ".OOOO."), 5);
     game.rules.MaxCar = 2;
     game.rules.HiScore = 5;
-    game.rules.CrashWave = "crash.wav";
-    game.rules.SoundOn = true;
     game.rules.NewGame();
     game.rules.StartWait = 0;
-    game.Ticks(2); // eats (2,1) and (3,1), where car 0 has just arrived: crash
+    game.Ticks(1);
+    // Eats (3,1), where car 0 has just arrived: the dot and the crash in one tick.
+    const TickOutcome crash = game.Ticks(1);
+    EXPECT_TRUE(crash.InGame);
+    EXPECT_EQ(crash.DotsEaten, 1);
+    EXPECT_TRUE(crash.Crash);
+    EXPECT_FALSE(crash.FellBackToDemo);
+    EXPECT_FALSE(crash.GameOver);
     EXPECT_EQ(game.rules.MyCar->Rest, 1);
     EXPECT_EQ(game.rules.Map->DotAt(2, 1), 'o') << "a crash keeps the eaten dots";
-    EXPECT_EQ(game.host.SoundsPlayed.back(), "crash.wav");
     EXPECT_FALSE(game.rules.Demo);
 
     game.rules.StartWait = 0;
-    game.Ticks(2);
+    game.Ticks(1);
+    const TickOutcome over = game.Ticks(1);
+    EXPECT_TRUE(over.InGame) << "the tick began in the game";
+    EXPECT_TRUE(over.FellBackToDemo);
+    ASSERT_TRUE(over.GameOver);
+    EXPECT_EQ(over.GameOver->Score, 20);
+    EXPECT_EQ(over.GameOver->Stage, 1);
     EXPECT_TRUE(game.rules.Demo) << "no car left: the demo takes over";
-    EXPECT_EQ(game.host.StatusText, "demo");
     EXPECT_EQ(game.rules.HiScore, 20);
     EXPECT_EQ(game.rules.MyCar->Score, 20) << "the last score stays on show";
     EXPECT_EQ(game.rules.MyCar->Rest, 2);
     EXPECT_EQ(game.rules.MyCar->Stage, 1);
     EXPECT_EQ(game.rules.Map->DotAt(2, 1), 'O');
 
-    // A game over in the demo never changes the hi-score and plays no sound.
-    const size_t sounds = game.host.SoundsPlayed.size();
+    // A game over in the demo never changes the hi-score and is no game that ended.
     game.rules.HiScore = 0;
-    for (int i = 0; i < 4; ++i) {
+    int fallBacks = 0;
+    for (int i = 0; i < 8; ++i) {
         game.rules.StartWait = 0;
-        game.Ticks(2);
+        const TickOutcome outcome = game.rules.Timer1Timer();
+        EXPECT_FALSE(outcome.InGame || outcome.GameOver);
+        fallBacks += outcome.FellBackToDemo;
     }
+    EXPECT_GE(fallBacks, 1);
     EXPECT_EQ(game.rules.HiScore, 0);
-    EXPECT_EQ(game.host.SoundsPlayed.size(), sounds);
 }
 
 TEST(GameRules, HiScoreNeedsAStrictlyHigherScore)
@@ -268,27 +289,82 @@ TEST(GameRules, ReseedingRules)
 TEST(GameRules, NestedTickOnlyRecordsItsDepth)
 {
     Game game(Ring("Pos0=1,1,2,1\nPos1=3,3,6,1", 2));
-    TickDepth = 1; // a tick is under way further up
+    game.rules.TickDepth = 1; // a tick is under way further up
     const int32_t progress = game.rules.MyCar->Progress;
-    game.rules.Timer1Timer();
+    EXPECT_FALSE(game.rules.Timer1Timer().Moved);
     EXPECT_EQ(game.rules.MaxOverlap, 2u);
     EXPECT_EQ(game.rules.MyCar->Progress, progress);
-    EXPECT_EQ(TickDepth, 2u);
-    TickDepth = 0;
-    game.rules.Timer1Timer();
-    EXPECT_EQ(TickDepth, 0u);
+    EXPECT_EQ(game.rules.TickDepth, 2u);
+    game.rules.TickDepth = 0; // the tick further up has ended
+    EXPECT_TRUE(game.rules.Timer1Timer().Moved);
+    EXPECT_EQ(game.rules.TickDepth, 0u);
     EXPECT_EQ(game.rules.MaxOverlap, 2u) << "never lowered";
+
+    Game other(Ring("Pos0=1,1,2,1\nPos1=3,3,6,1", 2));
+    EXPECT_EQ(other.rules.TickDepth, 0u) << "each game counts its own ticks";
+    EXPECT_TRUE(other.rules.Timer1Timer().Moved);
 }
 
-TEST(GameRules, FatalCourseErrorStopsEverything)
+TEST(GameRules, CourseFaultsSayWhatAndWhereAndStopEverything)
 {
-    Game game(Corridor("Pos0=5,1,2,1", 1), 5);
-    game.Ticks(1); // into (6,1): closed ahead and on both sides
-    EXPECT_FALSE(game.host.Running);
-    EXPECT_EQ(game.host.ErrorsShown, (std::vector<std::string>{"fatal course"}));
-    EXPECT_TRUE(game.host.Closed);
-    EXPECT_EQ(TickDepth, 1u);
-    TickDepth = 0;
+    Game deadEnd(Corridor("Pos0=5,1,2,1", 1), 5);
+    const TickOutcome fault = deadEnd.Ticks(1); // into (6,1): closed ahead and on both sides
+    ASSERT_TRUE(fault.Fault);
+    EXPECT_EQ(fault.Fault->Kind, CourseFaultKind::DeadEnd);
+    EXPECT_EQ(fault.Fault->Car, 0);
+    EXPECT_EQ(fault.Fault->Cell, (TPoint{6, 1}));
+    EXPECT_FALSE(fault.Crash || fault.FullRepaint);
+    EXPECT_EQ(deadEnd.rules.TickDepth, 1u);
+    const TPoint stuck = deadEnd.rules.MyCar->Position;
+    for (int tick = 0; tick < 5; ++tick) {
+        const TickOutcome after = deadEnd.rules.Timer1Timer();
+        EXPECT_FALSE(after.Moved || after.Fault) << "no tick works after a fault";
+    }
+    EXPECT_EQ(deadEnd.rules.MyCar->Position, stuck);
+
+    // A computer car's fault names the car; one that drives off names the cell it left.
+    Game computer(Corridor("Pos0=1,1,2,1\nPos1=5,1,2,1", 2), 5);
+    const TickOutcome carFault = computer.Ticks(1);
+    ASSERT_TRUE(carFault.Fault);
+    EXPECT_EQ(carFault.Fault->Kind, CourseFaultKind::DeadEnd);
+    EXPECT_EQ(carFault.Fault->Car, 1);
+    EXPECT_EQ(carFault.Fault->Cell, (TPoint{6, 1}));
+
+    Game open(CourseText("MapSize=6,1\nStartNumber=1", "1=D55555", "1=......", "Pos0=5,1,2,1"),
+              5);
+    EXPECT_FALSE(open.Ticks(1).Fault);
+    const TickOutcome left = open.Ticks(1);
+    ASSERT_TRUE(left.Fault);
+    EXPECT_EQ(left.Fault->Kind, CourseFaultKind::LeftCourse);
+    EXPECT_EQ(left.Fault->Cell, (TPoint{6, 1}));
+    EXPECT_EQ(std::string(FaultKindName(left.Fault->Kind)), "left-course");
+}
+
+TEST(GameRules, TickReportsWhatItDrewAndLeavesTheFieldsListenerInPlace)
+{
+    Game game(Corridor("Pos0=1,1,2,1\nPos1=4,1,6,1", 2, ".OOOO."), 1);
+    QImage field(game.rules.Map->ScreenWidth, game.rules.Map->ScreenHeight, QImage::Format_RGB32);
+    field.fill(Qt::black);
+    brv::Canvas canvas(field);
+    int heard = 0;
+    canvas.SetChangeListener([&heard](const QRect&) { ++heard; });
+    game.rules.Field = &canvas;
+    game.rules.NewGame();
+    game.rules.StartWait = 0;
+
+    EXPECT_TRUE(game.Ticks(1).Changed.empty()) << "a first draw copies from the sheet: none here";
+    const TickOutcome moved = game.Ticks(1);
+    ASSERT_EQ(moved.Changed.size(), 2u) << "the player's car, then the computer car";
+    const QRect whole = field.rect();
+    for (const FieldRect& r : moved.Changed)
+        EXPECT_TRUE(whole.contains(QRect(r.X, r.Y, r.Width, r.Height))) << r.X << "," << r.Y;
+    EXPECT_LT(moved.Changed[0].X, moved.Changed[1].X) << "the player drives left of the car";
+    EXPECT_EQ(heard, 0) << "while ticking, what is drawn goes into the outcome";
+    canvas.TextOut(1, 1, "8");
+    EXPECT_EQ(heard, 1) << "the canvas's own listener is back after the tick";
+
+    game.rules.Field = nullptr;
+    EXPECT_TRUE(game.Ticks(1).Changed.empty()) << "no field, nothing drawn";
 }
 
 TEST(GameRules, KeysAreIgnoredInTheDemo)
@@ -325,20 +401,23 @@ TEST(GameRules, GameOverIsReportedForAGameButNeverForTheDemo)
     game.rules.MaxCar = 1;
     game.rules.MyCar->Reset(true, 1);
     game.rules.Map->DotTotal = 99; // keep the stage going
-    for (int i = 0; i < 3; ++i) { // demo games end without a report
+    bool fellBack = false;
+    for (int i = 0; i < 6; ++i) { // demo games end without a report
         game.rules.StartWait = 0;
-        game.Ticks(2);
+        const TickOutcome outcome = game.rules.Timer1Timer();
+        fellBack = fellBack || outcome.FellBackToDemo;
+        EXPECT_FALSE(outcome.GameOver);
     }
-    ASSERT_EQ(game.host.StatusText, "demo") << "the demo lost its car";
-    EXPECT_TRUE(game.host.GamesOver.empty());
+    ASSERT_TRUE(fellBack) << "the demo lost its car";
 
     game.rules.NewGame();
     game.rules.MyCar->Stage = 3;
     game.rules.StartWait = 0;
     game.rules.Map->DotTotal = 99; // keep the stage going
-    game.Ticks(2);                 // eats the dot at stage 3, then the crash ends the game
+    game.Ticks(1);
+    const TickOutcome over = game.Ticks(1); // eats the dot at stage 3, then the crash ends the game
     ASSERT_TRUE(game.rules.Demo);
-    ASSERT_EQ(game.host.GamesOver.size(), 1u);
-    EXPECT_EQ(game.host.GamesOver[0].Score, 30);
-    EXPECT_EQ(game.host.GamesOver[0].Stage, 3);
+    ASSERT_TRUE(over.GameOver);
+    EXPECT_EQ(over.GameOver->Score, 30);
+    EXPECT_EQ(over.GameOver->Stage, 3);
 }

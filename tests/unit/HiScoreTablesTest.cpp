@@ -1,3 +1,4 @@
+#include "StoppedWriters.h"
 #include "TestFiles.h"
 
 #include "config/model/HiScoreBook.h"
@@ -214,6 +215,15 @@ TEST(HiScoreBook, AStoreThatCannotBeWrittenFailsAndKeepsTheFile)
     EXPECT_THROW(HiScoreBook(dir.File("data/HISCORES.INI")).Store(CourseA, table), brv::IniWriteError);
     EXPECT_THROW(HiScoreBook(dir.File("data/HISCORES.INI")).StoreLastName("ann"), brv::IniWriteError);
     EXPECT_EQ(ReadBytes(dir.File("data")), "not a folder");
+    // The refusal names the folder that could not be made, and the hi-score file as no settings file.
+    try {
+        HiScoreBook(dir.File("data/brevanto/HISCORES.INI")).Add(CourseA, Entry("ann", 300));
+        ADD_FAILURE() << "stored without a folder";
+    } catch (const brv::IniWriteError& error) {
+        const std::string message = error.what();
+        EXPECT_NE(message.find("the folder " + dir.File("data/brevanto")), std::string::npos) << message;
+        EXPECT_EQ(message.find("settings"), std::string::npos) << message;
+    }
 
     if (geteuid() == 0)
         GTEST_SKIP() << "root writes read-only files";
@@ -224,4 +234,31 @@ TEST(HiScoreBook, AStoreThatCannotBeWrittenFailsAndKeepsTheFile)
     table.Insert(Entry("bob", 500));
     EXPECT_THROW(HiScoreBook(file).Store(CourseA, table), brv::IniWriteError);
     EXPECT_EQ(ReadBytes(file), before);
+}
+
+// Two copies of the game store at once: each entry is added to the table as the file holds it
+// when that copy's turn comes, so neither is lost, however the stores line up.
+TEST(HiScoreBook, TwoCopiesStoringAtOnceKeepBothEntries)
+{
+    TempDir dir;
+    const std::string file = dir.File("data/HISCORES.INI");
+    // Both copies read the file while their name dialogs were open, before either stored.
+    HiScoreBook first(file);
+    HiScoreBook second(file);
+    const bool gotIn = SecondGotInWhileFirstHeld([&] { first.Add(CourseA, Entry("ann", 300)); },
+                                                 [&] { second.Add(CourseA, Entry("bob", 500)); });
+    EXPECT_FALSE(gotIn) << "the second store waits for the first one's lock";
+    EXPECT_EQ(NamesOf(HiScoreBook(file).TableOf(CourseA)), (std::vector<std::string>{"bob", "ann"}));
+
+    // A full table keeps its ten best across stores made from a stale view.
+    const CourseKey full{"/games/FULL.DAT", 0x2222};
+    HiScoreBook stale(file);
+    for (int32_t score = 100; score <= 1000; score += 100)
+        HiScoreBook(file).Add(full, Entry("s" + std::to_string(score), score));
+    EXPECT_EQ(stale.Add(full, Entry("late", 100)), std::nullopt) << "no better than the ten stored meanwhile";
+    EXPECT_EQ(stale.Add(full, Entry("top", 2000)), 0u);
+    const HiScoreTable table = HiScoreBook(file).TableOf(full);
+    ASSERT_EQ(table.Entries().size(), HiScoreTable::Places);
+    EXPECT_EQ(table.Entries().front().Name, "top");
+    EXPECT_EQ(table.Entries().back().Name, "s200");
 }

@@ -1,3 +1,4 @@
+#include "StoppedWriters.h"
 #include "TestFiles.h"
 
 #include "config/model/KeyBindings.h"
@@ -178,6 +179,36 @@ TEST_F(KeyBindingsFileTest, ChangedKeysAreWrittenAndReadBackAsTheyWere)
 
     LoadChangeSave([](KeyBindings& keys) { keys.Reset(); });
     EXPECT_EQ(LoadSettingsFile(places_).Keys, KeyBindings::Defaults());
+}
+
+// Two copies of the game, each started from the same file, change different keys and save: each
+// writes only its own changes, into the file as the other left it, so both changes stay.
+TEST_F(KeyBindingsFileTest, TwoCopiesSavingAtOnceKeepEachOthersKeys)
+{
+    dir_.Write("prog/BREVANTO.INI", "[KEYS]\nUp1=Z\n");
+    const Settings atStart = LoadSettingsFile(places_);
+    KeyBindings first = atStart.Keys;
+    first.Move({KeyAction::Left, 0}, Key("A"));
+    KeyBindings second = atStart.Keys;
+    second.Move({KeyAction::Up, 0}, Key("W")); // frees Z; DoubleSpeed1 stays without a key
+    brv::IniFile firstFile(Ini());
+    brv::IniFile secondFile(Ini());
+    const bool gotIn = SecondGotInWhileFirstHeld(
+        [&] { WriteKeyBindings(firstFile, first, atStart.Keys); },
+        [&] { WriteKeyBindings(secondFile, second, atStart.Keys); });
+    EXPECT_FALSE(gotIn) << "the second save waits for the first one's lock";
+
+    KeyBindings both = atStart.Keys;
+    both.Move({KeyAction::Left, 0}, Key("A"));
+    both.Move({KeyAction::Up, 0}, Key("W"));
+    EXPECT_EQ(LoadSettingsFile(places_).Keys, both);
+    EXPECT_EQ(TextOf(LoadSettingsFile(places_).Keys, KeyAction::DoubleSpeed, 0), "");
+
+    // A copy that changed nothing writes nothing, whatever the file holds now.
+    const std::string now = ReadBytes(Ini());
+    brv::IniFile idle(Ini());
+    WriteKeyBindings(idle, atStart.Keys, atStart.Keys);
+    EXPECT_EQ(ReadBytes(Ini()), now);
 }
 
 } // namespace

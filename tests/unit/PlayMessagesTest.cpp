@@ -1,6 +1,6 @@
 // What the window says over the field as play goes on: the start wait with its countdown, the
 // stage that begins, a pause, and the end of a game while the demo already runs.
-#include "rules/HeadlessHost.h"
+#include "rules/GameRules.h"
 #include "rules/PlayMessages.h"
 
 #include <gtest/gtest.h>
@@ -9,8 +9,7 @@ namespace {
 
 struct Play {
     TMap map{24, 240, 60, false};
-    HeadlessHost host;
-    TGameRules rules{host};
+    TGameRules rules;
     PlayMessages messages;
     int64_t now = 0;
 

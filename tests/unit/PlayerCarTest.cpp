@@ -28,21 +28,21 @@ TEST(PlayerCar, SpeedModes)
     car.Place({3, 6, 0, 1}, 'P', 'L', 6);
     int arrivals = 0;
     for (int tick = 0; tick < 8; ++tick)
-        arrivals += car.MoveStep(false) == 1;
+        arrivals += car.MoveStep(false) == MoveResult::Arrived;
     EXPECT_EQ(arrivals, 2) << "normal speed: every fourth tick";
 
     car.Place({3, 6, 0, 1}, 'P', 'L', 6);
     car.SpeedMode = 1;
     arrivals = 0;
     for (int tick = 0; tick < 8; ++tick)
-        arrivals += car.MoveStep(false) == 1;
+        arrivals += car.MoveStep(false) == MoveResult::Arrived;
     EXPECT_EQ(arrivals, 4) << "double speed: every second tick";
 
     car.SpeedMode = 2;
     const TPoint at = car.Position;
     const int32_t progress = car.Progress;
     for (int tick = 0; tick < 5; ++tick)
-        EXPECT_EQ(car.MoveStep(false), 0);
+        EXPECT_EQ(car.MoveStep(false), MoveResult::Moving);
     EXPECT_EQ(car.Position, at);
     EXPECT_EQ(car.Progress, progress);
 }
@@ -54,9 +54,9 @@ TEST(PlayerCar, DoubleSpeedBeyondHalfATileArrivesOncePerTick)
     TMyCar car(&map, 0);
     car.Place({3, 6, 0, 1}, 'P', 'L', 18);
     car.SpeedMode = 1;
-    EXPECT_EQ(car.MoveStep(false), 1); // 36: one cell, 12 left over
+    EXPECT_EQ(car.MoveStep(false), MoveResult::Arrived); // 36: one cell, 12 left over
     EXPECT_EQ(car.Progress, 12);
-    EXPECT_EQ(car.MoveStep(false), 1); // 48 - 24 = 24: taken back to 0
+    EXPECT_EQ(car.MoveStep(false), MoveResult::Arrived); // 48 - 24 = 24: taken back to 0
     EXPECT_EQ(car.Progress, 0);
     EXPECT_EQ(car.Position, (TPoint{3, 4}));
 
@@ -76,7 +76,7 @@ TEST(PlayerCar, RequestsBecomeLaneChangesAtOpenings)
     car.Reset(true, 3);
     car.Place({3, 6, 0, 1}, 'P', 'L', 24);
     car.WantDirection = 6;
-    EXPECT_EQ(car.MoveStep(false), 1);
+    EXPECT_EQ(car.MoveStep(false), MoveResult::Arrived);
     EXPECT_EQ(car.TurnDirection, 7) << "left request, left opening";
     EXPECT_EQ(car.WantDirection, 0) << "the request is used up";
     car.MoveStep(false);
@@ -125,7 +125,7 @@ TEST(PlayerCar, LaneChangesChainAndWallTurnsKeepTheRequest)
     TMyCar turner(&corner, 0);
     turner.Place({1, 2, 0, 1}, 'P', 'L', 24);
     turner.WantDirection = 4;
-    EXPECT_EQ(turner.MoveStep(false), 1);
+    EXPECT_EQ(turner.MoveStep(false), MoveResult::Arrived);
     EXPECT_EQ(turner.Direction, 2);
     EXPECT_EQ(turner.WantDirection, 4);
 }

@@ -44,18 +44,17 @@ TEST(ReadmeCourseExample, LoadsAsPrintedAndPlays)
     // The demo drives it for a while without a car leaving the course.
     brv::SetClock([] { return 2024u; });
     HeadlessHost host;
-    TGameRules rules(host);
+    TGameRules rules;
     rules.MapName = dir.File("EXAMPLE.DAT");
     rules.Map = std::make_unique<TMap>(96, 160, 60, false);
     rules.LoadCourse();
     rules.StartPlay();
     int32_t mostDotsEaten = 0;
     for (int tick = 0; tick < 20000 && !host.Closed; ++tick) {
-        rules.Timer1Timer();
+        host.Tick(rules);
         mostDotsEaten = std::max(mostDotsEaten, rules.Map->DotsEaten);
     }
     EXPECT_FALSE(host.Closed);
     EXPECT_GT(mostDotsEaten, 5);
     brv::SetClock({});
-    TickDepth = 0;
 }

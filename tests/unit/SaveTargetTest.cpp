@@ -1,15 +1,18 @@
 // Where settings are saved: in place in a writable build folder, else into a per-user copy of
 // the file that was read; an installed tree is never written.
+#include "StoppedWriters.h"
 #include "TestFiles.h"
 
 #include "config/model/Settings.h"
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
+#include "platform/SaveTarget.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 namespace fs = std::filesystem;
 
@@ -142,6 +145,58 @@ TEST_F(SaveTargetTest, PerUserFolderThatCannotBeCreatedFailsWithoutDamage)
     EXPECT_THROW(SaveSettingsFile(s, places_), brv::IniWriteError);
     EXPECT_EQ(ReadBytes(ProgramIni()), ShippedIni);
     EXPECT_EQ(ReadBytes(root_.File("home")), "a file where a folder should be");
+}
+
+// The per-user copy is read first by every later start: it must be on disk whole before it
+// takes its name, for any user (the calls are watched, not provoked).
+TEST_F(SaveTargetTest, FirstPerUserCopyIsFlushedBeforeItTakesItsPlace)
+{
+    places_.Installed = true;
+    const brv::SaveTarget target = brv::ChooseSaveTarget(ProgramIni(), PerUserIni(), true);
+    ASSERT_EQ(target.SeedFrom, ProgramIni());
+    // Which file each flush is of, and each rename.
+    struct FlushWatch : CountingCalls {
+        std::map<int, std::string> files;
+        std::vector<std::string> events;
+        int Open(const char* path, int flags, mode_t mode) override
+        {
+            const int fd = CountingCalls::Open(path, flags, mode);
+            files[fd] = path;
+            return fd;
+        }
+        int Sync(int fd) override
+        {
+            events.push_back("sync " + files[fd]);
+            return CountingCalls::Sync(fd);
+        }
+        int Rename(const char* from, const char* to) override
+        {
+            events.push_back("rename " + std::string(from));
+            return CountingCalls::Rename(from, to);
+        }
+    } watch;
+    {
+        const brv::FileSystemCallsOverride seam(watch);
+        brv::OpenSaveTarget(target);
+    }
+    const std::vector<std::string>& events = watch.events;
+    EXPECT_EQ(ReadBytes(PerUserIni()), ShippedIni);
+    ASSERT_GE(events.size(), 2u);
+    EXPECT_EQ(events[0], "sync " + events[1].substr(7)) << "the copy is flushed, then renamed";
+    EXPECT_TRUE(events[1].starts_with("rename " + places_.ConfigDir + ".BREVANTO.INI.tmp-")) << events[1];
+}
+
+TEST_F(SaveTargetTest, PerUserFolderThatCannotBeMadeIsNamed)
+{
+    places_.Installed = true;
+    std::ofstream(root_.File("home"), std::ios::binary) << "a file where a folder should be";
+    try {
+        brv::ChooseSaveTarget(ProgramIni(), PerUserIni(), true);
+        ADD_FAILURE() << "no folder, no save";
+    } catch (const brv::IniWriteError& error) {
+        EXPECT_NE(std::string(error.what()).find("the folder " + root_.File("home/.config")), std::string::npos)
+            << error.what();
+    }
 }
 
 TEST(ProgramFolderTest, InstalledDataIsFoundRelativeToTheExecutable)

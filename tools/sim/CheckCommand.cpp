@@ -4,7 +4,6 @@
 
 #include "check/CourseCheck.h"
 
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -25,7 +24,7 @@ void PrintFinding(const CourseFinding& f)
     if (f.Tick >= 0)
         out += ",\"tick\":" + std::to_string(f.Tick) + ",\"repro\":" + JsonString(f.Repro);
     out += "}\n";
-    std::fputs(out.c_str(), stdout);
+    PrintOut(out);
 }
 } // namespace
 
@@ -39,7 +38,7 @@ int RunCheckCommand(const std::vector<std::string>& args)
         if (arg == "--tile-size")
             options.TileSize = ParseInt32Option(arg, reader.Value(arg), 2, INT32_MAX);
         else if (arg == "--ticks")
-            options.Ticks = ParseInt32Option(arg, reader.Value(arg), 0, INT32_MAX);
+            options.Ticks = ParseInt32Option(arg, reader.Value(arg), 0, MaxTicks);
         else if (arg.rfind("--", 0) == 0)
             throw UsageError("unknown option for check: " + arg);
         else
@@ -58,6 +57,7 @@ int RunCheckCommand(const std::vector<std::string>& args)
         PrintFinding(finding);
         (finding.Level == FindingLevel::Error ? errors : warnings) += 1;
     }
-    std::printf("{\"summary\":{\"errors\":%d,\"warnings\":%d}}\n", errors, warnings);
+    PrintOut("{\"summary\":{\"errors\":" + std::to_string(errors) + ",\"warnings\":"
+             + std::to_string(warnings) + "}}\n");
     return errors > 0 ? ExitCourseErrors : 0;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The subcommands of brevanto-sim. Each takes the arguments after its name and returns the
 // process exit status (0 fine, 2 rejected course or unreadable sheet, 3 fatal course error
-// during a run, 5 errors found by check, 64 usage error).
+// during a run, 5 errors found by check, 64 usage error, 74 standard output not written).
 #include <string>
 #include <vector>
 

@@ -44,7 +44,7 @@ void PrintInfo(const TMap& map)
         first = false;
     }
     out += "]}\n";
-    std::fputs(out.c_str(), stdout);
+    PrintOut(out);
 }
 } // namespace
 

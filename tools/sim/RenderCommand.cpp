@@ -4,10 +4,11 @@
 #include "SimSupport.h"
 
 #include "platform/Canvas.h"
+#include "platform/FileReplace.h"
 #include "platform/Paths.h"
 #include "platform/Sheets.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 
@@ -54,7 +55,7 @@ int RunRenderCommand(const std::vector<std::string>& args)
         else if (arg == "--car")
             carFile = reader.Value(arg);
         else if (arg == "--ticks")
-            ticks = ParseIntegerOption(arg, reader.Value(arg), 0, INT64_MAX / 2);
+            ticks = ParseIntegerOption(arg, reader.Value(arg), 0, MaxTicks);
         else if (arg == "--clock")
             options.Clock =
                 static_cast<uint32_t>(ParseIntegerOption(arg, reader.Value(arg), 0, 86399999));
@@ -97,9 +98,9 @@ int RunRenderCommand(const std::vector<std::string>& args)
         QImage field = Repaint(rules);
         brv::Canvas canvas(field);
         canvas.SetFillColor(sheets.GroundColor);
-        game->Host.Field = &canvas;
+        rules.Field = &canvas;
         for (int64_t tick = 1; tick <= ticks; ++tick) {
-            rules.Timer1Timer();
+            game->Host.Tick(rules);
             if (game->Host.Closed) {
                 status = 3; // a car left the course: play stops here, as in the window
                 break;
@@ -109,13 +110,22 @@ int RunRenderCommand(const std::vector<std::string>& args)
                 game->Host.RepaintPending = false;
             }
         }
-        game->Host.Field = nullptr;
+        rules.Field = nullptr;
     }
 
-    const QImage picture = Repaint(rules);
-    const QString name = QFile::decodeName(QByteArray::fromStdString(pictureFile));
-    if (!picture.save(name, "PNG")) {
-        PrintError(0, "Cannot write the picture " + pictureFile);
+    // Made whole in memory and put in place in one step: a full disk or a FIFO in the way leaves
+    // whatever was there as it was.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!Repaint(rules).save(&buffer, "PNG")) {
+        PrintError(0, "Cannot make the picture " + pictureFile);
+        return 2;
+    }
+    const std::string problem =
+        brv::ReplaceWholeFile(pictureFile, std::string_view(png.constData(), static_cast<size_t>(png.size())));
+    if (!problem.empty()) {
+        PrintError(0, "Cannot write the picture " + pictureFile + ": " + problem);
         return 2;
     }
     return status;

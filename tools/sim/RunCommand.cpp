@@ -2,10 +2,10 @@
 #include "Commands.h"
 #include "SimSupport.h"
 
+#include "platform/WholeFileRead.h"
 #include "platform/Wrap.h"
 
 #include <cstdio>
-#include <fstream>
 #include <map>
 #include <sstream>
 
@@ -34,10 +34,13 @@ bool IsKeyName(const std::string& key)
 
 KeyScript ReadKeyScript(const std::string& fileName, int64_t ticks)
 {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in)
-        throw UsageError("cannot read the key script " + fileName);
+    // Read as the game reads its files: a FIFO or a device is refused rather than waited on or
+    // read without end, and so is a script beyond the size limit.
+    const brv::WholeFile file = brv::ReadWholeFile(fileName, MaxKeyScriptBytes);
+    if (!file.Ok())
+        throw UsageError("cannot read the key script " + fileName + ": " + file.Problem());
     KeyScript script;
+    std::istringstream in(file.Bytes);
     std::string line;
     int lineNumber = 0;
     while (std::getline(in, line)) {
@@ -57,8 +60,6 @@ KeyScript ReadKeyScript(const std::string& fileName, int64_t ticks)
         if (t >= 1 && t <= ticks)
             script.keys.emplace(t, key);
     }
-    if (in.bad())
-        throw UsageError("cannot read the key script " + fileName);
     return script;
 }
 
@@ -108,8 +109,13 @@ void PrintState(int64_t tick, const SimGame& game)
                       ",\"speed_mode\":" + std::to_string(player.SpeedMode) + "},\"cars\":[";
     for (int32_t i = 0; i < rules.ActiveCars; ++i)
         out += (i ? ",{" : "{") + CarFields(*rules.Cars[static_cast<size_t>(i)]) + "}";
-    out += "]}\n";
-    std::fputs(out.c_str(), stdout);
+    out += "]";
+    if (const std::optional<CourseFault>& fault = game.Host.Fault)
+        out += ",\"fault\":{\"kind\":" + JsonString(FaultKindName(fault->Kind)) +
+               ",\"car\":" + std::to_string(fault->Car) + ",\"x\":" + std::to_string(fault->Cell.X) +
+               ",\"y\":" + std::to_string(fault->Cell.Y) + "}";
+    out += "}\n";
+    PrintOut(out);
 }
 } // namespace
 
@@ -127,7 +133,7 @@ int RunRunCommand(const std::vector<std::string>& args)
         if (arg == "--tile-size")
             tileSize = ParseInt32Option(arg, reader.Value(arg), 2, INT32_MAX);
         else if (arg == "--ticks")
-            ticks = ParseIntegerOption(arg, reader.Value(arg), 0, INT64_MAX / 2);
+            ticks = ParseIntegerOption(arg, reader.Value(arg), 0, MaxTicks);
         else if (arg == "--game")
             options.NewGame = true;
         else if (arg == "--keys")
@@ -169,7 +175,7 @@ int RunRunCommand(const std::vector<std::string>& args)
         const auto [first, last] = script.keys.equal_range(tick);
         for (auto it = first; it != last; ++it)
             PressKey(game->Rules, it->second);
-        game->Rules.Timer1Timer();
+        game->Host.Tick(game->Rules);
         if (game->Host.Closed) {
             PrintState(tick, *game);
             return 3;

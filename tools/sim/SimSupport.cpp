@@ -5,7 +5,50 @@
 #include "platform/Paths.h"
 #include "platform/Random.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+bool outputClosed = false;
+
+[[noreturn]] void FailOutput(int error)
+{
+    throw OutputError(std::string("cannot write to standard output: ") + std::strerror(error));
+}
+} // namespace
+
+void GuardStandardOutput()
+{
+    if (fcntl(STDOUT_FILENO, F_GETFD) != -1 || errno != EBADF)
+        return;
+    outputClosed = true;
+    const int fd = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (fd >= 0 && fd != STDOUT_FILENO) // the lowest free descriptor is 1 unless 0 was closed too
+        close(fd);
+}
+
+void PrintOut(std::string_view text)
+{
+    if (outputClosed)
+        FailOutput(EBADF);
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::ferror(stdout))
+        FailOutput(errno != 0 ? errno : EIO);
+}
+
+void FinishOutput()
+{
+    if (outputClosed)
+        return; // nothing was written, or PrintOut has already reported it
+    errno = 0;
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        FailOutput(errno != 0 ? errno : EIO);
+    if (std::fclose(stdout) != 0)
+        FailOutput(errno != 0 ? errno : EIO);
+}
 
 std::unique_ptr<SimGame> StartGame(const std::string& courseFile, std::unique_ptr<TMap> map,
                                    const GameOptions& options)
@@ -13,8 +56,8 @@ std::unique_ptr<SimGame> StartGame(const std::string& courseFile, std::unique_pt
     auto game = std::make_unique<SimGame>();
     const uint32_t clock = options.Clock;
     brv::SetClock([clock] { return clock; });
-    game->Host.Interval = options.Interval;
     TGameRules& rules = game->Rules;
+    rules.TimerInterval = options.Interval;
     rules.Demo = true;
     rules.MoveSpeed = options.MoveFast;
     rules.MaxCar = options.MaxCar <= 0 ? 3 : options.MaxCar;
@@ -25,9 +68,11 @@ std::unique_ptr<SimGame> StartGame(const std::string& courseFile, std::unique_pt
     rules.Map->SetErrorTexts(LanguageErrorTexts());
     rules.LoadCourse();
     rules.StartPlay();
-    game->Host.SetRunning(true);
-    if (options.NewGame)
+    game->Host.Running = true;
+    if (options.NewGame) {
         rules.NewGame();
+        game->Host.RepaintPending = true;
+    }
     return game;
 }
 
@@ -39,7 +84,8 @@ std::vector<std::string> LanguageErrorTexts()
 
 void PrintError(int code, const std::string& message)
 {
-    std::printf("{\"error\":{\"code\":%d,\"message\":%s}}\n", code, JsonString(message).c_str());
+    PrintOut("{\"error\":{\"code\":" + std::to_string(code) + ",\"message\":" + JsonString(message)
+             + "}}\n");
 }
 
 bool LoadCourseOrReport(TMap& map, const std::string& courseFile)

@@ -18,6 +18,27 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Standard output could not be written (a full disk, a closed descriptor): exit status 74 with
+// the message on standard error.
+class OutputError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+inline constexpr int ExitOutputError = 74;
+
+// The most ticks run, render and check play: at 50 ms a tick, about 58 days of play.
+inline constexpr int64_t MaxTicks = 100'000'000;
+// The largest key script read (a line per key press).
+inline constexpr size_t MaxKeyScriptBytes = size_t{16} << 20;
+
+// One piece of output on standard output, checked: throws OutputError when it cannot be written.
+void PrintOut(std::string_view text);
+// Before the first output: a standard output that is closed is taken by /dev/null for the time
+// being, so no file the command opens gets its descriptor, and PrintOut reports it closed.
+void GuardStandardOutput();
+// After the last output: flushes and closes standard output, throwing OutputError on failure.
+void FinishOutput();
+
 // The options that set up a game as the window's start-up does.
 struct GameOptions {
     int32_t MoveFast = 1;
@@ -31,7 +52,7 @@ struct GameOptions {
 
 struct SimGame {
     HeadlessHost Host;
-    TGameRules Rules{Host};
+    TGameRules Rules;
 };
 
 // Loads the course into `map` and starts play as the window does (demo, no start wait); with

@@ -18,6 +18,28 @@ const char* const Usage =
     "                    [--ticks N] [--clock MS]\n"
     "       brevanto-sim check COURSE.DAT [--ticks N] [--tile-size N]\n"
     "       brevanto-sim --version | --help\n";
+
+int RunCommand(const std::string& command, const std::vector<std::string>& args)
+{
+    if (command == "--version") {
+        PrintOut(std::string("brevanto-sim ") + BrevantoVersion + "\n");
+        return 0;
+    }
+    if (command == "--help") {
+        PrintOut(Usage);
+        return 0;
+    }
+    if (command == "info")
+        return RunInfoCommand(args);
+    if (command == "run")
+        return RunRunCommand(args);
+    if (command == "render")
+        return RunRenderCommand(args);
+    if (command == "check")
+        return RunCheckCommand(args);
+    throw UsageError("unknown subcommand '" + command + "'");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -26,28 +48,16 @@ int main(int argc, char** argv)
         std::fputs(Usage, stderr);
         return ExitUsage;
     }
-    const std::string command = argv[1];
-    if (command == "--version") {
-        std::printf("brevanto-sim %s\n", BrevantoVersion);
-        return 0;
-    }
-    if (command == "--help") {
-        std::fputs(Usage, stdout);
-        return 0;
-    }
-    const std::vector<std::string> args(argv + 2, argv + argc);
+    GuardStandardOutput();
     try {
-        if (command == "info")
-            return RunInfoCommand(args);
-        if (command == "run")
-            return RunRunCommand(args);
-        if (command == "render")
-            return RunRenderCommand(args);
-        if (command == "check")
-            return RunCheckCommand(args);
-        throw UsageError("unknown subcommand '" + command + "'");
+        const int status = RunCommand(argv[1], std::vector<std::string>(argv + 2, argv + argc));
+        FinishOutput();
+        return status;
     } catch (const UsageError& error) {
         std::fprintf(stderr, "brevanto-sim: %s\n%s", error.what(), Usage);
         return ExitUsage;
+    } catch (const OutputError& error) {
+        std::fprintf(stderr, "brevanto-sim: %s\n", error.what());
+        return ExitOutputError;
     }
 }

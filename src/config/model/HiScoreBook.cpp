@@ -2,10 +2,11 @@
 
 #include "config/model/HiScoreText.h"
 #include "platform/AsciiText.h"
+#include "platform/FileLock.h"
+#include "platform/FileReplace.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 
 namespace {
 
@@ -116,11 +117,11 @@ HiScoreTable ReadTable(const SectionValues& values)
     return table;
 }
 
-// A first store creates the data folder.
+// A first store creates the data folder; one that cannot be made is named in the refusal.
 void MakeFolderFor(const std::string& fileName)
 {
-    std::error_code ignored; // a folder that cannot be made fails the write, which reports it
-    std::filesystem::create_directories(std::filesystem::path(fileName).parent_path(), ignored);
+    if (const std::string problem = brv::MakeFolderFor(fileName); !problem.empty())
+        throw brv::IniWriteError(fileName, problem);
 }
 
 } // namespace
@@ -170,7 +171,28 @@ std::string HiScoreBook::LastName() const
                    HiScoreTable::MaxNameBytes);
 }
 
+std::optional<size_t> HiScoreBook::Add(const CourseKey& key, HiScoreEntry entry)
+{
+    MakeFolderFor(ini_.FileName());
+    const brv::FileLock lock(ini_.FileName());
+    ini_ = brv::IniFile(ini_.FileName());
+    HiScoreTable table = TableOf(key);
+    const std::optional<size_t> place = table.Insert(std::move(entry));
+    if (place)
+        WriteTable(key, table);
+    return place;
+}
+
 void HiScoreBook::Store(const CourseKey& key, const HiScoreTable& table)
+{
+    MakeFolderFor(ini_.FileName());
+    const brv::FileLock lock(ini_.FileName());
+    ini_ = brv::IniFile(ini_.FileName());
+    WriteTable(key, table);
+}
+
+// Under the lock, with ini_ as the file is now.
+void HiScoreBook::WriteTable(const CourseKey& key, const HiScoreTable& table)
 {
     const std::string section = SectionOf(key);
     std::vector<std::pair<std::string, std::string>> values;
@@ -187,7 +209,6 @@ void HiScoreBook::Store(const CourseKey& key, const HiScoreTable& table)
         if (looked && (place == 0 || place > entries.size()))
             values.emplace_back(old, "");
     }
-    MakeFolderFor(ini_.FileName());
     ini_.WriteStrings(section, values);
 }
 

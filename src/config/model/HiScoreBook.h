@@ -10,16 +10,21 @@
 //   Hash=09ab...
 //   1=1230,4,2026-01-31T18:05:00Z,Ann
 //
+// Two copies of the game may store at the same time: a change is made under the file's lock to
+// the file as it is then, so an entry the other copy stored meanwhile stays.
+//
 // A damaged or hand-edited file reads as far as it can: each entry that still reads is kept
 // and the table is put back in order. Only the first 64 entries of a section are looked at.
 #include "config/model/HiScoreTable.h"
 #include "platform/IniFile.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+// Which course a table belongs to.
 struct CourseKey {
     std::string Path;         // the course file's full path, as the game names it
     uint64_t ContentHash = 0; // of the file's bytes
@@ -52,11 +57,17 @@ public:
     std::string LastName() const;
 
     // Each goes to disk at once; throws brv::IniWriteError when the file cannot be written
-    // (the file then stays as it was).
+    // (the file then stays as it was), naming the folder when the data folder cannot be made.
+    //
+    // Puts a game's entry into the course's table as the file holds it now, and returns the
+    // place it took (nothing, and the file untouched, when it earns none).
+    std::optional<size_t> Add(const CourseKey& key, HiScoreEntry entry);
+    // Replaces the course's table with this one, whatever the file holds.
     void Store(const CourseKey& key, const HiScoreTable& table);
     void StoreLastName(std::string_view name);
 
 private:
     explicit HiScoreBook(brv::IniFile ini) : ini_(std::move(ini)) {}
+    void WriteTable(const CourseKey& key, const HiScoreTable& table);
     brv::IniFile ini_;
 };

@@ -1,5 +1,6 @@
 #include "config/model/KeyBindings.h"
 
+#include "platform/FileLock.h"
 #include "platform/IniFile.h"
 
 namespace {
@@ -187,4 +188,23 @@ void WriteKeyBindings(brv::IniFile& ini, const KeyBindings& bindings)
     const std::vector<std::pair<std::string, std::string>> changes = KeyBindingChanges(ini, bindings);
     if (!changes.empty())
         ini.WriteStrings(KeysSection, changes);
+}
+
+void WriteKeyBindings(brv::IniFile& ini, const KeyBindings& bindings, const KeyBindings& atStart)
+{
+    const brv::FileLock lock(ini.FileName());
+    ini = brv::IniFile(ini.FileName());
+    // The keys as the file holds them now, with this copy's own changes made again on top.
+    KeyBindings merged = ReadKeyBindings(ini);
+    for (size_t i = 0; i < KeyActionCount * BindingsPerAction; ++i) {
+        const KeySlot slot = SlotAt(i);
+        const brv::KeyChord chord = bindings.Get(slot);
+        if (chord == atStart.Get(slot))
+            continue;
+        if (chord == brv::KeyChord{})
+            merged.Set(slot, chord);
+        else
+            merged.Move(slot, chord);
+    }
+    WriteKeyBindings(ini, merged);
 }

@@ -69,3 +69,7 @@ std::vector<std::pair<std::string, std::string>> KeyBindingChanges(const brv::In
 // Writes those changes in one replacement of the file (nothing when there are none). Throws
 // brv::IniWriteError when the write is refused.
 void WriteKeyBindings(brv::IniFile& ini, const KeyBindings& bindings);
+// For a copy of the game that may not be the only one: only the bindings changed since
+// `atStart` (what this copy read) are written, into the file as it is then, under its lock, so
+// the keys another copy changed meanwhile stay. `ini` is read again from its file.
+void WriteKeyBindings(brv::IniFile& ini, const KeyBindings& bindings, const KeyBindings& atStart);

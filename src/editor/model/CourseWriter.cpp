@@ -12,10 +12,10 @@ std::string Pair(int32_t a, int32_t b) { return std::to_string(a) + "," + std::t
 // Names compare as the INI layer compares them.
 bool SameName(const std::string& a, const std::string& b) { return brv::EqualIgnoringAsciiCase(a, b); }
 
-const CourseKey* Find(const std::vector<CourseKey>& keys, const std::string& section,
+const CourseFileValue* Find(const std::vector<CourseFileValue>& keys, const std::string& section,
                       const std::string& key)
 {
-    for (const CourseKey& k : keys)
+    for (const CourseFileValue& k : keys)
         if (SameName(k.Section, section) && SameName(k.Key, key))
             return &k;
     return nullptr;
@@ -31,9 +31,9 @@ bool HasKey(const brv::IniFile& ini, const std::string& section, const std::stri
 
 } // namespace
 
-std::vector<CourseKey> CourseKeys(const CourseDocument& d)
+std::vector<CourseFileValue> CourseFileValues(const CourseDocument& d)
 {
-    std::vector<CourseKey> keys;
+    std::vector<CourseFileValue> keys;
     keys.push_back({"DEFINE", "MapSize", Pair(d.Width, d.Height)});
     keys.push_back({"DEFINE", "StartNumber", std::to_string(d.Starts.size())});
     if (d.ScreenSize)
@@ -76,16 +76,16 @@ std::string SavedBytes(const std::string& original, const CourseDocument& loaded
 {
     brv::IniFile ini = brv::IniFile::FromBytes("", original);
     // A new course has no keys yet: every key is written.
-    const std::vector<CourseKey> before = original.empty() ? std::vector<CourseKey>{} : CourseKeys(loaded);
-    const std::vector<CourseKey> after = CourseKeys(current);
-    for (const CourseKey& k : before) {
+    const std::vector<CourseFileValue> before = original.empty() ? std::vector<CourseFileValue>{} : CourseFileValues(loaded);
+    const std::vector<CourseFileValue> after = CourseFileValues(current);
+    for (const CourseFileValue& k : before) {
         // A key written twice reads as its first line; drop every copy.
         if (!Find(after, k.Section, k.Key))
             for (int copies = 0; copies < 64 && HasKey(ini, k.Section, k.Key); ++copies)
                 ini.RemoveKey(k.Section, k.Key);
     }
-    for (const CourseKey& k : after) {
-        const CourseKey* was = Find(before, k.Section, k.Key);
+    for (const CourseFileValue& k : after) {
+        const CourseFileValue* was = Find(before, k.Section, k.Key);
         const bool isMended = std::any_of(mended.begin(), mended.end(), [&](const FileProblem& p) {
             return SameName(p.Section, k.Section) && SameName(p.Key, k.Key);
         });

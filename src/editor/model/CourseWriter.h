@@ -8,14 +8,15 @@
 #include <string>
 #include <vector>
 
-struct CourseKey {
+// One line of a course file: a key of a section and its value.
+struct CourseFileValue {
     std::string Section;
     std::string Key;
     std::string Value;
 };
 
 // Every key the document writes, in the order a new file lists them.
-std::vector<CourseKey> CourseKeys(const CourseDocument& document);
+std::vector<CourseFileValue> CourseFileValues(const CourseDocument& document);
 
 // The bytes of `original` (the file as read, empty for a new course) with the changes from
 // `loaded` (the document as read from it) to `current` applied, plus every key named by

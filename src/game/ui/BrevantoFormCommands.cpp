@@ -46,6 +46,8 @@ void TBrevantoForm::New1Click()
     TimerSuspension suspension(*this);
     Messages.NewGame();
     Rules.NewGame();
+    SetStatusText(StatusText[1]);
+    InvalidateField();
     RefreshFieldMessage();
 }
 
@@ -76,10 +78,16 @@ bool TBrevantoForm::PlayCourseFile(const std::string& path)
     Rules.ResizeCars();
     Fame->CourseLoaded(Rules.MapName);
     Rules.Demo = true;
-    SetStatusText(Rules.StatusText[3]);
-    Rules.Restart(0);
+    SetStatusText(StatusText[3]);
+    Rules.Restart(RestartMode::NewGame);
+    InvalidateField();
     RefreshFieldMessage();
     return true;
+}
+
+void TBrevantoForm::PassErrorTextsToMap()
+{
+    Rules.Map->SetErrorTexts(std::vector<std::string>(ErrorText.begin() + 1, ErrorText.end()));
 }
 
 void TBrevantoForm::Pause1Click()

@@ -1,12 +1,11 @@
 // What the main window does for the rules of play: the game clock with its indicators, the
-// status text, painting the field, closing, error boxes and sounds.
+// status text and painting the field.
 #include "ui/DialogSeam.h"
 #include "ui/FieldView.h"
 #include "game/ui/TBrevantoForm.h"
 #include "game/ui/ViewControl.h"
 
 #include "platform/Canvas.h"
-#include "platform/Sound.h"
 #include "platform/TextCodec.h"
 
 #include <QAction>
@@ -19,6 +18,7 @@
 void TBrevantoForm::SetTimerInterval(int32_t interval)
 {
     Options.Interval = interval;
+    Rules.TimerInterval = interval;
     Clock.SetPeriod(interval);
 }
 
@@ -37,11 +37,11 @@ void TBrevantoForm::RefreshRunningIndicators()
     Pause1->setChecked(paused);
     sbPause->setChecked(Pause1->isChecked());
     if (paused)
-        SetStatusText(Rules.StatusText[2]);
+        SetStatusText(StatusText[2]);
     else if (Rules.Demo)
-        SetStatusText(Rules.StatusText[3]);
+        SetStatusText(StatusText[3]);
     else
-        SetStatusText(Rules.StatusText[1]);
+        SetStatusText(StatusText[1]);
     RefreshFieldMessage();
 }
 
@@ -53,30 +53,6 @@ void TBrevantoForm::SetStatusText(const std::string& text)
 void TBrevantoForm::InvalidateField()
 {
     PaintBox1->Invalidate();
-}
-
-void TBrevantoForm::CloseWindow()
-{
-    close();
-}
-
-void TBrevantoForm::ShowErrorBox(const std::string& text)
-{
-    Seam.ShowError(this, QString::fromLatin1(ApplicationTitle), brv::DecodeText(text));
-}
-
-void TBrevantoForm::PlaySound(const std::string& path)
-{
-    Sounds->Play(path);
-}
-
-void TBrevantoForm::Timer1Timer()
-{
-    if (Started && !Destroyed) {
-        Rules.Timer1Timer();
-        RefreshFieldMessage();
-        AskForHiScoreName();
-    }
 }
 
 void TBrevantoForm::PaintBox1Paint()

@@ -34,7 +34,7 @@ struct ToolButtonPlace {
 } // namespace
 
 TBrevantoForm::TBrevantoForm(SettingsPlaces places, DialogSeam& seam, QWidget* parent)
-    : QMainWindow(parent), Rules(*this), Places(std::move(places)), Seam(seam),
+    : QMainWindow(parent), Places(std::move(places)), Seam(seam),
       Clock(*this, [this] { Timer1Timer(); }),
       Sounds(std::make_unique<brv::Sound>(Places.ProgramDir))
 {
@@ -74,6 +74,7 @@ TBrevantoForm::TBrevantoForm(SettingsPlaces places, DialogSeam& seam, QWidget* p
 
     FieldCanvasPtr = std::make_unique<brv::Canvas>(FieldImage);
     FieldCanvasPtr->SetChangeListener([this](const QRect& rect) { PaintBox1->UpdateImageRect(rect); });
+    Rules.Field = FieldCanvasPtr.get();
 
     AboutBox = brv::MakeChild<TAboutBox>(this);
     Fame = brv::MakeChild<HallOfFame>(Places.DataDir, this);

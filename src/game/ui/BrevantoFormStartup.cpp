@@ -65,7 +65,7 @@ bool TBrevantoForm::FormCreate(const std::string& courseFile)
     PaintBox1->SetBackground(brv::ColorFromBgr(FieldGround));
 
     Rules.Map = std::make_unique<TMap>(GroundBitmap.get(), CarBitmap.get(), Options.RedrawMap);
-    Rules.PassErrorTextsToMap();
+    PassErrorTextsToMap();
     if (!LoadStartCourse(courseFile))
         return false;
     Rules.StartPlay();
@@ -160,9 +160,6 @@ void TBrevantoForm::PassSettingsToRules()
     Rules.MoveSpeed = Options.MoveSpeed;
     Rules.MaxCar = Options.MaxCar;
     Rules.RandomInit = Options.RandomInit;
-    Rules.SoundOn = Options.SoundOn;
-    Rules.EatWave = Options.EatWave;
-    Rules.CrashWave = Options.CrashWave;
 }
 
 void TBrevantoForm::TakeSettingsFromRules()
@@ -172,9 +169,6 @@ void TBrevantoForm::TakeSettingsFromRules()
     Options.MoveSpeed = Rules.MoveSpeed;
     Options.MaxCar = Rules.MaxCar;
     Options.RandomInit = Rules.RandomInit;
-    Options.SoundOn = Rules.SoundOn;
-    Options.EatWave = Rules.EatWave;
-    Options.CrashWave = Rules.CrashWave;
 }
 
 void TBrevantoForm::SaveSettings()
@@ -218,9 +212,9 @@ void TBrevantoForm::ApplyLanguage()
         setFont(windowFont);
 
     for (size_t k = 1; k <= 5; ++k)
-        Rules.ErrorText[k] = texts.Error[k];
+        ErrorText[k] = texts.Error[k];
     for (size_t k = 1; k <= 3; ++k)
-        Rules.StatusText[k] = texts.Status[k];
+        StatusText[k] = texts.Status[k];
     ControlText = texts.Control;
 
     const auto text = [&texts](size_t k) { return brv::DecodeText(texts.Menu[k]); };

@@ -60,7 +60,7 @@ void TBrevantoForm::ChooseCourse1Click()
     source.Ground = GroundBitmap.get();
     source.Car = CarBitmap.get();
     source.GroundBgr = FieldGround;
-    source.ErrorTexts.assign(Rules.ErrorText.begin() + 1, Rules.ErrorText.end());
+    source.ErrorTexts.assign(ErrorText.begin() + 1, ErrorText.end());
     source.HiScoreFile = Fame->FileName();
     source.Rest = Rules.MaxCar;
 

@@ -86,13 +86,11 @@ void HallOfFame::AskForName(QWidget& parent, DialogSeam& seam)
         return;
     const std::string name = brv::EncodeText(dialog.eName->text());
 
-    // The file as it is now: another game may have stored an entry meanwhile.
+    // Into the file as it is then: another game may have stored an entry meanwhile.
     HiScoreBook book(fileName_);
-    HiScoreTable table = book.TableOf(course_);
-    const std::optional<size_t> taken = table.Insert({name, game->Score, game->Stage, SecondsNow()});
+    std::optional<size_t> taken;
     try {
-        if (taken)
-            book.Store(course_, table);
+        taken = book.Add(course_, {name, game->Score, game->Stage, SecondsNow()});
         book.StoreLastName(name);
     } catch (const brv::IniWriteError& error) {
         ShowStoreError(parent, seam, error.what());

@@ -12,12 +12,6 @@ void TBrevantoForm::HiScores1Click()
     Fame->ShowTables(*this, Seam, Rules.Demo);
 }
 
-void TBrevantoForm::GameOver(int32_t score, int32_t stage)
-{
-    Fame->GameEnded(score, stage);
-    Messages.GameEnded(score, MessageClock.elapsed());
-}
-
 void TBrevantoForm::AskForHiScoreName()
 {
     if (!Fame->NamePending())

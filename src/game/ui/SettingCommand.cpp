@@ -81,10 +81,10 @@ void TBrevantoForm::SettingClick()
     fSetting.chkbScreen->setChecked(Options.SaveScreen);
     fSetting.chkbToolBar->setChecked(View->ToolBarWanted());
     fSetting.chkbStatusBar->setChecked(View->StatusBarWanted());
-    fSetting.chkbSound->setChecked(Rules.SoundOn);
+    fSetting.chkbSound->setChecked(Options.SoundOn);
     fSetting.eRunWave->setText(brv::DecodeText(Options.RunWave));
-    fSetting.eEatWave->setText(brv::DecodeText(Rules.EatWave));
-    fSetting.eCrashWave->setText(brv::DecodeText(Rules.CrashWave));
+    fSetting.eEatWave->setText(brv::DecodeText(Options.EatWave));
+    fSetting.eCrashWave->setText(brv::DecodeText(Options.CrashWave));
     fSetting.udMoveSpeed->setValue(Low16(Rules.MoveSpeed));
     fSetting.udMaxCar->setValue(Low16(Rules.MaxCar));
     fSetting.chkbRandom->setChecked(Rules.RandomInit);
@@ -110,10 +110,10 @@ void TBrevantoForm::SettingClick()
 
     View->ShowBars(fSetting.chkbToolBar->isChecked(), fSetting.chkbStatusBar->isChecked());
 
-    Rules.SoundOn = fSetting.chkbSound->isChecked();
+    Options.SoundOn = fSetting.chkbSound->isChecked();
     Options.RunWave = EditedText(*fSetting.eRunWave, Options.RunWave);
-    Rules.EatWave = EditedText(*fSetting.eEatWave, Rules.EatWave);
-    Rules.CrashWave = EditedText(*fSetting.eCrashWave, Rules.CrashWave);
+    Options.EatWave = EditedText(*fSetting.eEatWave, Options.EatWave);
+    Options.CrashWave = EditedText(*fSetting.eCrashWave, Options.CrashWave);
 
     // MoveSpeed indexes the speed table: never negative.
     Rules.MoveSpeed = std::max<int32_t>(0, Low16(fSetting.udMoveSpeed->value()));
@@ -125,12 +125,12 @@ void TBrevantoForm::SettingClick()
         Options.Language = chosen;
         ApplyLanguage();
         if (!suspension.WasRunning())
-            SetStatusText(Rules.StatusText[2]);
+            SetStatusText(StatusText[2]);
         else if (Rules.Demo)
-            SetStatusText(Rules.StatusText[3]);
+            SetStatusText(StatusText[3]);
         else
-            SetStatusText(Rules.StatusText[1]);
+            SetStatusText(StatusText[1]);
         if (Rules.Map)
-            Rules.PassErrorTextsToMap();
+            PassErrorTextsToMap();
     }
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The main window: tool bar, playing field, two-panel status bar and menu. It owns the rules of
 // play (and through them the course model and the cars), the two sheets, the settings and the
-// language texts, and provides the rules with what only a window does (GameHost). Its parts of
-// their own: the game clock, the View menu (zoom and full screen), the controller poll and the
+// language texts, and does what only a window does with what each tick of the rules reports. Its
+// parts of their own: the game clock, the View menu (zoom and full screen), the controller poll and the
 // hi-score tables.
 #include "config/model/ReservedKeys.h"
 #include "config/model/Settings.h"
@@ -44,7 +44,7 @@ class Sound;
 // The application's title: the caption of the main window and of its message boxes.
 inline constexpr char ApplicationTitle[] = "Brevanto";
 
-class TBrevantoForm : public QMainWindow, public GameHost {
+class TBrevantoForm : public QMainWindow {
     Q_OBJECT
 public:
     // Builds the window's controls; the game itself starts with FormCreate. `places` says where
@@ -60,16 +60,15 @@ public:
     // window closes (or is destroyed without closing).
     void FormDestroy();
 
-    // GameHost.
-    void SetRunning(bool run) override;
-    int32_t TimerInterval() const override { return Options.Interval; }
-    void SetStatusText(const std::string& text) override;
-    void InvalidateField() override;
-    void CloseWindow() override;
-    void ShowErrorBox(const std::string& text) override;
-    void PlaySound(const std::string& path) override;
-    brv::Canvas* FieldCanvas() override { return FieldCanvasPtr.get(); }
-    void GameOver(int32_t score, int32_t stage) override;
+    // The game clock on or off, with the pause indicators and the status text.
+    void SetRunning(bool run);
+    int32_t TimerInterval() const { return Options.Interval; }
+    void SetStatusText(const std::string& text);
+    // A full repaint of the field follows.
+    void InvalidateField();
+    brv::Canvas* FieldCanvas() { return FieldCanvasPtr.get(); }
+    // What the window does once a tick has returned (BrevantoFormTick.cpp).
+    void ActOnTick(const TickOutcome& outcome);
 
     // The game clock. An interval below 10 ms runs at 10 ms but is kept, and reported, as set.
     void SetTimerInterval(int32_t interval);
@@ -177,6 +176,8 @@ public:
     // window's.
     Settings Options;
     // The language texts of the window.
+    std::array<std::string, 6> ErrorText;  // 1..5; 5 is shown for a fault of the course in play
+    std::array<std::string, 4> StatusText; // 1 playing, 2 paused, 3 demo
     std::string ControlText;
     // The colour the field is filled with: the settings' ground colour as resolved when the
     // sheets were loaded.
@@ -217,6 +218,8 @@ private:
     // settings' course.
     bool LoadStartCourse(const std::string& courseFile);
     void ShowCourseError(const std::string& text);
+    // Hands the course error texts to the course model, which reports a refused course by them.
+    void PassErrorTextsToMap();
     void RenderField();
     void RefreshRunningIndicators();
     // The rules play with the settings' course, hi-score, speed and cars; at shut-down the

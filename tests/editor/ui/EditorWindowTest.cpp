@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QSpinBox>
+#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -20,6 +21,7 @@
 #include <QUndoStack>
 #include <QtTest>
 
+#include <cstdio>
 #include <deque>
 #include <memory>
 
@@ -78,7 +80,9 @@ private slots:
     void findingsFollowEditsAndSelectCells();
     void openingFaultyAndForeignFiles();
     void savingKeepsTheFileAndAsksWhenItChangedOnDisk();
+    void namesThatAreNotUtf8OpenAndSaveUnderTheSameName();
     void tryPlaysAndStopReturnsToTheCourse();
+    void tryStopsAtACourseFaultAndKeepsTheEdits();
     void propertiesAndStartDialogs();
 
 private:
@@ -311,6 +315,36 @@ void EditorWindowTest::openingFaultyAndForeignFiles()
     QCOMPARE(window->FileName(), QFileInfo(faulty).absoluteFilePath());
 }
 
+// A name as the system gives it, not UTF-8 (as the command line passes it): the course opens,
+// and saving writes that very file, not one whose name Qt made up.
+void EditorWindowTest::namesThatAreNotUtf8OpenAndSaveUnderTheSameName()
+{
+    const std::string name = QFile::encodeName(dir->path()).toStdString() + "/\xff\xfe latin \xe9.DAT";
+    const QByteArray original = ReadAll(Assets("COURSE1.DAT"));
+    {
+        std::FILE* file = std::fopen(name.c_str(), "wb");
+        QVERIFY(file);
+        std::fwrite(original.constData(), 1, static_cast<size_t>(original.size()), file);
+        std::fclose(file);
+    }
+    QVERIFY(window->OpenLocalPath(name));
+    QVERIFY(dialogs->errors.empty());
+    window->ToolActions[2]->trigger();
+    Click({10, 8});
+    const CourseDocument edited = window->Document();
+    QVERIFY(window->Save());
+    // Qt lists no name it cannot show: a file listed here would be one saved under a made-up name.
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 0);
+    std::FILE* file = std::fopen(name.c_str(), "rb");
+    QVERIFY(file);
+    QByteArray saved(original.size() * 2, '\0');
+    saved.resize(static_cast<qsizetype>(std::fread(saved.data(), 1, static_cast<size_t>(saved.size()), file)));
+    std::fclose(file);
+    QVERIFY(saved != original);
+    QVERIFY(window->OpenLocalPath(name));
+    QVERIFY(window->Document() == edited);
+}
+
 void EditorWindowTest::savingKeepsTheFileAndAsksWhenItChangedOnDisk()
 {
     const QString path = dir->filePath(QStringLiteral("C1.DAT"));
@@ -385,6 +419,63 @@ void EditorWindowTest::tryPlaysAndStopReturnsToTheCourse()
     QVERIFY(window->Try()->Running());
     QVERIFY(window->Try()->Rules()->Demo);
     window->StopAction->trigger();
+}
+
+void EditorWindowTest::tryStopsAtACourseFaultAndKeepsTheEdits()
+{
+    QVERIFY(window->OpenPath(Assets("COURSE1.DAT")));
+    window->ToolActions[1]->trigger(); // Wall
+    QCOMPARE(window->CurrentTool(), EditorWindow::Tool::Wall);
+    // The player starts at 6,15 driving right along the bottom lane: with the east edge of
+    // 7,15 closed, its first arrival meets a dead end there. With the bottom edge open as
+    // well, it turns down there instead and drives off the course.
+    struct Case {
+        QPoint edge;
+        QString fault;
+    };
+    const Case cases[] = {{{10, 0}, QStringLiteral("The player's car met a dead end at cell 7,15.")},
+                          {{0, 10}, QStringLiteral("The player's car left the course at cell 7,15.")}};
+    int edits = 0;
+    for (const Case& c : cases) {
+        Click({7, 15}, c.edge);
+        QCOMPARE(window->UndoStack()->count(), ++edits);
+        const CourseDocument edited = window->Document();
+        const QImage course = window->View()->Image();
+        for (QAction* start : {window->PlayAction, window->DriveAction}) {
+            const qsizetype shown = dialogs->errors.size();
+            start->trigger();
+            QVERIFY(window->Try()->Running());
+            for (int tick = 0; tick < 200 && window->Try()->Running(); ++tick)
+                window->Try()->Tick();
+            QVERIFY2(!window->Try()->Running(), "the fault stopped play");
+            QCOMPARE(dialogs->errors.size(), shown + 1);
+            QCOMPARE(dialogs->errors.last(), c.fault);
+            QVERIFY(window->Document() == edited);
+            QCOMPARE(window->UndoStack()->count(), edits);
+            QVERIFY(!window->UndoStack()->isClean());
+            QCOMPARE(window->View()->Image(), course);
+            QVERIFY(window->ToolActions[0]->isEnabled());
+        }
+    }
+
+    // A receiver that starts play again in answer to the fault, before the tick that found it
+    // has unwound: the new play runs on.
+    int restarts = 0;
+    connect(window->Try(), &TryRunner::Ended, window.get(), [&] {
+        if (restarts++ == 0)
+            window->DriveAction->trigger();
+    });
+    window->PlayAction->trigger();
+    for (int tick = 0; tick < 200 && restarts == 0; ++tick)
+        window->Try()->Tick();
+    QCOMPARE(restarts, 1);
+    QVERIFY(window->Try()->Running());
+    QVERIFY(!window->Try()->Rules()->Demo);
+    window->Try()->Tick();
+    window->StopAction->trigger();
+    window->UndoAction->trigger();
+    window->UndoAction->trigger();
+    QVERIFY(window->UndoStack()->isClean());
 }
 
 namespace {
