@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands of the README: `make run` builds and starts the game, `make test` builds and
 # runs every test. Both install what is missing first (Debian 12, as root).
 # `make install` puts the game under PREFIX (DESTDIR honoured), `make uninstall` removes exactly

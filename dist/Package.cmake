@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `make package`: a Debian package of the `data` and `debian_programs` install components
 # under /usr, laid out as Debian lays out games. Its library dependencies are computed from the
 # programs by dpkg-shlibdeps; what the programs only load at run time is named by hand: Qt's

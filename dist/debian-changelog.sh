@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the Debian changelog of the package from CHANGELOG.md: one entry per "## VERSION -
 # YYYY-MM-DD" release, its "- " items as "  * " items wrapped to 78 columns, signed by the
 # maintainer at midnight UTC of the release date. A line that fits none of these forms is an

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the licence's SPDX line at the top of every tracked source file that lacks it: as the
 # first line, or the second behind a "#!" line. "//" comments for C++ (*.cpp, *.h, *.h.in),
 # "#" comments for shell, CMake, Python and the Makefile. Running it again changes nothing.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders a thumbnail of every shipped course for the README: the field as the game paints it
 # at the start of the demo, with the sheets beside the simulator, at half size.
 # Usage: scripts/render-course-thumbnails.sh [BIN_DIR]   (default: build/bin)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the benchmark programs and a start-up probe of the real game under Xvfb, then prints
 # one table of the figures.
 set -euo pipefail
@@ -15,7 +16,7 @@ cleanup() {
 trap cleanup EXIT
 export QT_QPA_PLATFORM=offscreen
 
-for bench in bench_tick bench_field bench_pursuit; do
+for bench in bench_tick bench_field bench_pursuit bench_replay; do
   "$bin/$bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
     --benchmark_out="$work/$bench.json" --benchmark_out_format=json >/dev/null 2>&1
 done
@@ -33,11 +34,11 @@ PY
 
 # The real game: time to its first painted frame, memory after 10 s and CPU over 30 s of demo.
 cp "$bin"/brevanto "$bin"/*.DAT "$bin"/*.BMP "$bin"/*.INI "$bin"/*.WAV "$work"/
-display=:93
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb takes a display no other server uses and reports it once it takes clients.
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
-sleep 1
-export DISPLAY=$display QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config"
+for _ in $(seq 100); do grep -q '^[0-9][0-9]*$' "$work/display" 2>/dev/null && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config"
 start_ms=$(date +%s%3N)
 BREVANTO_FIRST_FRAME_FILE="$work/first-frame" "$work/brevanto" >/dev/null 2>&1 &
 game_pid=$!

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Long fuzzing: builds the libFuzzer targets (clang) and runs every one of them in turn for
 # FUZZ_MINUTES minutes (default 10) over its corpus in tests/fuzz/corpus/NAME. What a run finds
 # that reaches new code is merged back into that corpus, keeping only the smallest inputs that

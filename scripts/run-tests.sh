@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs every test: the normal build, the libFuzzer targets (clang), and the whole
 # suite again under AddressSanitizer + UndefinedBehaviorSanitizer. Ends on ctest's summary.
 set -uo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cars: every car drives its lane cell by cell, turns at walls and changes lanes where
 // the course opens to a neighbouring lane. Computer cars decide their lane changes themselves

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing a car from the sprite sheet: in full onto a freshly rendered field, or incrementally
 // onto the window's field, rebuilding only the background under the old and the new sprite.
 #include "cars/TCar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Blocks and the Path that orders them: pursuing cars look block numbers up in Path as text,
 // so a number there that names no block quietly spoils the pursuit; blocks that overlap give
 // their shared cells to the lower number, which is rarely what the author drew.

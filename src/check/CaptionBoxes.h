@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the field's captions are drawn, as boxes in pixels. The checker does not draw, so the
 // boxes follow from a character count and the field font's size: an upper bound that the

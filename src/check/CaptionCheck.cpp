@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Captions: the title, the three labels and the three numbers are drawn last, over whatever
 // lies beneath, each on a box of the ground colour. One outside the field is cut off, one over
 // a lane hides the cars and dots there, two on one place hide each other.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "check/CarReach.h"
 
 #include "check/CheckParts.h"
@@ -99,9 +100,8 @@ Reach Explore(const TMap& map, const CarState& start, SeenStates& seen, Moves&& 
 
 CarState StartState(const TMap& map, int32_t entry)
 {
-    const TRect start = map.StartEntry(entry);
-    const TPoint cell{start.Left, start.Top};
-    return {cell, start.Right, 0, map.BlockAt(cell), map.StartSides[static_cast<size_t>(entry)]};
+    const CourseStart start = StartOf(map, entry);
+    return {start.Cell, start.Facing.Code, 0, map.BlockAt(start.Cell), start.Side};
 }
 
 void AddOutcome(std::vector<Outcome>& outcomes, MoveResult result, const CarState& state)

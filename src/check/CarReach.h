@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a car can get to: the states of one car (cell, heading, lane change under way, block
 // and side) reachable from its start entry, explored arrival by arrival with the cars' own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The checker's parts, each adding its findings to a list. CourseCheck.cpp runs them in turn
 // on a working copy of the course.
@@ -31,11 +32,18 @@ void CheckBlocks(const TMap& map, Findings& out);
 void CheckCaptions(const TMap& map, int32_t tileSize, Findings& out);
 // Where the cars can drive: fatal arrivals, dots out of the player's reach, lanes in no block.
 void CheckDriving(const TMap& map, Findings& out);
+// Lane cells and start entries beyond the drawn field (ScreenSize).
+void CheckField(const TMap& map, Findings& out);
+// Start entries on one cell, and the player's car facing a computer car next to it.
+void CheckStarts(const TMap& map, Findings& out);
 // The demo played for `options.Ticks` ticks at several clocks.
 void CheckDemo(const TMap& map, const CheckOptions& options, Findings& out);
 
 // "the player's car" or "computer car k (Posk)".
 std::string CarName(int32_t entry);
+// Start entry `entry` as one value (the model keeps it in a rectangle record and two strings);
+// an empty entry when there is none.
+CourseStart StartOf(const TMap& map, int32_t entry);
 // Whether start entry `entry` stands on the course facing one of the four directions.
 bool EntryOnCourse(const TMap& map, int32_t entry);
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checker's whole run: the grid, the blocks and the captions as drawn, then where each car
 // can drive, then the demo played for a while.
 #include "check/CourseCheck.h"
@@ -33,11 +34,18 @@ std::string CarName(int32_t entry)
                             std::to_string(entry) + ")";
 }
 
+CourseStart StartOf(const TMap& map, int32_t entry)
+{
+    const auto k = static_cast<size_t>(entry);
+    if (entry < 0 || k >= map.Starts.size() || k >= map.StartSides.size() ||
+        k >= map.StartKinds.size())
+        return {};
+    return CourseStart::FromRecord(map.Starts[k], map.StartSides[k], map.StartKinds[k]);
+}
+
 bool EntryOnCourse(const TMap& map, int32_t entry)
 {
-    const TRect s = map.Starts[static_cast<size_t>(entry)];
-    return !map.IsOutside({s.Left, s.Top}) &&
-           (s.Right == 0 || s.Right == 2 || s.Right == 4 || s.Right == 6);
+    return StartOf(map, entry).FitsCourse(map.MapWidth, map.MapHeight);
 }
 
 namespace {
@@ -83,6 +91,8 @@ std::vector<CourseFinding> CheckCourse(const TMap& map, const CheckOptions& opti
     CheckWalls(work, out);
     CheckBlocks(work, out);
     CheckCaptions(work, used.TileSize, out);
+    CheckField(work, out);
+    CheckStarts(work, out);
     CheckDriving(work, out);
     CheckDemo(work, used, out);
     std::stable_partition(out.begin(), out.end(),
@@ -98,17 +108,21 @@ std::vector<CourseFinding> CheckCourseFile(const TMap& map, const CheckOptions& 
 std::vector<CourseFinding> CheckCourseFile(const TMap& map, const brv::IniFile& file,
                                            const CheckOptions& options)
 {
+    return CheckCourseFile(map, ParseCourse(file), options);
+}
+
+std::vector<CourseFinding> CheckCourseFile(const TMap& map, const ParsedCourse& course,
+                                           const CheckOptions& options)
+{
     Findings out = CheckCourse(map, options);
     // The loader reads Pos0 .. Pos(StartNumber - 1) and counts only keys with a value, so an
     // empty Pos key, or one past the last entry, passes unnoticed.
-    const std::string absent(1, '\0');
-    for (int32_t k = std::max(map.StartNumber, 0); k < std::max(map.StartNumber, 0) + 100; ++k) {
-        const std::string key = "Pos" + std::to_string(k);
-        if (file.ReadString("START", key, absent) == absent)
+    for (const CourseProblem& problem : course.Problems) {
+        if (problem.Kind != CourseProblemKind::StartKeyIgnored)
             continue;
-        Add(out, FindingLevel::Warning, check_codes::StartNumberMismatch, {0, 0}, k,
-            "START has " + key + " but StartNumber is " + std::to_string(map.StartNumber) +
-                ", so that car never takes part.");
+        Add(out, FindingLevel::Warning, check_codes::StartNumberMismatch, {0, 0}, problem.Entry,
+            "START has " + problem.Key + " but StartNumber is " +
+                std::to_string(course.Data.StartNumber) + ", so that car never takes part.");
     }
     return out;
 }

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The course checker: what can go wrong in a course that the loader accepts, found before
 // anyone plays it. Errors are faults that stop or spoil play (a car that can drive off the
 // course or into a dead end, a dot the player can never reach, a Path that names no block, a
 // demo that ends in a fatal error); warnings are likely slips (walls that disagree, overlapping
-// blocks, lanes in no block, captions in the way, stray start entries). Qt-free; used by
+// blocks, lanes in no block, captions in the way, stray start entries). Lanes or starts
+// beyond the drawn field and cars that meet as play begins are errors too. Qt-free; used by
 // `brevanto-sim check` and by the course editor.
 #include "course/TMap.h"
 
@@ -42,6 +44,9 @@ std::vector<CourseFinding> CheckCourseFile(const TMap& map, const CheckOptions& 
 // The same over the course file already read (or bytes in memory) that `map` was loaded from.
 std::vector<CourseFinding> CheckCourseFile(const TMap& map, const brv::IniFile& file,
                                            const CheckOptions& options);
+// The same over the course already parsed that `map` was loaded from (TMap::LoadParsed).
+std::vector<CourseFinding> CheckCourseFile(const TMap& map, const ParsedCourse& course,
+                                           const CheckOptions& options);
 
 // The stable codes, for the tool's documentation and for tests.
 namespace check_codes {
@@ -58,4 +63,8 @@ inline constexpr const char* CaptionOutsideField = "caption-outside-field";
 inline constexpr const char* CaptionOverMap = "caption-over-map";
 inline constexpr const char* CaptionsOverlap = "captions-overlap";
 inline constexpr const char* StartNumberMismatch = "start-number-mismatch";
+inline constexpr const char* LaneOutsideField = "lane-outside-field";
+inline constexpr const char* StartOutsideField = "start-outside-field";
+inline constexpr const char* StartsShareCell = "starts-share-cell";
+inline constexpr const char* StartsCollide = "starts-collide";
 } // namespace check_codes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The demo soak's faults as findings, with the command that replays each.
 #include "check/CheckParts.h"
 #include "check/DemoSoak.h"

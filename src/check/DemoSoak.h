@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The demo played headless for a while with the shared rules, at several fixed times of day
 // (every seeding reads the clock), to catch a fatal course error the way a player would.

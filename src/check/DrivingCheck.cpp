@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the cars can drive: faults on the way, dots the player never reaches, and lanes that lie
 // in no block while pursuing cars steer by blocks.
 #include "check/CarReach.h"

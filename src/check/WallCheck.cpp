@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Walls between neighbours: a side closed in one cell must be closed in the cell beside it, or
 // cars see a wall from one lane and none from the other (and a lane change can slip through).
 #include "check/CheckParts.h"

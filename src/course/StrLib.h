@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading comma-separated values field by field ("20,15", "3,4,2,1,L,P"). The caller keeps a
 // 1-based cursor; 0 means no field follows. Shift-JIS aware: a field ends only at a

@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The course model: the tile grid of wall masks, the dot grid, the numbered blocks and the
 // path that orders them, the start entries of all cars, the caption places and the pixel sizes
 // that follow from the two sheets. Loading and cell queries are plain logic; the drawing
 // operations (TMapDraw.cpp) are the only part that touches Qt.
+#include "course/CourseParser.h"
+
 #include <array>
 #include <cstdint>
 #include <stdexcept>
@@ -11,22 +14,6 @@
 
 class QImage;
 namespace brv { class Canvas; class IniFile; }
-
-struct TPoint {
-    int32_t X = 0;
-    int32_t Y = 0;
-    bool operator==(const TPoint&) const = default;
-};
-
-// A rectangle record: a block (left, top, right, bottom cells), a start entry (column, row,
-// direction, lane) or a tile area (first column, first row, columns, rows).
-struct TRect {
-    int32_t Left = 0;
-    int32_t Top = 0;
-    int32_t Right = 0;
-    int32_t Bottom = 0;
-    bool operator==(const TRect&) const = default;
-};
 
 // A rejected course; the message is one of the course error texts, Number says which (1..4),
 // or, with FieldTooLarge, a text of the loader's own naming the field's size.
@@ -49,9 +36,9 @@ std::string FieldTooLargeText(int64_t width, int64_t height, int32_t tileSize);
 // Whether a field of this size in pixels can be drawn.
 bool FieldFits(int64_t width, int64_t height);
 
-// The highest key 1..blockCount of section BLOCK present in the course file: the blocks a
-// course holds, however large its Number.
-int32_t HighestBlockKey(const brv::IniFile& ini, int32_t blockCount);
+// What a load that returns reports: the course is in. A refused course throws CourseError
+// instead, so there is no other value; it stands where the loader's failure flag stood.
+enum class CourseLoad { Loaded };
 
 class TMap {
 public:
@@ -63,9 +50,12 @@ public:
 
     void SetErrorTexts(const std::vector<std::string>& texts);
     // Loads a course file. A bad course throws CourseError and leaves the model as it was.
-    bool LoadFromFile(const std::string& fileName);
+    CourseLoad LoadFromFile(const std::string& fileName);
     // The same from a course file already read (or bytes in memory), found to exist.
-    bool LoadFromIni(const brv::IniFile& ini);
+    CourseLoad LoadFromIni(const brv::IniFile& ini);
+    // The same from a course already parsed: refused on the first problem that refuses, in the
+    // order the file's checks are made, then when the field would be too large to draw.
+    CourseLoad LoadParsed(const ParsedCourse& course);
 
     // Cell queries; cells are 1-based (column, row).
     void ResetDots();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing the course: the whole field with its captions, bare tiles for the car drawing, and
 // one score number onto the window's field.
 #include "course/TMap.h"

@@ -1,15 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/CourseView.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
 
 CourseView::CourseView(QWidget* parent) : FieldView(image_, [] {}, parent)
 {
-    setMouseTracking(false);
+    setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     SetBackground(palette().color(QPalette::Dark));
@@ -59,6 +61,8 @@ void CourseView::paintEvent(QPaintEvent* event)
     painter.setClipRegion(event->region());
     painter.translate(ImageArea().topLeft());
     painter.scale(Zoom(), Zoom());
+    if (marksShown_ && !marksShown_())
+        return;
     if (grid_ && tileSize_ > 0) {
         painter.setPen(QPen(QColor(255, 255, 255, 70), 0));
         for (int x = 0; x <= image_.width(); x += tileSize_)
@@ -80,6 +84,24 @@ void CourseView::mouseMoveEvent(QMouseEvent* event)
 {
     if (dragging_)
         emit Dragged(FieldPixel(event->position()));
+    else
+        emit Hovered(FieldPixel(event->position()));
+}
+
+void CourseView::leaveEvent(QEvent* event)
+{
+    FieldView::leaveEvent(event);
+    emit Left();
+}
+
+void CourseView::wheelEvent(QWheelEvent* event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier) || event->angleDelta().y() == 0) {
+        event->ignore(); // the scroll area scrolls
+        return;
+    }
+    emit ZoomStep(event->angleDelta().y() > 0 ? 1 : -1);
+    event->accept();
 }
 
 void CourseView::mouseReleaseEvent(QMouseEvent* event)

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The course as the game draws it, in the game's own zoomed field view, with a grid over the
-// tiles and the active tool's marks on top. Mouse input is handed on in field pixels (unzoomed).
+// tiles and the active tool's marks on top. Mouse input is handed on in field pixels (unzoomed);
+// the pointer is followed without a button too, for the tools' previews.
 #include "ui/FieldView.h"
 
 #include <QImage>
@@ -22,6 +24,8 @@ public:
     void SetTileSize(int tileSize) { tileSize_ = tileSize; update(); }
     void SetGrid(bool on) { grid_ = on; update(); }
     bool Grid() const { return grid_; }
+    // Whether the grid and the marks are drawn now (not while the course is tried).
+    void SetMarksShown(std::function<bool()> shown) { marksShown_ = std::move(shown); }
     // Drawn over the course in field pixels (the painter is already scaled).
     void SetOverlay(std::function<void(QPainter&)> overlay) { overlay_ = std::move(overlay); }
     // Where a field pixel shows in the widget.
@@ -34,6 +38,11 @@ signals:
     void Dragged(QPoint fieldPixel);
     void Released(QPoint fieldPixel);
     void DoubleClicked(QPoint fieldPixel);
+    // The pointer moves over the view with no button held; Left when it leaves.
+    void Hovered(QPoint fieldPixel);
+    void Left();
+    // Ctrl+wheel: +1 a step larger, -1 smaller.
+    void ZoomStep(int step);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,6 +50,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     QPoint FieldPixel(QPointF widgetPoint) const;
@@ -52,4 +63,5 @@ private:
     bool grid_ = true;
     bool dragging_ = false;
     std::function<void(QPainter&)> overlay_;
+    std::function<bool()> marksShown_;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One undoable step: the whole course before and after it. Courses are small, and a snapshot
 // makes every undo restore exactly what was there, whatever the tool did.

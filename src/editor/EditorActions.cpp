@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's commands: actions with their keys and status tips, the menus and the tool bar.
 #include "editor/EditorWindow.h"
 
@@ -10,6 +11,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDockWidget>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QToolBar>
@@ -23,14 +25,20 @@ QAction* MakeAction(QObject* parent, const QString& text, const QKeySequence& ke
     if (!key.isEmpty())
         action->setShortcut(key);
     action->setStatusTip(tip);
-    action->setToolTip(key.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(text, key.toString(QKeySequence::NativeText)));
+    // The menu's "&" marks a mnemonic; a tooltip shows the plain name ("&&" is one "&").
+    QString name = text;
+    name.replace(QLatin1String("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&'));
+    name.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    if (name.endsWith(QLatin1String("...")))
+        name.chop(3);
+    action->setToolTip(key.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, key.toString(QKeySequence::NativeText)));
     return action;
 }
 } // namespace
 
 void EditorWindow::BuildActions()
 {
-    NewAction = MakeAction(this, tr("&New"), QKeySequence::New, tr("Start a new course of closed cells"));
+    NewAction = MakeAction(this, tr("&New..."), QKeySequence::New, tr("Start a new course of closed cells, of a size you choose, with room for the captions"));
     OpenAction = MakeAction(this, tr("&Open..."), QKeySequence::Open, tr("Open a course file"));
     SaveAction = MakeAction(this, tr("&Save"), QKeySequence::Save, tr("Save the course, changing only the lines that changed"));
     SaveAsAction = MakeAction(this, tr("Save &As..."), QKeySequence::SaveAs, tr("Save the course under another name"));
@@ -48,8 +56,26 @@ void EditorWindow::BuildActions()
     GridAction = MakeAction(this, tr("&Grid"), QKeySequence(tr("Ctrl+G")), tr("Show or hide the grid"));
     GridAction->setCheckable(true);
     GridAction->setChecked(true);
-    ZoomInAction = MakeAction(this, tr("Zoom &In"), QKeySequence::ZoomIn, tr("Show the course larger"));
+    ZoomInAction = MakeAction(this, tr("Zoom &In"), QKeySequence::ZoomIn, tr("Show the course larger (also Ctrl+= and Ctrl+wheel)"));
+    // Ctrl+= is Ctrl++ without Shift on most keyboards.
+    ZoomInAction->setShortcuts({QKeySequence(QKeySequence::ZoomIn), QKeySequence(tr("Ctrl+="))});
     ZoomOutAction = MakeAction(this, tr("Zoom &Out"), QKeySequence::ZoomOut, tr("Show the course smaller"));
+    FitAction = MakeAction(this, tr("&Fit to Window"), QKeySequence(tr("Ctrl+0")), tr("The largest zoom at which the whole course fits the window"));
+    FindingsViewAction = findingsDock_->toggleViewAction();
+    FindingsViewAction->setText(tr("&Findings Panel"));
+    FindingsViewAction->setStatusTip(tr("Show or hide the findings panel"));
+    CopyAction = MakeAction(this, tr("&Copy"), QKeySequence::Copy, tr("Copy the selected cells with their walls, dots, starts and blocks"));
+    CutAction = MakeAction(this, tr("Cu&t"), QKeySequence::Cut, tr("Copy the selected cells and close them"));
+    PasteAction = MakeAction(this, tr("&Paste"), QKeySequence::Paste, tr("Put the copied cells at the cell under the pointer (or at the selection)"));
+    DeleteAction = MakeAction(this, tr("&Delete"), QKeySequence(QKeySequence::Delete), tr("Close the selected cells, or remove the selected start entry"));
+    MirrorLeftRightAction = MakeAction(this, tr("&Mirror Left to Right"), QKeySequence(), tr("Mirror the selected cells, or the whole course when none are selected"));
+    MirrorTopBottomAction = MakeAction(this, tr("Mirror &Top to Bottom"), QKeySequence(), tr("Mirror the selected cells, or the whole course when none are selected"));
+    RotateAction = MakeAction(this, tr("&Rotate Course"), QKeySequence(), tr("Turn the whole course a quarter turn clockwise"));
+    QuarterBlocksAction = MakeAction(this, tr("&Quarter Blocks"), QKeySequence(), tr("Replace the blocks by four, one per quarter of the course, with the path 1234 round them"));
+    HelpAction = MakeAction(this, tr("&Keys and Tools"), QKeySequence(QKeySequence::HelpContents), tr("What every tool and key does"));
+    AboutAction = MakeAction(this, tr("&About"), QKeySequence(), tr("About the course editor"));
+    for (QAction* action : {CopyAction, CutAction, PasteAction})
+        action->setEnabled(false);
     PlayAction = MakeAction(this, tr("&Play Demo"), QKeySequence(tr("F5")), tr("Try the course: the cars drive by themselves"));
     DriveAction = MakeAction(this, tr("&Drive"), QKeySequence(tr("F6")), tr("Try the course driving the player's car with the game's keys"));
     StopAction = MakeAction(this, tr("S&top"), QKeySequence(tr("Esc")), tr("End the try and return to the course as it was"));
@@ -68,16 +94,17 @@ void EditorWindow::BuildActions()
         QString tip;
         EditorIcon icon;
     };
-    const ToolInfo tools[6] = {
+    const ToolInfo tools[ToolCount] = {
         {tr("&Lane"), "L", tr("Lane: drag through cells to carve a lane"), EditorIcon::Lane},
         {tr("&Wall"), "W", tr("Wall: click near a cell edge to close or open it"), EditorIcon::Wall},
         {tr("D&ot"), "O", tr("Dot: click or drag to put or take dots"), EditorIcon::Dot},
         {tr("&Start"), "S", tr("Start: click to add a car, drag to move, R/Shift+R to turn, Delete to remove, double-click for lane, side and kind"), EditorIcon::Start},
         {tr("&Block"), "B", tr("Block: drag a rectangle; click blocks in order to extend the path; right-click removes"), EditorIcon::Block},
         {tr("&Captions"), "C", tr("Captions: drag a caption; a click places the next caption the course lacks"), EditorIcon::Caption},
+        {tr("S&elect"), "E", tr("Select: drag a rectangle of cells to copy, cut, delete or mirror"), EditorIcon::Select},
     };
     toolGroup_ = new QActionGroup(this);
-    for (int k = 0; k < 6; ++k) {
+    for (int k = 0; k < ToolCount; ++k) {
         QAction* action = MakeAction(this, tools[k].text, QKeySequence(QString::fromLatin1(tools[k].key)), tools[k].tip);
         action->setIcon(MakeEditorIcon(tools[k].icon, g, c));
         action->setCheckable(true);
@@ -87,7 +114,23 @@ void EditorWindow::BuildActions()
     }
     ToolActions[0]->setChecked(true);
 
-    connect(NewAction, &QAction::triggered, this, [this] { NewCourse(12, 10); });
+    connect(NewAction, &QAction::triggered, this, [this] { AskNewCourse(); });
+    connect(FitAction, &QAction::triggered, this, [this] { FitToWindow(); });
+    connect(CopyAction, &QAction::triggered, this, [this] { CopySelection(false); });
+    connect(CutAction, &QAction::triggered, this, [this] { CopySelection(true); });
+    connect(PasteAction, &QAction::triggered, this, [this] { PasteClip(); });
+    connect(DeleteAction, &QAction::triggered, this, [this] { DeleteSelected(); });
+    connect(MirrorLeftRightAction, &QAction::triggered, this, [this] { Mirror(true); });
+    connect(MirrorTopBottomAction, &QAction::triggered, this, [this] { Mirror(false); });
+    connect(RotateAction, &QAction::triggered, this, [this] {
+        SetSelection(std::nullopt);
+        Edit(tr("Rotate course"), [](CourseDocument& d) { return RotateCourse(d); });
+    });
+    connect(QuarterBlocksAction, &QAction::triggered, this, [this] {
+        Edit(tr("Quarter blocks"), [](CourseDocument& d) { return MakeQuarterBlocks(d); });
+    });
+    connect(HelpAction, &QAction::triggered, this, [this] { ShowHelp(); });
+    connect(AboutAction, &QAction::triggered, this, [this] { ShowAbout(); });
     connect(OpenAction, &QAction::triggered, this, [this] {
         const QString path = dialogs_.OpenFile(this, fileName_.isEmpty() ? QString() : QFileInfo(fileName_).path());
         if (!path.isEmpty())
@@ -125,7 +168,17 @@ void EditorWindow::BuildMenus()
     edit->addAction(UndoAction);
     edit->addAction(RedoAction);
     edit->addSeparator();
+    edit->addAction(CutAction);
+    edit->addAction(CopyAction);
+    edit->addAction(PasteAction);
+    edit->addAction(DeleteAction);
+    edit->addSeparator();
+    edit->addAction(MirrorLeftRightAction);
+    edit->addAction(MirrorTopBottomAction);
+    edit->addAction(RotateAction);
+    edit->addSeparator();
     edit->addAction(FillDotsAction);
+    edit->addAction(QuarterBlocksAction);
     edit->addAction(ClearPathAction);
     edit->addAction(PropertiesAction);
 
@@ -137,11 +190,18 @@ void EditorWindow::BuildMenus()
     view->addAction(GridAction);
     view->addAction(ZoomInAction);
     view->addAction(ZoomOutAction);
+    view->addAction(FitAction);
+    view->addSeparator();
+    view->addAction(FindingsViewAction);
 
     QMenu* tryMenu = menuBar()->addMenu(tr("T&ry"));
     tryMenu->addAction(PlayAction);
     tryMenu->addAction(DriveAction);
     tryMenu->addAction(StopAction);
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(HelpAction);
+    help->addAction(AboutAction);
 }
 
 void EditorWindow::BuildToolBar()
@@ -165,6 +225,9 @@ void EditorWindow::ConnectView()
     connect(view_, &CourseView::Dragged, this, &EditorWindow::ToolDragged);
     connect(view_, &CourseView::Released, this, &EditorWindow::ToolReleased);
     connect(view_, &CourseView::DoubleClicked, this, &EditorWindow::ToolDoubleClicked);
+    connect(view_, &CourseView::Hovered, this, [this](QPoint pixel) { HoverAt(pixel); });
+    connect(view_, &CourseView::Left, this, [this] { HoverAt(std::nullopt); });
+    connect(view_, &CourseView::ZoomStep, this, [this](int step) { view_->SetZoom(view_->Zoom() + step); });
 }
 
 void EditorWindow::UpdateTryActions()
@@ -173,7 +236,9 @@ void EditorWindow::UpdateTryActions()
     PlayAction->setEnabled(!trying);
     DriveAction->setEnabled(!trying);
     StopAction->setEnabled(trying);
-    for (QAction* action : {NewAction, OpenAction, FillDotsAction, ClearPathAction, PropertiesAction})
+    for (QAction* action : {NewAction, OpenAction, FillDotsAction, ClearPathAction, PropertiesAction,
+                            DeleteAction, MirrorLeftRightAction, MirrorTopBottomAction,
+                            RotateAction, QuarterBlocksAction})
         action->setEnabled(!trying);
     toolGroup_->setEnabled(!trying);
     UndoAction->setVisible(true);

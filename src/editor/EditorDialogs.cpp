@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/EditorDialogs.h"
 
 #include <QCoreApplication>
@@ -35,4 +36,11 @@ QString QtEditorDialogs::OpenFile(QWidget* parent, const QString& directory)
 QString QtEditorDialogs::SaveFile(QWidget* parent, const QString& suggestion)
 {
     return QFileDialog::getSaveFileName(parent, Title(), suggestion, Filter());
+}
+
+void QtEditorDialogs::ShowText(QWidget* parent, const QString& title, const QString& html)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, html, QMessageBox::Close, parent);
+    box.setTextFormat(Qt::RichText);
+    box.exec();
 }

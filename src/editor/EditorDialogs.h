@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every box and file dialog of the editor goes through this seam, so tests answer them.
 #include <QString>
@@ -13,6 +14,8 @@ public:
     // The chosen path, or empty when the author cancelled.
     virtual QString OpenFile(QWidget* parent, const QString& directory) = 0;
     virtual QString SaveFile(QWidget* parent, const QString& suggestion) = 0;
+    // A page of rich text (the help, the about box).
+    virtual void ShowText(QWidget* parent, const QString& title, const QString& html) = 0;
 };
 
 class QtEditorDialogs final : public EditorDialogs {
@@ -21,4 +24,5 @@ public:
     Answer Ask(QWidget* parent, const QString& question, bool withCancel) override;
     QString OpenFile(QWidget* parent, const QString& directory) override;
     QString SaveFile(QWidget* parent, const QString& suggestion) override;
+    void ShowText(QWidget* parent, const QString& title, const QString& html) override;
 };

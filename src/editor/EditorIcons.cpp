@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/EditorIcons.h"
 
 #include <QPainter>
@@ -54,6 +55,10 @@ QIcon MakeEditorIcon(EditorIcon icon, const QImage& ground, const QImage& car)
     case EditorIcon::Caption:
         painter.setPen(pen);
         painter.drawText(QRect(0, 0, Size, Size), Qt::AlignCenter, QStringLiteral("Ab"));
+        break;
+    case EditorIcon::Select:
+        painter.setPen(QPen(QColor(30, 30, 30), 2, Qt::DashLine));
+        painter.drawRect(3, 3, Size - 6, Size - 6);
         break;
     case EditorIcon::Properties:
         painter.setPen(pen);

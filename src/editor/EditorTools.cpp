@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tools: what a press, a drag, a release and a key do with each tool, and the marks the
 // tools draw over the course.
 #include "editor/EditorWindow.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QUndoStack>
 
 namespace {
@@ -32,15 +34,6 @@ int Pixels(int64_t tiles, int tileSize)
     return static_cast<int>(std::clamp<int64_t>(tiles * tileSize, -1000000, 1000000));
 }
 
-// Adds OK and Cancel below a form and shows the dialog; true when the author chose OK.
-bool RunFormDialog(QDialog& dialog, QFormLayout& form)
-{
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    form.addRow(buttons);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    return dialog.exec() == QDialog::Accepted;
-}
 } // namespace
 
 bool EditorWindow::Edit(const QString& text, const std::function<bool(CourseDocument&)>& edit)
@@ -70,7 +63,30 @@ int EditorWindow::CaptionAt(QPoint pixel) const
     return -1;
 }
 
-void EditorWindow::ToolPressed(QPoint pixel, Qt::MouseButton button, Qt::KeyboardModifiers)
+int32_t EditorWindow::WallSideAt(QPoint pixel, TPoint cell) const
+{
+    // The edge nearest to the point.
+    const int dx = pixel.x() - (cell.X - 1) * tileSize_;
+    const int dy = pixel.y() - (cell.Y - 1) * tileSize_;
+    const std::pair<int, int32_t> edges[4] = {{dy, WallNorth},
+                                              {tileSize_ - 1 - dx, WallEast},
+                                              {tileSize_ - 1 - dy, WallSouth},
+                                              {dx, WallWest}};
+    return std::min_element(std::begin(edges), std::end(edges))->second;
+}
+
+void EditorWindow::HoverAt(std::optional<QPoint> pixel)
+{
+    hover_ = pixel;
+    if (pixel) {
+        const TPoint cell = CellAt(*pixel);
+        cellLabel_->setText(document_.OnCourse(cell) ? tr("Cell %1,%2").arg(cell.X).arg(cell.Y)
+                                                     : QString());
+    }
+    view_->update();
+}
+
+void EditorWindow::ToolPressed(QPoint pixel, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
     if (try_->Running())
         return;
@@ -79,25 +95,27 @@ void EditorWindow::ToolPressed(QPoint pixel, Qt::MouseButton button, Qt::Keyboar
     const bool right = button == Qt::RightButton;
     switch (tool_) {
     case Tool::Lane:
-        BeginEdit(tr("Carve lane"));
+        // Shift draws a ring round the rectangle dragged; the right button walls lanes off.
+        laneRing_ = (modifiers & Qt::ShiftModifier) != 0;
+        laneErase_ = right;
+        BeginEdit(laneErase_ ? tr("Erase lane") : laneRing_ ? tr("Carve ring") : tr("Carve lane"));
+        view_->update();
         break;
     case Tool::Wall: {
         if (!document_.OnCourse(cell))
             return;
-        // The edge nearest to the click.
-        const int dx = pixel.x() - (cell.X - 1) * tileSize_;
-        const int dy = pixel.y() - (cell.Y - 1) * tileSize_;
-        const std::pair<int, int32_t> edges[4] = {{dy, WallNorth},
-                                                  {tileSize_ - 1 - dx, WallEast},
-                                                  {tileSize_ - 1 - dy, WallSouth},
-                                                  {dx, WallWest}};
-        const auto nearest = *std::min_element(std::begin(edges), std::end(edges));
-        const bool closed = (document_.Mask(cell) & nearest.second) != 0;
+        const int32_t side = WallSideAt(pixel, cell);
+        const bool closed = (document_.Mask(cell) & side) != 0;
         Edit(closed ? tr("Open wall") : tr("Close wall"), [&](CourseDocument& d) {
-            return SetWall(d, cell, nearest.second, !closed);
+            return SetWall(d, cell, side, !closed);
         });
         break;
     }
+    case Tool::Select:
+        selectDrag_ = true;
+        SetSelection(document_.OnCourse(cell) ? std::optional<TRect>(CellArea(document_, cell, cell))
+                                              : std::nullopt);
+        break;
     case Tool::Dot:
         if (!document_.OnCourse(cell))
             return;
@@ -114,10 +132,18 @@ void EditorWindow::ToolPressed(QPoint pixel, Qt::MouseButton button, Qt::Keyboar
             selectedStart_ = -1;
             return;
         }
+        const bool offCourse = selectedStart_ >= 0 &&
+                               static_cast<size_t>(selectedStart_) < document_.Starts.size() &&
+                               !document_.OnCourse({document_.Starts[static_cast<size_t>(selectedStart_)].Column,
+                                                    document_.Starts[static_cast<size_t>(selectedStart_)].Row});
         if (entry >= 0) {
             selectedStart_ = entry;
             startDrag_ = true;
             BeginEdit(tr("Move start"));
+        } else if (offCourse) {
+            // The selected entry lies off the course (chosen from the findings): it goes here.
+            const int32_t moved = selectedStart_;
+            Edit(tr("Move start"), [&](CourseDocument& d) { return MoveStart(d, moved, cell); });
         } else if (Edit(tr("Add start"), [&](CourseDocument& d) { return AddStart(d, cell); })) {
             selectedStart_ = static_cast<int32_t>(document_.Starts.size()) - 1;
         }
@@ -160,7 +186,8 @@ void EditorWindow::ToolPressed(QPoint pixel, Qt::MouseButton button, Qt::Keyboar
 void EditorWindow::ToolDragged(QPoint pixel)
 {
     const TPoint cell = CellAt(pixel);
-    cellLabel_->setText(tr("Cell %1,%2").arg(cell.X).arg(cell.Y));
+    hover_ = pixel;
+    cellLabel_->setText(document_.OnCourse(cell) ? tr("Cell %1,%2").arg(cell.X).arg(cell.Y) : QString());
     if (try_->Running())
         return;
     if (tool_ == Tool::Caption && dragCaption_ >= 0) {
@@ -177,8 +204,15 @@ void EditorWindow::ToolDragged(QPoint pixel)
     dragCell_ = cell;
     switch (tool_) {
     case Tool::Lane:
-        if (editing_ && CarveLane(document_, DragCells(previous, cell)))
+        if (laneRing_)
+            view_->update(); // the ring is carved on release; its outline follows the pointer
+        else if (editing_ && (laneErase_ ? EraseLane(document_, DragCells(previous, cell))
+                                         : CarveLane(document_, DragCells(previous, cell))))
             RenderField();
+        break;
+    case Tool::Select:
+        if (selectDrag_)
+            SetSelection(CellArea(document_, dragStart_, cell));
         break;
     case Tool::Dot:
         if (editing_) {
@@ -206,11 +240,27 @@ void EditorWindow::ToolReleased(QPoint pixel)
     if (try_->Running())
         return;
     const TPoint cell = CellAt(pixel);
+    if (tool_ == Tool::Lane && laneRing_ && editing_) {
+        const std::vector<TPoint> ring = RingCells(dragStart_, cell);
+        if (laneErase_ ? EraseLane(document_, ring) : CarveLane(document_, ring))
+            RenderField();
+    }
+    laneRing_ = laneErase_ = false;
+    selectDrag_ = false;
     if (tool_ == Tool::Block && blockDrag_) {
         blockDrag_ = false;
         const int32_t block = document_.BlockAt(dragStart_);
-        if (cell == dragStart_ && block > 0)
+        if (cell == dragStart_ && block > MaxPathBlocks)
+            dialogs_.ShowError(this, tr("Path names blocks by one digit each, so block %1 cannot be "
+                                        "put into it: only blocks 1 to %2 can.").arg(block).arg(MaxPathBlocks));
+        else if (cell == dragStart_ && block > 0)
             Edit(tr("Extend path"), [&](CourseDocument& d) { return AppendToPath(d, block); });
+        else if (cell == dragStart_)
+            statusBar()->showMessage(tr("Drag from one corner to the other to draw a block."), 4000);
+        else if (document_.Blocks.size() >= static_cast<size_t>(MaxPathBlocks))
+            dialogs_.ShowError(this, tr("The course has %1 blocks, as many as Path can name (one digit "
+                                        "each): remove one (right-click) before drawing another.")
+                                         .arg(MaxPathBlocks));
         else if (document_.OnCourse(cell))
             Edit(tr("Add block"), [&](CourseDocument& d) { return AddBlock(d, dragStart_, cell); });
         view_->update();
@@ -271,141 +321,3 @@ void EditorWindow::FillDots()
          [](CourseDocument& d) { return FillReachableDots(d, ReachableCells(d)); });
 }
 
-void EditorWindow::EditStartEntry(int32_t entry)
-{
-    const StartPlace place = document_.Starts[static_cast<size_t>(entry)];
-    QDialog dialog(this);
-    dialog.setWindowTitle(entry == 0 ? tr("Player's start") : tr("Computer car %1").arg(entry));
-    auto* form = new QFormLayout(&dialog);
-    auto* direction = new QComboBox(&dialog);
-    direction->addItem(tr("Up"), 0);
-    direction->addItem(tr("Right"), 2);
-    direction->addItem(tr("Down"), 4);
-    direction->addItem(tr("Left"), 6);
-    direction->setCurrentIndex(std::max(0, direction->findData(place.Direction)));
-    auto* lane = new QSpinBox(&dialog);
-    lane->setRange(-999, 999);
-    lane->setValue(place.Lane);
-    auto* side = new QComboBox(&dialog);
-    side->addItem(tr("Left"), QStringLiteral("L"));
-    side->addItem(tr("Right"), QStringLiteral("R"));
-    side->setCurrentIndex(place.Side == 'R' ? 1 : 0);
-    auto* kind = new QComboBox(&dialog);
-    kind->addItem(tr("Pursues the player"), QStringLiteral("P"));
-    kind->addItem(tr("Drives at random"), QStringLiteral("R"));
-    kind->setCurrentIndex(place.Kind == 'R' ? 1 : 0);
-    form->addRow(tr("Direction"), direction);
-    form->addRow(tr("Lane"), lane);
-    form->addRow(tr("Side"), side);
-    form->addRow(tr("Kind"), kind);
-    if (!RunFormDialog(dialog, *form))
-        return;
-    StartPlace next = place;
-    next.Direction = direction->currentData().toInt();
-    next.Lane = lane->value();
-    next.Side = side->currentData().toString() == QLatin1String("R") ? 'R' : 'L';
-    next.Kind = kind->currentData().toString() == QLatin1String("R") ? 'R' : 'P';
-    Edit(tr("Change start"), [&](CourseDocument& d) { return SetStart(d, entry, next); });
-}
-
-void EditorWindow::ShowProperties()
-{
-    QDialog dialog(this);
-    dialog.setWindowTitle(tr("Course Properties"));
-    auto* form = new QFormLayout(&dialog);
-    auto* width = new QSpinBox(&dialog);
-    width->setRange(1, MaxCourseSide);
-    width->setValue(document_.Width);
-    auto* height = new QSpinBox(&dialog);
-    height->setRange(1, MaxCourseSide);
-    height->setValue(document_.Height);
-    auto* horizontal = new QComboBox(&dialog);
-    horizontal->addItem(tr("at the right edge"));
-    horizontal->addItem(tr("at the left edge"));
-    auto* vertical = new QComboBox(&dialog);
-    vertical->addItem(tr("at the bottom edge"));
-    vertical->addItem(tr("at the top edge"));
-    auto* ownScreen = new QCheckBox(tr("Field size of its own (ScreenSize)"), &dialog);
-    ownScreen->setChecked(document_.ScreenSize.has_value());
-    auto* screenWidth = new QSpinBox(&dialog);
-    auto* screenHeight = new QSpinBox(&dialog);
-    for (QSpinBox* box : {screenWidth, screenHeight})
-        box->setRange(0, MaxCourseSide * 2);
-    const TPoint screen = document_.ScreenSize.value_or(TPoint{0, 0});
-    screenWidth->setValue(screen.X);
-    screenHeight->setValue(screen.Y);
-    form->addRow(tr("Width (cells)"), width);
-    form->addRow(tr("Grow or shrink"), horizontal);
-    form->addRow(tr("Height (cells)"), height);
-    form->addRow(tr("Grow or shrink"), vertical);
-    form->addRow(ownScreen);
-    form->addRow(tr("Field width (0: the course's)"), screenWidth);
-    form->addRow(tr("Field height (0: the course's)"), screenHeight);
-    if (!RunFormDialog(dialog, *form))
-        return;
-    const auto size = ownScreen->isChecked()
-                          ? std::optional<TPoint>(TPoint{screenWidth->value(), screenHeight->value()})
-                          : std::nullopt;
-    Edit(tr("Course properties"), [&](CourseDocument& d) {
-        const bool resized = ResizeCourse(d, width->value(), height->value(),
-                                          horizontal->currentIndex() == 1 ? GrowEdge::Start : GrowEdge::End,
-                                          vertical->currentIndex() == 1 ? GrowEdge::Start : GrowEdge::End);
-        return SetScreenSize(d, size) || resized;
-    });
-}
-
-void EditorWindow::DrawOverlay(QPainter& painter) const
-{
-    if (try_->Running())
-        return;
-    const int t = tileSize_;
-    const auto cellRect = [t](TPoint c) { return QRect((c.X - 1) * t, (c.Y - 1) * t, t, t); };
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    // The field's own edge, when it is set apart from the course's.
-    if (document_.ScreenSize) {
-        const int w = Pixels(document_.ScreenSize->X > 0 ? document_.ScreenSize->X : document_.Width, t);
-        const int h = Pixels(document_.ScreenSize->Y > 0 ? document_.ScreenSize->Y : document_.Height, t);
-        painter.setPen(QPen(QColor(255, 200, 0), 0, Qt::DashLine));
-        painter.drawRect(0, 0, w - 1, h - 1);
-    }
-    QFont font = painter.font();
-    font.setPixelSize(std::max(8, t / 2));
-    painter.setFont(font);
-    if (tool_ == Tool::Block) {
-        for (size_t k = 0; k < document_.Blocks.size(); ++k) {
-            const TRect& b = document_.Blocks[k];
-            const QRect r(QPoint(Pixels(int64_t{b.Left} - 1, t), Pixels(int64_t{b.Top} - 1, t)),
-                          QPoint(Pixels(b.Right, t) - 1, Pixels(b.Bottom, t) - 1));
-            painter.setPen(QPen(QColor(0, 160, 255), 0, Qt::DashLine));
-            painter.drawRect(r.adjusted(1, 1, -2, -2));
-            painter.setPen(QColor(0, 200, 255));
-            painter.drawText(r.adjusted(3, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, QString::number(k + 1));
-        }
-        if (blockDrag_) {
-            const QRect r = cellRect(dragStart_).united(cellRect(dragCell_));
-            painter.fillRect(r, QColor(0, 160, 255, 60));
-        }
-        painter.setPen(QColor(255, 255, 255));
-        painter.drawText(QPoint(4, document_.Height * t - 4), tr("Path: %1").arg(QString::fromStdString(document_.Path)));
-    }
-    if (tool_ == Tool::Start || tool_ == Tool::Lane || tool_ == Tool::Dot) {
-        for (size_t k = 0; k < document_.Starts.size(); ++k) {
-            const StartPlace& s = document_.Starts[k];
-            if (!document_.OnCourse({s.Column, s.Row}))
-                continue;
-            painter.setPen(QPen(static_cast<int32_t>(k) == selectedStart_ ? QColor(255, 255, 0) : QColor(255, 255, 255, 160), 0));
-            painter.drawRect(cellRect({s.Column, s.Row}).adjusted(0, 0, -1, -1));
-            painter.drawText(cellRect({s.Column, s.Row}).adjusted(2, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, QString::number(k));
-        }
-    }
-    if (tool_ == Tool::Caption) {
-        painter.setPen(QPen(QColor(255, 120, 255), 0, Qt::DashLine));
-        for (int k = 0; k < CaptionCount; ++k)
-            if (document_.Captions[static_cast<size_t>(k)])
-                painter.drawRect(CaptionRect(k));
-    }
-    if (selectedCell_) {
-        painter.setPen(QPen(QColor(255, 60, 60), 2));
-        painter.drawRect(cellRect(*selectedCell_).adjusted(1, 1, -1, -1));
-    }
-}

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Try: the course played in the window until Stop, and the keys that reach the view.
 #include "editor/EditorWindow.h"
 

@@ -1,11 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor window: construction, file commands, recent files and the rendering of the view.
 #include "editor/EditorWindow.h"
 
 #include "editor/CourseView.h"
 #include "editor/EditCommand.h"
 #include "editor/EditorDialogs.h"
+#include "editor/FindingTexts.h"
 #include "editor/FindingsPanel.h"
 #include "editor/TryRunner.h"
+#include "editor/model/CourseEdits.h"
 #include "editor/model/CourseWriter.h"
 #include "cars/TCar.h"
 #include "platform/Canvas.h"
@@ -76,6 +79,7 @@ EditorWindow::EditorWindow(EditorDialogs& dialogs, const QImage& groundSheet,
     view_ = new CourseView(this);
     view_->SetTileSize(tileSize_);
     view_->SetOverlay([this](QPainter& painter) { DrawOverlay(painter); });
+    view_->SetMarksShown([this] { return !try_ || !try_->Running(); });
     view_->installEventFilter(this);
     scroll_ = new QScrollArea(this);
     scroll_->setWidget(view_);
@@ -83,21 +87,37 @@ EditorWindow::EditorWindow(EditorDialogs& dialogs, const QImage& groundSheet,
     setCentralWidget(scroll_);
 
     findings_ = new FindingsPanel(this);
-    auto* dock = new QDockWidget(tr("Findings"), this);
-    dock->setObjectName(QStringLiteral("findings"));
-    dock->setWidget(findings_);
-    addDockWidget(Qt::RightDockWidgetArea, dock);
+    findingsDock_ = new QDockWidget(tr("Findings"), this);
+    findingsDock_->setObjectName(QStringLiteral("findings"));
+    findingsDock_->setWidget(findings_);
+    addDockWidget(Qt::RightDockWidgetArea, findingsDock_);
     connect(findings_, &FindingsPanel::FindingChosen, this, [this](TPoint cell, int32_t entry) {
-        // The finding's own cell first; else the cell of the start entry it concerns.
+        // The finding's own cell first; else the cell of the start entry it concerns. A start
+        // entry off the course is selected all the same, to be given a cell or deleted.
+        markedCells_ = findings_->ChosenCells();
         if (entry >= 0 && static_cast<size_t>(entry) < document_.Starts.size()) {
             selectedStart_ = entry;
             const StartPlace& s = document_.Starts[static_cast<size_t>(entry)];
             if (!document_.OnCourse(cell))
                 cell = {s.Column, s.Row};
+            if (!document_.OnCourse(cell))
+                statusBar()->showMessage(
+                    tr("Start entry Pos%1 is selected: click a cell with the Start tool to put it "
+                       "there, double-click this line for its dialog, or press Delete.")
+                        .arg(entry));
         }
         if (document_.OnCourse(cell))
             SelectCell(cell);
         view_->update();
+    });
+    // New findings: the marks of the one chosen before are gone with it.
+    connect(findings_, &FindingsPanel::Updated, this, [this] {
+        markedCells_ = findings_->ChosenCells();
+        view_->update();
+    });
+    connect(findings_, &FindingsPanel::FindingActivated, this, [this](TPoint, int32_t entry) {
+        if (entry >= 0 && static_cast<size_t>(entry) < document_.Starts.size())
+            EditStartEntry(entry);
     });
 
     try_ = new TryRunner(groundSheet_, carSheet_, this);
@@ -117,7 +137,16 @@ EditorWindow::EditorWindow(EditorDialogs& dialogs, const QImage& groundSheet,
     BuildToolBar();
     ConnectView();
     resize(960, 640);
+    RestoreLayout();
     NewCourse(NewCourseWidth, NewCourseHeight);
+}
+
+void EditorWindow::RestoreLayout()
+{
+    // The size and the panels as the author left them.
+    const QSettings settings = EditorSettings();
+    restoreGeometry(settings.value(QStringLiteral("Geometry")).toByteArray());
+    restoreState(settings.value(QStringLiteral("Layout")).toByteArray());
 }
 
 EditorWindow::~EditorWindow()
@@ -127,7 +156,7 @@ EditorWindow::~EditorWindow()
     disconnect(undo_, nullptr, this, nullptr);
 }
 
-bool EditorWindow::NewCourse(int width, int height)
+bool EditorWindow::NewCourse(int width, int height, bool captions)
 {
     if (!MayDiscard())
         return false;
@@ -140,8 +169,26 @@ bool EditorWindow::NewCourse(int width, int height)
     undo_->clear();
     selectedStart_ = -1;
     selectedCell_.reset();
-    ApplyDocument(CourseDocument::Empty(width, height));
+    selection_.reset();
+    markedCells_.clear();
+    CourseDocument course = CourseDocument::Empty(width, height);
+    if (captions)
+        PlaceCaptionsBeside(course);
+    ApplyDocument(course);
+    SelectTool(Tool::Lane);
+    FitToWindow();
     return true;
+}
+
+void EditorWindow::FitToWindow()
+{
+    const QSize room = scroll_->maximumViewportSize();
+    const QSize image = view_->Image().size();
+    int zoom = 1;
+    while (zoom < CourseView::MaxEditorZoom && image.width() * (zoom + 1) <= room.width() &&
+           image.height() * (zoom + 1) <= room.height())
+        ++zoom;
+    view_->SetZoom(zoom);
 }
 
 bool EditorWindow::OpenPath(const QString& path) { return OpenLocalPath(LocalPath(path)); }
@@ -179,6 +226,8 @@ void EditorWindow::TakeOpenedCourse(OpenedCourse opened, const std::string& loca
     undo_->clear();
     selectedStart_ = -1;
     selectedCell_.reset();
+    selection_.reset();
+    markedCells_.clear();
     UpdateRecent(fileName_);
     ApplyDocument(opened.Document);
 }
@@ -204,6 +253,13 @@ bool EditorWindow::SavePath(const QString& path)
     }
     // A new name starts from the file as read, so its comments and unknown keys go along.
     const std::string bytes = PendingBytes();
+    // A course the game would refuse is saved only when the author says so.
+    int32_t refusal = 0;
+    const std::string verdict = LoaderVerdict(bytes, {}, &refusal);
+    if (!verdict.empty() &&
+        dialogs_.Ask(this, tr("The game cannot load the course as it stands: %1\n\nSave it anyway?")
+                               .arg(RefusalText(refusal, verdict)), false) != EditorDialogs::Answer::Yes)
+        return false;
     try {
         WriteCourseFile(localTarget, bytes);
     } catch (const brv::IniWriteError& error) {
@@ -230,7 +286,10 @@ bool EditorWindow::Save()
 
 bool EditorWindow::SaveAs()
 {
-    const QString path = dialogs_.SaveFile(this, fileName_.isEmpty() ? QStringLiteral("COURSE.DAT") : fileName_);
+    QString path = dialogs_.SaveFile(this, fileName_.isEmpty() ? QStringLiteral("COURSE.DAT") : fileName_);
+    // A name without an extension gets the one course files have.
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".DAT");
     return !path.isEmpty() && SavePath(path);
 }
 
@@ -249,6 +308,9 @@ void EditorWindow::closeEvent(QCloseEvent* event)
 {
     if (MayDiscard()) {
         StopTry();
+        QSettings settings = EditorSettings();
+        settings.setValue(QStringLiteral("Geometry"), saveGeometry());
+        settings.setValue(QStringLiteral("Layout"), saveState());
         event->accept();
     } else {
         event->ignore();
@@ -289,6 +351,8 @@ void EditorWindow::ApplyDocument(const CourseDocument& document)
     document_ = document;
     if (selectedStart_ >= static_cast<int32_t>(document_.Starts.size()))
         selectedStart_ = -1;
+    if (selection_ && !document_.OnCourse({selection_->Right, selection_->Bottom}))
+        selection_.reset();
     RenderField();
     UpdateTitle();
     findings_->Refresh(PendingBytes(), openProblems_);
@@ -355,6 +419,14 @@ TPoint EditorWindow::CellAt(QPoint pixel) const
         return static_cast<int32_t>(std::floor(static_cast<double>(p) / tileSize_)) + 1;
     };
     return {cell(pixel.x()), cell(pixel.y())};
+}
+
+void EditorWindow::SetSelection(std::optional<TRect> area)
+{
+    selection_ = area;
+    for (QAction* action : {CopyAction, CutAction})
+        action->setEnabled(selection_.has_value());
+    view_->update();
 }
 
 void EditorWindow::SelectTool(Tool tool)

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The course editor's main window: the course view in a scroll area, a tool bar with one button
 // per tool, the findings panel, the file commands with a recent-files list, undo and redo, and
 // Try, which plays the course in place until Stop.
 #include "editor/model/CourseDocument.h"
 #include "editor/model/CourseReader.h"
+#include "editor/model/CourseTransforms.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -19,6 +21,7 @@ class FindingsPanel;
 class TryRunner;
 class QAction;
 class QActionGroup;
+class QDockWidget;
 class QLabel;
 class QMenu;
 class QScrollArea;
@@ -27,7 +30,8 @@ class QUndoStack;
 class EditorWindow : public QMainWindow {
     Q_OBJECT
 public:
-    enum class Tool { Lane, Wall, Dot, Start, Block, Caption };
+    enum class Tool { Lane, Wall, Dot, Start, Block, Caption, Select };
+    static constexpr int ToolCount = 7;
 
     // The two sheets the field is drawn with; the window keeps its own copies.
     EditorWindow(EditorDialogs& dialogs, const QImage& groundSheet, const QImage& carSheet,
@@ -35,7 +39,11 @@ public:
     ~EditorWindow() override;
 
     // File commands. Each false when nothing changed (cancelled, or the error was shown).
-    bool NewCourse(int width, int height);
+    // A course of closed cells; with `captions`, the field has room for the captions and they
+    // are placed. It opens with the Lane tool at a zoom that fits the window.
+    bool NewCourse(int width, int height, bool captions = false);
+    // The New Course dialog, then NewCourse.
+    bool AskNewCourse();
     bool OpenPath(const QString& path);
     // The same for a name as the system's bytes (from the command line), which need not be UTF-8.
     bool OpenLocalPath(const std::string& localPath);
@@ -56,6 +64,13 @@ public:
     int32_t SelectedStart() const { return selectedStart_; }
     std::optional<TPoint> SelectedCell() const { return selectedCell_; }
     void SelectCell(TPoint cell);
+    // The rectangle of cells the Select tool marked, if any.
+    std::optional<TRect> Selection() const { return selection_; }
+    void SetSelection(std::optional<TRect> area);
+    // The cells of the chosen finding (its route or region), drawn on the map.
+    const std::vector<TPoint>& MarkedCells() const { return markedCells_; }
+    // The largest zoom at which the whole course fits the window.
+    void FitToWindow();
     // Cell under a field pixel (may lie off the course).
     TPoint CellAt(QPoint fieldPixel) const;
     // Field pixel rectangle of a caption's drawn text.
@@ -79,10 +94,22 @@ public:
     QAction* GridAction = nullptr;
     QAction* ZoomInAction = nullptr;
     QAction* ZoomOutAction = nullptr;
+    QAction* FitAction = nullptr;
+    QAction* FindingsViewAction = nullptr;
+    QAction* CopyAction = nullptr;
+    QAction* CutAction = nullptr;
+    QAction* PasteAction = nullptr;
+    QAction* DeleteAction = nullptr;
+    QAction* MirrorLeftRightAction = nullptr;
+    QAction* MirrorTopBottomAction = nullptr;
+    QAction* RotateAction = nullptr;
+    QAction* QuarterBlocksAction = nullptr;
+    QAction* HelpAction = nullptr;
+    QAction* AboutAction = nullptr;
     QAction* PlayAction = nullptr;
     QAction* DriveAction = nullptr;
     QAction* StopAction = nullptr;
-    QAction* ToolActions[6] = {};
+    QAction* ToolActions[ToolCount] = {};
     QMenu* RecentMenu = nullptr;
 
 protected:
@@ -93,6 +120,10 @@ private:
     void BuildActions();
     void BuildMenus();
     void BuildToolBar();
+    void RestoreLayout();
+    void HoverAt(std::optional<QPoint> pixel);
+    // The side of `cell` that a Wall click at `pixel` changes.
+    int32_t WallSideAt(QPoint pixel, TPoint cell) const;
     void ConnectView();
 
     // Puts a course into the window (from an undo step, a load or an edit) and shows it.
@@ -116,6 +147,12 @@ private:
     void ToolDoubleClicked(QPoint pixel);
     bool ToolKey(int key, Qt::KeyboardModifiers modifiers);
     void EditStartEntry(int32_t entry);
+    void DeleteSelected();
+    void CopySelection(bool cut);
+    void PasteClip();
+    void Mirror(bool horizontal);
+    void ShowHelp();
+    void ShowAbout();
     void FillDots();
     void ShowProperties();
     int CaptionAt(QPoint pixel) const;
@@ -144,6 +181,7 @@ private:
     QUndoStack* undo_ = nullptr;
     QActionGroup* toolGroup_ = nullptr;
     QLabel* cellLabel_ = nullptr;
+    QDockWidget* findingsDock_ = nullptr;
     Tool tool_ = Tool::Lane;
 
     // The drag in progress.
@@ -157,6 +195,13 @@ private:
     QPoint captionGrab_{};
     bool blockDrag_ = false;
     bool startDrag_ = false;
+    bool laneRing_ = false;  // Shift held at the press: the drag carves a ring
+    bool laneErase_ = false; // the right button: the drag walls the lane off
+    bool selectDrag_ = false;
+    std::optional<QPoint> hover_; // the pointer over the course, in field pixels
+    std::optional<TRect> selection_;
+    CellClip clip_;
+    std::vector<TPoint> markedCells_;
 
     int32_t selectedStart_ = -1;
     std::optional<TPoint> selectedCell_;

@@ -1,8 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/FindingsPanel.h"
+
+#include "editor/FindingTexts.h"
 
 #include <QLabel>
 #include <QListWidget>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 constexpr int CellRole = Qt::UserRole;
@@ -20,9 +26,24 @@ FindingsPanel::FindingsPanel(QWidget* parent) : QWidget(parent)
     list_->setWordWrap(true);
     layout->addWidget(verdict_);
     layout->addWidget(list_, 1);
+    // Chosen by the mouse or the keys alike.
+    connect(list_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+        if (!item)
+            return;
+        const int row = list_->row(item);
+        chosenCells_ = row >= 0 && static_cast<size_t>(row) < itemCells_.size()
+                           ? itemCells_[static_cast<size_t>(row)]
+                           : std::vector<TPoint>{};
+        const QPoint cell = item->data(CellRole).toPoint();
+        emit FindingChosen({cell.x(), cell.y()}, item->data(EntryRole).toInt());
+    });
     connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         const QPoint cell = item->data(CellRole).toPoint();
         emit FindingChosen({cell.x(), cell.y()}, item->data(EntryRole).toInt());
+    });
+    connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        const QPoint cell = item->data(CellRole).toPoint();
+        emit FindingActivated({cell.x(), cell.y()}, item->data(EntryRole).toInt());
     });
 }
 
@@ -74,27 +95,43 @@ void FindingsPanel::Show(CourseAnalysis result, std::string bytes)
     shown_ = std::move(result);
     shownBytes_ = std::move(bytes);
     const CourseAnalysis& analysis = shown_;
+    const QSignalBlocker quiet(list_);
     list_->clear();
-    if (analysis.Verdict.empty())
-        verdict_->setText(tr("The game loads this course."));
-    else
-        verdict_->setText(tr("The game refuses this course: %1")
-                              .arg(QString::fromStdString(analysis.Verdict)));
-    const auto add = [this](const QString& text, bool error, TPoint cell, int32_t entry) {
+    itemCells_.clear();
+    chosenCells_.clear();
+    const auto add = [this](const QString& text, bool error, TPoint cell, int32_t entry,
+                            std::vector<TPoint> cells) {
         auto* item = new QListWidgetItem(text, list_);
         item->setData(CellRole, QPoint(cell.X, cell.Y));
         item->setData(EntryRole, entry);
         item->setIcon(style()->standardIcon(error ? QStyle::SP_MessageBoxCritical
                                                   : QStyle::SP_MessageBoxWarning));
+        itemCells_.push_back(std::move(cells));
     };
-    for (const FileProblem& p : fileProblems_)
-        add(tr("In the file as opened: %1").arg(QString::fromStdString(p.Message)), true, p.Cell,
-            p.Entry);
-    for (const EditorFinding& f : analysis.Findings) {
-        QString text = QString::fromStdString(f.Message);
-        if (f.Cell.X != 0 || f.Cell.Y != 0)
-            text = tr("(%1,%2) %3").arg(f.Cell.X).arg(f.Cell.Y).arg(text);
-        add(text, f.Error, f.Cell, f.Entry);
+    // A problem of the file as opened that the course still has is listed once, as it is now.
+    for (const FileProblem& p : fileProblems_) {
+        const bool stillThere = std::any_of(analysis.Findings.begin(), analysis.Findings.end(),
+                                            [&](const EditorFinding& f) { return f.Message == p.Message; });
+        if (stillThere)
+            continue;
+        EditorFinding f;
+        f.Code = "loader-" + p.Code;
+        f.Cell = p.Cell;
+        f.Entry = p.Entry;
+        f.Message = p.Message;
+        add(tr("In the file as opened: %1").arg(FindingText(f)), true, p.Cell, p.Entry, {});
     }
+    for (const EditorFinding& f : analysis.Findings) {
+        const QString text = f.Code == "loader" ? RefusalText(analysis.VerdictError, f.Message)
+                                                : FindingText(f);
+        add(text, f.Error, f.Cell, f.Entry, f.Cells);
+    }
+    if (!analysis.Verdict.empty())
+        verdict_->setText(tr("The game refuses this course: %1")
+                              .arg(RefusalText(analysis.VerdictError, analysis.Verdict)));
+    else if (list_->count() == 0)
+        verdict_->setText(tr("The game loads this course. No findings: nothing to mend."));
+    else
+        verdict_->setText(tr("The game loads this course. %n finding(s) below.", nullptr, list_->count()));
     emit Updated();
 }

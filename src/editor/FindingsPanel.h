@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The findings panel: the loader's verdict and every finding for the course as it would be
 // saved now. The analysis runs on a worker thread over a copy, so the view never waits; a
@@ -28,10 +29,14 @@ public:
     QLabel* Verdict() const { return verdict_; }
     const CourseAnalysis& Shown() const { return shown_; }
     void SetSoakTicks(int32_t ticks) { soakTicks_ = ticks; }
+    // The cells of the finding chosen last (its route or region), empty when none.
+    const std::vector<TPoint>& ChosenCells() const { return chosenCells_; }
 
 signals:
     // A finding was chosen: its cell (or {0,0}) and start entry (or -1).
     void FindingChosen(TPoint cell, int32_t entry);
+    // Double-clicked.
+    void FindingActivated(TPoint cell, int32_t entry);
     void Updated();
 
 private:
@@ -46,5 +51,7 @@ private:
     std::vector<FileProblem> fileProblems_;
     CourseAnalysis shown_;
     std::optional<std::string> shownBytes_; // the course `shown_` is the analysis of
+    std::vector<std::vector<TPoint>> itemCells_; // per list row
+    std::vector<TPoint> chosenCells_;
     int32_t soakTicks_ = 20000; // as brevanto-sim check: a fraction of a second per course
 };

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/TryRunner.h"
 
 #include "platform/Blit.h"
 #include "platform/Canvas.h"
+#include "ui/KeyNames.h"
 
 #include <QKeyEvent>
 #include <QTimer>
@@ -94,25 +96,18 @@ bool TryRunner::Key(const QKeyEvent& key)
 {
     if (!rules_ || rules_->Demo)
         return false;
-    // As in the game: the arrows, the number pad's 8 6 2 4, and Z and X typed without Ctrl or Alt.
-    const bool keypad = key.modifiers() & Qt::KeypadModifier;
-    switch (key.key()) {
-    case Qt::Key_Up: return rules_->KeyDirection(0);
-    case Qt::Key_Right: return rules_->KeyDirection(2);
-    case Qt::Key_Down: return rules_->KeyDirection(4);
-    case Qt::Key_Left: return rules_->KeyDirection(6);
-    case Qt::Key_8: return keypad && rules_->KeyDirection(0);
-    case Qt::Key_6: return keypad && rules_->KeyDirection(2);
-    case Qt::Key_2: return keypad && rules_->KeyDirection(4);
-    case Qt::Key_4: return keypad && rules_->KeyDirection(6);
-    default: break;
-    }
-    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+    const std::optional<KeyAction> action = keys_.ActionFor(brv::ChordOf(key));
+    if (!action)
         return false;
-    if (key.key() == Qt::Key_Z)
-        return rules_->KeyToggleDoubleSpeed();
-    if (key.key() == Qt::Key_X)
-        return rules_->KeyToggleStop();
+    switch (*action) {
+    case KeyAction::Up: return rules_->KeyDirection(0);
+    case KeyAction::Right: return rules_->KeyDirection(2);
+    case KeyAction::Down: return rules_->KeyDirection(4);
+    case KeyAction::Left: return rules_->KeyDirection(6);
+    case KeyAction::DoubleSpeed: return rules_->KeyToggleDoubleSpeed();
+    case KeyAction::Stop: return rules_->KeyToggleStop();
+    case KeyAction::Pause: return false;
+    }
     return false;
 }
 

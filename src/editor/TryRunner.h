@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Try: the course played inside the editor by the shared rules of play, drawn by the shared
-// field drawing, in demo or with the author driving with the game's keys. It works on its own
-// copy of the course, so stopping leaves the edited course exactly as it was. It acts on what
-// each tick reports once the tick has returned, so whoever answers its signals may stop it.
+// field drawing, in demo or with the author driving with the keys the player chose for the
+// game. It works on its own copy of the course, so stopping leaves the edited course exactly
+// as it was. It acts on what each tick reports once the tick has returned, so whoever answers
+// its signals may stop it.
+#include "config/model/KeyBindings.h"
 #include "editor/model/CourseDocument.h"
 #include "rules/GameRules.h"
 
@@ -25,8 +28,10 @@ public:
     bool Start(const CourseDocument& document, bool demo);
     void Stop();
     bool Running() const { return rules_ != nullptr; }
-    // The game's keys while driving: arrows, the number pad, Z and X. True when used.
+    // The game's keys while driving, as the player bound them (Option > Keys... of the game);
+    // the pause key has no part in Try. True when used.
     bool Key(const QKeyEvent& key);
+    void SetKeys(const KeyBindings& keys) { keys_ = keys; }
     const QImage& Field() const { return field_; }
     TGameRules* Rules() const { return rules_.get(); }
     // One tick, as the clock gives them (for tests).
@@ -50,4 +55,5 @@ private:
     QImage field_;
     std::unique_ptr<brv::Canvas> canvas_;
     std::unique_ptr<TGameRules> rules_;
+    KeyBindings keys_ = KeyBindings::Defaults();
 };

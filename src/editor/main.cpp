@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brevanto-edit: the course editor. `brevanto-edit [COURSE.DAT]`
 #include "editor/CourseView.h"
 #include "editor/EditorDialogs.h"
 #include "editor/EditorWindow.h"
+#include "editor/TryRunner.h"
 #include "config/model/Settings.h"
 #include "platform/Canvas.h"
 #include "platform/Paths.h"
@@ -37,8 +39,10 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(brv::ProgramIcon());
 
     QTranslator translator;
+    // English when the desktop's language has no translation: it words the counted texts.
     if (translator.load(QLocale::system(), QStringLiteral("brevanto-edit"), QStringLiteral("_"),
-                        QStringLiteral(":/i18n")))
+                        QStringLiteral(":/i18n")) ||
+        translator.load(QStringLiteral(":/i18n/brevanto-edit_en")))
         QApplication::installTranslator(&translator);
     QTranslator qtTranslator;
     if (qtTranslator.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -65,21 +69,34 @@ int main(int argc, char** argv)
 
     QtEditorDialogs dialogs;
     EditorWindow window(dialogs, sheets.Ground, sheets.Car);
+    window.Try()->SetKeys(settings.Keys); // the author drives with the game's keys
     // Qt has taken its own options out of argv; the course is named by the system's bytes.
     if (argc > 1 && !window.OpenLocalPath(argv[1]))
         return 1;
     window.show();
 
-    // Scripted runs (the end-to-end check) learn where the course view lies on the screen:
-    // "x y zoom tile" once the window is up.
+    // Scripted runs (the end-to-end checks) learn where the course view lies on the screen:
+    // "x y zoom tile", written once the window is up and again whenever it changes (a new
+    // course is zoomed to fit).
     const QString viewFile = qEnvironmentVariable("BREVANTO_EDIT_VIEW_FILE");
-    if (!viewFile.isEmpty())
-        QTimer::singleShot(500, &window, [&window, &sheets, viewFile] {
+    auto* viewTimer = new QTimer(&window);
+    if (!viewFile.isEmpty()) {
+        QObject::connect(viewTimer, &QTimer::timeout, &window, [&window, &sheets, viewFile] {
+            static QByteArray written;
             const QPoint origin = window.View()->mapToGlobal(QPoint(0, 0));
-            QFile file(viewFile);
-            if (file.open(QIODevice::WriteOnly))
-                file.write(QStringLiteral("%1 %2 %3 %4\n").arg(origin.x()).arg(origin.y())
-                               .arg(window.View()->Zoom()).arg(sheets.Ground.height() / 4).toUtf8());
+            const QByteArray line = QStringLiteral("%1 %2 %3 %4\n").arg(origin.x()).arg(origin.y())
+                                        .arg(window.View()->Zoom()).arg(sheets.Ground.height() / 4).toUtf8();
+            if (line == written)
+                return;
+            QFile file(viewFile + QStringLiteral(".part"));
+            if (file.open(QIODevice::WriteOnly) && file.write(line) == line.size()) {
+                file.close();
+                QFile::remove(viewFile);
+                if (file.rename(viewFile))
+                    written = line;
+            }
         });
+        viewTimer->start(200);
+    }
     return QApplication::exec();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Brevanto: the program entry. Answers --help and --version, creates the main window, starts the
 // game (on the course named on the command line, if any) and runs the message loop until the
 // window closes.
@@ -5,6 +6,7 @@
 #include "config/model/Settings.h"
 #include "game/CommandLine.h"
 #include "ui/DialogSeam.h"
+#include "game/ui/QuitOnSignal.h"
 #include "game/ui/TBrevantoForm.h"
 
 #include "platform/ExitDeadline.h"
@@ -72,6 +74,8 @@ int main(int argc, char* argv[])
     const std::string configDir = brv::ConfigDir();
     form.AttachGamepad(
         brv::Gamepad::Open(configDir.empty() ? "" : configDir + "gamecontrollerdb.txt"));
+    // A session that logs out ends the game as Exit does, with the settings saved.
+    const QuitOnSignal quitOnSignal([&form] { form.Exit1Click(); });
     form.show();
     const int status = application.exec();
     // Settings and hi-scores were written when the window closed. Releasing sound, controllers

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Blit.h"
+
+#include "platform/PixelColor.h"
 
 #include <QPainter>
 
@@ -22,11 +25,6 @@ bool RawCopyable(const QImage& target, const QImage& source)
     if (!Is32Bit(target.format()))
         return false;
     return source.format() == target.format() || source.format() == QImage::Format_RGB32;
-}
-
-uint32_t OpaquePixel(uint32_t bgr)
-{
-    return 0xFF000000u | ((bgr & 0xFFu) << 16) | (bgr & 0xFF00u) | ((bgr >> 16) & 0xFFu);
 }
 
 // Clips the span [pos, pos + len) to [0, limit); `other` moves along with pos.
@@ -107,7 +105,7 @@ QRect FillPixels(QImage& target, int64_t x, int64_t y, int64_t w, int64_t h, uin
     const QRect written(static_cast<int>(x), static_cast<int>(y), static_cast<int>(w),
                         static_cast<int>(h));
     if (Is32Bit(target.format())) {
-        const uint32_t pixel = OpaquePixel(bgr);
+        const uint32_t pixel = OpaquePixelFromBgr(bgr);
         for (int64_t r = 0; r < h; ++r) {
             auto* line = reinterpret_cast<uint32_t*>(target.scanLine(static_cast<int>(y + r)));
             std::fill_n(line + x, w, pixel);
@@ -116,7 +114,7 @@ QRect FillPixels(QImage& target, int64_t x, int64_t y, int64_t w, int64_t h, uin
     }
     QPainter painter(&target);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.fillRect(written, QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF));
+    painter.fillRect(written, QColor::fromRgb(OpaquePixelFromBgr(bgr)));
     return written;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Raw pixel work on QImages for the drawing code: clipped opaque copies and fills that never
 // touch a pixel outside either image. Coordinates are 64-bit so that callers can pass positions

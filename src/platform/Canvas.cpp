@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Canvas.h"
 
 #include "platform/Blit.h"
+#include "platform/PixelColor.h"
 #include "platform/TextCodec.h"
 
 #include <QFontMetrics>
@@ -12,8 +14,7 @@ namespace brv {
 
 QColor ColorFromBgr(uint32_t bgr)
 {
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
-                  static_cast<int>((bgr >> 16) & 0xFF));
+    return QColor::fromRgb(OpaquePixelFromBgr(bgr));
 }
 
 uint32_t BgrFromColor(QColor color)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The few 2-D operations the game draws with, on a QImage: opaque rectangle copies, fills,
 // pixel reads and text in a font colour on the fill colour. Colours are 24-bit values in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A bound on how long a program may take to end once its work is saved. Releasing the sound
 // output and the game controllers at exit can block on the audio server (a playback stream is

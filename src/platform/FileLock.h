@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An advisory lock for writers that read a shared file, change it and write it back (the
 // hi-score tables, the settings file): two copies of the game take turns, and the second reads

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one way the game's programs put a new whole content in place of a file: written to a
 // temporary copy beside it (created with the file's mode from the start, so a private file's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system calls a whole-file save makes, behind one seam: a test puts its own calls in place
 // to make a step fail, or to stop a save at a chosen step as a kill would, and then looks at

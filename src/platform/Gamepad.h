@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Game controllers through SDL's game-controller API, whose mapping database knows the common
 // pads by name: D-pad or left stick for the directions, A, B and Start. Controllers come and go

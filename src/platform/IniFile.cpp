@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/IniFile.h"
 
+#include "platform/AsciiText.h"
 #include "platform/FileLock.h"
 #include "platform/FileReplace.h"
 #include "platform/WholeFileRead.h"
@@ -53,10 +55,8 @@ int CompareNames(std::string_view a, std::string_view b)
 
 int DigitValue(char c, unsigned base)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    const unsigned char letter = FoldCase(c);
-    return base == 16 && letter >= 'a' && letter <= 'f' ? letter - 'a' + 10 : -1;
+    const int digit = HexDigitValue(c);
+    return digit >= 0 && (digit < 10 || base == 16) ? digit : -1;
 }
 
 [[noreturn]] void Refuse(const std::string& fileName, std::string_view reason)

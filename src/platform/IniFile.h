@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Profile (INI) files as the game's files use them: case-insensitive sections and keys, values
 // trimmed and cut to 2047 characters, the first of duplicate keys wins, ';' comment lines.

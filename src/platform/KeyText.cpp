@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The portable key text is the toolkit's own: parsing and formatting go through QKeySequence,
 // which needs no display for this form.
 #include "platform/KeyText.h"

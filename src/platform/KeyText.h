@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One key with its modifiers, in the toolkit's key codes, and its portable text ("Up", "Num+8",
 // "Z", "Ctrl+P"): the form in which the settings file keeps the game's keys. Only the

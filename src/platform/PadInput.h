@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the game takes from a game controller: presses of the buttons it uses. The directions
 // come from the D-pad or the left stick, each once per push, never repeated while held.

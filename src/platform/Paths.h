@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the game finds its files: the program's folder (the shipped courses, sheets, texts and
 // sounds) and the per-user configuration directory ($XDG_CONFIG_HOME/brevanto/, default

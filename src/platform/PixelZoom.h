@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole-number enlargement of part of an image by pixel repetition: every source pixel becomes
 // a factor x factor square of the same colour, so the picture stays sharp at any size.

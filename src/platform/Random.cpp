@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Random.h"
 
 #include <chrono>
@@ -7,6 +8,7 @@ namespace {
 // Per thread, so that a course check on a worker thread never disturbs the game's sequence.
 thread_local uint32_t Seed = 0;
 thread_local ClockFunction Clock;
+} // namespace
 
 uint32_t SystemMillisecondOfDay()
 {
@@ -14,7 +16,6 @@ uint32_t SystemMillisecondOfDay()
     const auto now = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
     return static_cast<uint32_t>(now % 86400000);
 }
-} // namespace
 
 void SetClock(ClockFunction clock) { Clock = std::move(clock); }
 ClockFunction CurrentClock() { return Clock; }

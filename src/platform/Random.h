@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one random generator the whole game shares (steering, the demo's requests, seeding).
 // A linear congruential generator: seed := seed * 134775813 + 1 (mod 2^32), and a draw in
@@ -12,6 +13,7 @@ using ClockFunction = std::function<uint32_t()>;
 void SetClock(ClockFunction clock);   // an empty function restores the system clock
 ClockFunction CurrentClock();         // the function set, empty for the system clock
 uint32_t MillisecondOfDay();
+uint32_t SystemMillisecondOfDay();  // the system clock, whatever function is set
 
 uint32_t RandomSeed();
 void SetRandomSeed(uint32_t seed);

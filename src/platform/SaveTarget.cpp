@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SaveTarget.h"
 
 #include "platform/IniFile.h"
@@ -31,6 +32,16 @@ bool Writable(const std::string& path)
            (info.st_mode & 0222) != 0;
 }
 
+// The file, or where it does not exist its folder, grants nobody write access.
+bool MarkedReadOnly(const std::string& fileName)
+{
+    struct stat info {};
+    if (stat(fileName.c_str(), &info) == 0)
+        return (info.st_mode & 0222) == 0;
+    std::string folder = std::filesystem::path(fileName).parent_path().string();
+    return stat(folder.empty() ? "." : folder.c_str(), &info) == 0 && (info.st_mode & 0222) == 0;
+}
+
 } // namespace
 
 bool CanReplaceFile(const std::string& fileName)
@@ -53,10 +64,13 @@ SaveTarget ChooseSaveTarget(const std::string& readFile, const std::string& perU
     if (readFile == perUserFile || (!readFileInstalled && CanReplaceFile(readFile)))
         return {readFile, {}};
     if (perUserFile.empty()) {
-        // An installed tree is never written; elsewhere the write is tried and its refusal
-        // reported, which leaves the file as it was.
+        // An installed tree is never written, nor is a file (or, for a new one, a folder) whose
+        // mode lets nobody write, even where root could. Elsewhere the write is tried and its
+        // refusal reported, which leaves the file as it was.
         if (readFileInstalled)
             throw IniWriteError(readFile + ": no per-user folder to save the settings in");
+        if (MarkedReadOnly(readFile))
+            throw IniWriteError(readFile + ": read-only, and no per-user folder to save the settings in");
         return {readFile, {}};
     }
     if (const std::string problem = MakeFolderFor(perUserFile); !problem.empty())

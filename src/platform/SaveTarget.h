@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a settings file is saved. It is written where it was read as long as that is allowed
 // and possible; an installed program (whose tree is never written, not even by root), or a file

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Sheets.h"
 
 #include "platform/Blit.h"
+#include "platform/PixelColor.h"
 #include "platform/WholeFileRead.h"
 
 #include <QBuffer>
@@ -19,12 +21,6 @@ constexpr uint32_t Silver = 0xC0C0C0;
 {
     const char* const name = kind == SheetKind::Tile ? "tile sheet" : "sprite sheet";
     throw SheetError(std::string("Cannot read the ") + name + " " + path + ": " + why);
-}
-
-QRgb RgbPixel(uint32_t bgr)
-{
-    return qRgb(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
-                static_cast<int>((bgr >> 16) & 0xFF));
 }
 
 // The whole file, read only when it is a regular file of bounded size.
@@ -145,8 +141,8 @@ void ReplaceColor(QImage& image, uint32_t from, uint32_t to)
         return;
     if (image.format() != QImage::Format_RGB32)
         image = image.convertToFormat(QImage::Format_RGB32);
-    const QRgb key = RgbPixel(from) & 0xFFFFFF;
-    const QRgb replacement = RgbPixel(to);
+    const QRgb key = OpaquePixelFromBgr(from) & 0xFFFFFF;
+    const QRgb replacement = OpaquePixelFromBgr(to);
     if (key == (replacement & 0xFFFFFF))
         return;
     for (int y = 0; y < image.height(); ++y) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two picture sheets the field is drawn from: the tile sheet (4 x 4 tiles) and the sprite
 // sheet (cars and the dot). Both are loaded as Format_RGB32 and may have their background,

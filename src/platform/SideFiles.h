@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The names of the files a save keeps beside a file: its temporary copies and its lock file.
 // They start with a dot (hidden from file dialogs) and the file's own name, so a look at the

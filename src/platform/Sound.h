@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Wave playback for the eat and crash sounds: asynchronous, each file loaded once and kept for
 // the run. A file that is missing or cannot be played, or a machine without audio, plays

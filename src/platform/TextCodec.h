@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts stay bytes everywhere in the game; they are decoded only where Qt shows them: as UTF-8
 // when the bytes are valid UTF-8, else as Shift_JIS. And back, for what the user types.

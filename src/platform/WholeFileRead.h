@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One bounded read of a whole file, for every reader of the game's files: only a regular file is
 // read (a FIFO or a device never blocks the reader nor feeds it without end), and never more than

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 32-bit arithmetic that wraps in two's complement, as the stored fields always have, without
 // relying on signed overflow.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rules/GameRules.h"
 
 #include "platform/Canvas.h"
@@ -42,14 +43,13 @@ std::vector<int32_t> SpeedTableFor(int32_t tileSize)
     return table;
 }
 
-bool TGameRules::LoadCourse()
+CourseLoad TGameRules::LoadCourse()
 {
-    if (Map->LoadFromFile(MapName))
-        return true;
+    Map->LoadFromFile(MapName);
     std::vector<int32_t> table = SpeedTableFor(Map->TileSize);
     if (!table.empty())
         SpeedTable = std::move(table);
-    return false;
+    return CourseLoad::Loaded;
 }
 
 TGameRules::StagePlan TGameRules::PlanStage() const

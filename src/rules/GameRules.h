@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of play, shared by the game window, the headless simulator, the checker and the
 // editor's Try: loading a course with its speed table, placing the cars for a stage,
@@ -29,9 +30,9 @@ enum class RestartMode : uint8_t {
 
 class TGameRules {
 public:
-    // Loads MapName into Map and rebuilds the speed table; false on success. A bad course
-    // throws CourseError and changes nothing.
-    bool LoadCourse();
+    // Loads MapName into Map and rebuilds the speed table. A bad course throws CourseError and
+    // changes nothing.
+    CourseLoad LoadCourse();
     void PlaceCars();
     // Places the cars and starts the wait before they move. The caller that restarts play
     // outside a tick renders the field afresh; a tick reports it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The full repaint of the field: the course afresh, then every car in play on top.
 #include "rules/GameRules.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A host without a window, for the simulator, the checker's demo soak, the benchmarks and the
 // tests: it runs the tick, then acts on its outcome as the game window does, recording what a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a window says over the field about the state of play: "Ready" with the seconds left while
 // a game waits to start (after New, after a crash and at each stage), the stage number when a

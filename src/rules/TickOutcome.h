@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What one tick of the rules came to. The tick only changes the game and draws the moving cars;
 // its host reads this record once the tick has returned and does the rest: sounds, status

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every modal box and file dialog of the windows goes through this seam, so that tests can answer
 // them and no box ever waits for a person there.

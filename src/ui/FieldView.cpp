@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/FieldView.h"
 
 #include "platform/PixelZoom.h"
@@ -68,10 +69,7 @@ void FieldView::SetZoom(int zoom)
 
 int FieldView::Zoom() const
 {
-    // Fitting, the largest zoom that fits; otherwise the zoom chosen, or less where the box is
-    // too small for it, so that the field is not cut off while there is a smaller zoom.
-    const int fits = LargestZoom(field_.size(), size());
-    return fit_ ? fits : std::min(zoom_, fits);
+    return fit_ ? LargestZoom(field_.size(), size()) : zoom_;
 }
 
 void FieldView::SetFitToBox(bool fit)

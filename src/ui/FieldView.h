@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The paint box: shows the window's field image. A full repaint (asked for with Invalidate, on
 // a resize and before the first paint) runs the paint handler first, which renders the field
@@ -6,9 +7,8 @@
 // The image is shown at a whole-number zoom, each of its pixels a zoom x zoom square (in
 // device-independent pixels) without smoothing; the image itself keeps its own size, and
 // whoever draws on it reports the changed image rectangles with UpdateImageRect. The image is
-// centred in a box larger than it, on the background colour; a box too small for the chosen
-// zoom shows the largest smaller zoom that fits. When fitting to the box, the zoom is the
-// largest at which the image fits.
+// centred in a box larger than it, on the background colour. When fitting to the box, the zoom
+// is the largest at which the image fits.
 #include <QColor>
 #include <QString>
 #include <QWidget>
@@ -39,8 +39,7 @@ public:
     // What the box shows where the field image does not reach.
     void SetBackground(QColor color) { background_ = color; }
 
-    // The zoom chosen for the box (1 to MaxZoom); it is in force while not fitting to the box,
-    // as far as the box has room for it.
+    // The zoom chosen for the box (1 to MaxZoom); it is in force while not fitting to the box.
     void SetZoom(int zoom);
     // The zoom in force.
     int Zoom() const;

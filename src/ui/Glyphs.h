@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pictures of the windows, drawn in code: the 16 x 16 tool-bar glyphs (in the sixteen
 // classic colours) and the program's picture, used as the window icon and in the about box.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A hint is "tooltip|status text": the short part before the bar shows as a tooltip, the long
 // part after it in the status bar. A hint without a bar is both.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keys between the toolkit's events and the game's key bindings.
 #include "platform/KeyText.h"

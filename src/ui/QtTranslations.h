@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The toolkit's own texts (Cancel, Yes, No, the file dialog) in the program's language: Qt's
 // translation of its base module for the locale, from where Qt keeps its translations. A locale

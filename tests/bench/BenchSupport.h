@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared set-up for the benchmark programs: the shipped course and sheets, a game in demo mode
 // with every computer car of the course in play, and a window-less host.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The full repaint of the window, and loading the course file.
 #include "BenchSupport.h"
 

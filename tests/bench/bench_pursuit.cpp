@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Block look-ups and the pursuit decision on a course of forty blocks: an 8 x 5 grid of blocks
 // over a 40 x 25 open field, with a path that orders them row by row.
 #include "BenchSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The timer tick: the rules alone, and the rules with the incremental car drawing the window
 // does at the end of every tick.
 #include "BenchSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every fuzz target needs: a check that stops the run on a broken promise, the input as
 // text, and a scratch folder for what must go through files (on tmpfs when there is one),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a sheet picture, tried as the tile sheet and as the sprite sheet: loading either
 // refuses it with a SheetError or gives an RGB32 sheet within the limits, and whatever sizes an
 // accepted sheet implies, the field, its captions and a car driving across it (off the course

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The settings file and the language file, as the game reads (and writes back) them.
 brevanto_fuzz_target(fuzz_settings ${SRC}/platform/IniFile.cpp ${SRC}/platform/Paths.cpp
   ${SRC}/platform/SaveTarget.cpp ${SRC}/course/StrLib.cpp ${SRC}/config/model/Settings.cpp)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the course loader: every input ends in a loaded course or a numbered
 // course error, and a loaded course answers its cell queries within its bounds. The course
 // checker then runs on a share of the courses that load, with a short demo soak.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as the hi-score file: reading must return in bounded time and memory; every table
 // read keeps its order and its ten places; what the game would write of it reads back the
 // same; and any text stored as a name survives the INI layer unchanged.
@@ -41,8 +42,11 @@ std::string Rewritten(const std::vector<CourseTable>& tables)
         text += "[Course " + std::to_string(t) + "]\nPath=" + EncodeStoredText(tables[t].Key.Path)
                 + "\nHash=" + hash + "\n";
         const std::vector<HiScoreEntry>& entries = tables[t].Table.Entries();
-        for (size_t i = 0; i < entries.size(); ++i)
+        for (size_t i = 0; i < entries.size(); ++i) {
             text += std::to_string(i + 1) + "=" + EncodeHiScoreEntry(entries[i]) + "\n";
+            if (!entries[i].Replay.empty())
+                text += "Replay" + std::to_string(i + 1) + "=" + EncodeStoredText(entries[i].Replay) + "\n";
+        }
     }
     return text;
 }

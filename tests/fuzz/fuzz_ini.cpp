@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a profile file: reading must not crash or hang, and a write must read back as
 // written while leaving the other sections as they were.
 #include "FuzzSupport.h"

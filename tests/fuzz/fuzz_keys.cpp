@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a settings file with key bindings: reading never crashes and gives every
 // binding a key that formats and reads back as itself, no key bound twice; and bindings
 // changed, set in the file's text, read back as they were set.

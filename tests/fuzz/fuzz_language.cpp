@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as the language file: every reader must return in bounded time and memory, and
 // agree with the plain key-by-key reading wherever that reading is small enough to do.
 #include "FuzzSupport.h"

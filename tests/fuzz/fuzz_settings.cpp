@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as the settings file: loading must not crash or hang; what a save writes must load
 // back as it was in memory, keys that are never written must read as before, and a second save
 // of what was loaded must change nothing.
@@ -76,6 +77,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // A save here replaces the file once for every key it changes.
     if (!TakesCostlyPath(data, size, 8))
         return 0;
+    // The per-user file layers over the program's: neither may hold what an earlier input left.
+    std::error_code ignored;
+    fs::remove(file, ignored);
+    fs::remove(configFile, ignored);
     WriteInput(iniFile, data, size);
 
     // Each key a save writes costs a whole file replacement, so an input changes only the

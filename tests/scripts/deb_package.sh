@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: built here with cpack from the build. It must hold exactly what the install
 # rules of its components put under /usr (nothing from the build tree), with the programs in
 # /usr/games as Debian lays out games and menu entries that start them there; bear the standard

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end check of the course editor on a virtual X server: from the empty course the editor
 # starts with, scripted mouse and keys carve a ring of lanes, place the player's car and a
 # computer car, fill the dots, add a block with its path and place the captions, then save

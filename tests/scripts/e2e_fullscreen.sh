@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Full screen of the real game window on a virtual X server with a window manager: F11 makes
 # the window cover the screen with the bars hidden and the margins in the ground colour;
 # Escape gives back the window at its size; the state is kept in the settings file and comes

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Full screen gives the window back exactly where it was, under a window manager: seven F11
 # round trips (and Escape) leave the frame where it started, and a game that starts in full
 # screen lands at the stored position when it leaves it. Usage: e2e_fullscreen_place.sh BIN_DIR

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end check of the real game window on a virtual X server: the game starts from a copy of
 # the build's bin folder, shows its window, takes a screenshot, opens its dialogs by the menu keys
 # (titles exactly as set), and ends with status 0 on Alt+F4, having written its settings.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed game: installs the build into a scratch DESTDIR, checks the layout, the desktop
 # entry, the AppStream file, the man pages and the command line, then makes the whole tree
 # read-only and plays it under Xvfb with a fresh home: the settings land in the per-user file

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The release history is told once per audience and must agree: CHANGELOG.md, the AppStream
 # file's releases and the project version name the same releases with the same dates, newest
 # first; the Debian changelog made from CHANGELOG.md reads back as those releases with items no

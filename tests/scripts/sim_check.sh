@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # brevanto-sim check from the outside: shipped courses clean, faults found with status 5, the
 # demo soak's repro command really replays the fault, refusals and usage errors as for info.
 set -u
@@ -27,13 +28,20 @@ assert leak["level"] == "error" and leak["cell"] == [3, 3] and leak["entry"] == 
 assert leak["route"][0] == [1, 1] and leak["route"][-1] == [3, 3], leak
 assert lines[-1] == {"summary": {"errors": len(codes), "warnings": 0}}, lines[-1]
 PY
-# The soak's repro command replays the fault at the tick it names.
-repro=$(python3 -c 'import json,sys; print([json.loads(l) for l in open(sys.argv[1]) if "repro" in l][0]["repro"])' "$work/out")
-tick=$(python3 -c 'import json,sys; print([json.loads(l) for l in open(sys.argv[1]) if "repro" in l][0]["tick"])' "$work/out")
-(cd "$work" && eval "\"$sim\" ${repro#brevanto-sim }") >"$work/replay"
-status=$?
-[ "$status" -eq 3 ] || fail "repro '$repro' exited $status, expected 3"
-grep -q "^{\"tick\":$tick,.*\"fatal\":true" "$work/replay" || fail "repro did not end at tick $tick"
+# The soak's repro command replays the fault at the tick it names, also at the tile size the
+# check ran at (the cars take another number of ticks a cell there).
+replay_repro() { # extra check arguments...
+  expect_status 5 "$sim" check "$work/leak course.DAT" "$@"
+  local repro tick status
+  repro=$(python3 -c 'import json,sys; print([json.loads(l) for l in open(sys.argv[1]) if "repro" in l][0]["repro"])' "$work/out")
+  tick=$(python3 -c 'import json,sys; print([json.loads(l) for l in open(sys.argv[1]) if "repro" in l][0]["tick"])' "$work/out")
+  (cd "$work" && eval "\"$sim\" ${repro#brevanto-sim }") >"$work/replay"
+  status=$?
+  [ "$status" -eq 3 ] || fail "repro '$repro' exited $status, expected 3"
+  grep -q "^{\"tick\":$tick,.*\"fatal\":true" "$work/replay" || fail "repro '$repro' did not end at tick $tick"
+}
+replay_repro
+replay_repro --tile-size 16
 # No soak: the reachability still finds the leak, the demo is not played.
 expect_status 5 "$sim" check "$work/leak course.DAT" --ticks 0
 grep -q demo-fatal "$work/out" && fail "--ticks 0 still played the demo"

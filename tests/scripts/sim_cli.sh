@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # brevanto-sim from the outside: output shapes, determinism and exit statuses.
 set -u
 source "$(dirname "$0")/sim_test_lib.bash"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # brevanto-sim never reports a failed write as success: standard output full or closed, a picture
 # that cannot be written whole (the old one stays), FIFOs and endless files refused rather than
 # waited on, and the caps on ticks and key scripts.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the brevanto-sim script tests: a scratch folder, failure counting and status checks.
 # Sourced with the bin folder in $1; sets bin, sim, work and failures.
 bin=$(cd "$1" && pwd)

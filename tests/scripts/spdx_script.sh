@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # scripts/add-spdx.sh in a scratch repository: --check lists exactly the tracked source files
 # without the licence line and fails; a run puts the line first (second behind "#!"), in the
 # comment style of each language, leaves everything else of the file, its mode, untracked and
@@ -31,7 +32,7 @@ printf '%s\n' 'Notes, not source.' >NOTES.txt
 git init -q . && git add . && git -c user.name=t -c user.email=t@t.invalid commit -qm scratch ||
     fail "cannot make the scratch repository"
 printf '%s\n' '// Not tracked.' >src/Untracked.cpp
-lacking="CMakeLists.txt Makefile scripts/add-spdx.sh src/Build.h.in src/Empty.h src/Field.cpp src/deep/Cell.h tools/Rules.cmake tools/run.sh tools/tool.py"
+lacking="CMakeLists.txt Makefile src/Build.h.in src/Empty.h src/Field.cpp src/deep/Cell.h tools/Rules.cmake tools/run.sh tools/tool.py"
 
 listed=$(bash scripts/add-spdx.sh --check 2>/dev/null)
 [ $? -eq 1 ] || fail "--check does not fail on a tree that lacks the line"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu and tool-bar commands: the timer rule they share, New, Load Course in its cases,
 // Control and About.
 #include "support/RunningGame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Choose Course...: the program's courses and the player's own, each with its picture,
 // description and facts; Enter on one plays it as Load Course does; a broken one says why.
 #include "support/RunningGame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Messages over the field: shown and hidden by View > Messages on the Field (kept in the
 // settings only once changed), drawn on the screen over the field but never into the field
 // image that the simulator renders and the pixel checks compare; the stage in the status bar.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting the field: full renders only when asked for, the tick's car draws on the kept image,
 // and only their rectangles reach the screen.
 #include "support/RunningGame.h"

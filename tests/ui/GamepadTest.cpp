@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game controllers, driven through SDL's virtual joystick and the game's own input path (SDL's
 // events, the Gamepad, the window): buttons and D-pad act where the keys do, Start starts a game
 // from the demo and pauses one in play, the stick counts past its dead zone once per push, and

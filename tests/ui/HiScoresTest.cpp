@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hi-score tables in the window: the name asked after a game that earns a place (and only
 // then), the File menu command with its tool button, the table dialog and its Clear button.
 #include "support/RunningGame.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -78,7 +80,7 @@ private slots:
         TBrevantoForm& form = *game.Form;
         int asked = 0;
         bool clockRanWhileAsking = true;
-        QString offered;
+        QString offered, prompt;
         const QString typed = QStringLiteral(" Ann = [x]; 山田\t");
         game.Seam.DialogAnswer = [&](QDialog& dialog) {
             auto* nameDialog = qobject_cast<HiScoreNameDialog*>(&dialog);
@@ -87,6 +89,7 @@ private slots:
             ++asked;
             clockRanWhileAsking = form.TimerRunning();
             offered = nameDialog->eName->text();
+            prompt = nameDialog->lPrompt->text();
             nameDialog->eName->setText(typed);
             return int(QDialog::Accepted);
         };
@@ -98,6 +101,7 @@ private slots:
         const std::string account =
             brv::AccountFullName().empty() ? brv::AccountLogin() : brv::AccountFullName();
         QCOMPARE(offered, brv::DecodeText(account).left(HiScoreNameDialog::MaxNameLength));
+        QCOMPARE(prompt, QStringLiteral("Place 1 with 1240 points on COURSE.DAT! Enter your name:"));
 
         const HiScoreTable table = game.Table();
         QCOMPARE(table.Entries().size(), size_t{1});
@@ -115,17 +119,44 @@ private slots:
             if (!nameDialog)
                 return int(QDialog::Rejected);
             offered = nameDialog->eName->text();
+            prompt = nameDialog->lPrompt->text();
             nameDialog->show();
             QTest::keyClick(nameDialog->eName, Qt::Key_Return);
             return nameDialog->result();
         };
         game.PlayGameEndingWith(500);
         QCOMPARE(offered, typed);
+        QVERIFY2(prompt.startsWith(QStringLiteral("Place 2 with 510 ")), qPrintable(prompt));
         const HiScoreTable second = game.Table();
         QCOMPARE(second.Entries().size(), size_t{2});
         QCOMPARE(second.Entries()[1].Score, 510);
         QCOMPARE(brv::DecodeText(second.Entries()[1].Name), typed);
         QVERIFY(form.Fame->NewEntryPlace() == std::optional<size_t>(1));
+    }
+
+    void anEntryStoredByAnotherGameWhileAskingSurvives()
+    {
+        FameGame game;
+        QVERIFY(game.Start());
+        const CourseKey course = game.Form->Fame->Course();
+        game.Seam.DialogAnswer = [&](QDialog& dialog) {
+            auto* nameDialog = qobject_cast<HiScoreNameDialog*>(&dialog);
+            if (!nameDialog)
+                return int(QDialog::Rejected);
+            // Another copy of the game stores its entry while this one asks.
+            HiScoreBook other(game.ScoresFile());
+            HiScoreTable table = other.TableOf(course);
+            table.Insert({"Other", 900, 2, std::nullopt});
+            other.Store(course, table);
+            nameDialog->eName->setText(QStringLiteral("Ann"));
+            return int(QDialog::Accepted);
+        };
+        game.PlayGameEndingWith(500);
+        const HiScoreTable table = game.Table();
+        QCOMPARE(table.Entries().size(), size_t{2});
+        QCOMPARE(table.Entries()[0].Name, std::string("Other"));
+        QCOMPARE(table.Entries()[1].Name, std::string("Ann"));
+        QVERIFY(game.Form->Fame->NewEntryPlace() == std::optional<size_t>(1));
     }
 
     void escapeLeavesTheTableAsItWas()
@@ -187,10 +218,10 @@ private slots:
         QVERIFY(game.Start());
         TBrevantoForm& form = *game.Form;
 
-        // The command sits in the File menu before the separator, with a tool button; the test
-        // language lacks the texts, so they come in English.
+        // The command sits in the File menu before Watch Replay and the separator, with a tool
+        // button; the test language lacks the texts, so they come in English.
         const QList<QAction*> items = form.File1->actions();
-        QCOMPARE(items.indexOf(form.HiScores1) + 1, items.indexOf(form.N1));
+        QCOMPARE(items.indexOf(form.HiScores1) + 2, items.indexOf(form.N1));
         QCOMPARE(form.HiScores1->text(), QStringLiteral("&Hi-Scores..."));
         QCOMPARE(form.sbHiScores->toolTip(), QStringLiteral("Hi-scores"));
         QVERIFY(!form.sbHiScores->icon().isNull());
@@ -284,7 +315,7 @@ private slots:
             return keys;
         };
         const QStringList english = hiScoreKeys("ENGLISH");
-        QCOMPARE(english.size(), 16);
+        QCOMPARE(english.size(), 17);
         QCOMPARE(hiScoreKeys("JAPANESE"), english);
         QCOMPARE(ReadHiScoreTexts(file, 1).Menu, QStringLiteral("&Hi-Scores..."));
         QCOMPARE(ReadHiScoreTexts(file, 2).Menu, QStringLiteral("ハイスコア(&H)..."));

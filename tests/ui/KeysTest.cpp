@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keys of the player's choice: bindings from the settings file steer and the replaced keys no
 // longer do, the Keys dialog sets, moves (after asking), clears and resets them, the pause
 // shortcut and the Control text follow, and shut-down stores what changed.
@@ -23,14 +24,14 @@ const KeySlot Stop1{KeyAction::Stop, 0};
 const KeySlot Pause2{KeyAction::Pause, 1};
 
 // Runs Option > Keys..., lets `use` work the dialog, and closes it with `result`. Conflict
-// questions are answered with `moveAnswer` and counted.
+// questions are answered with `moveAnswer` and collected.
 void UseKeysDialog(RunningGame& game, int result, const std::function<void(KeysDialog&)>& use,
-                   int moveAnswer = QMessageBox::No, int* questions = nullptr)
+                   int moveAnswer = QMessageBox::No, QStringList* questions = nullptr)
 {
     game.Seam.DialogAnswer = [&](QDialog& dialog) {
-        if (qobject_cast<QMessageBox*>(&dialog)) {
+        if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
             if (questions)
-                ++*questions;
+                *questions << box->text();
             return moveAnswer;
         }
         auto* keys = qobject_cast<KeysDialog*>(&dialog);
@@ -97,7 +98,7 @@ private slots:
         RunningGame game;
         QVERIFY(game.StartPausedGame());
         TBrevantoForm& form = *game.Form;
-        int questions = 0;
+        QStringList questions;
         UseKeysDialog(game, QDialog::Accepted, [&](KeysDialog& dialog) {
             QCOMPARE(Shown(dialog, Up1), QStringLiteral("Up"));
             Bind(dialog, Up1, Qt::Key_W);
@@ -120,7 +121,8 @@ private slots:
             dialog.ClearButton->click();
             QCOMPARE(Shown(dialog, {KeyAction::Left, 1}), QStringLiteral("-"));
         }, QMessageBox::Yes, &questions);
-        QCOMPARE(questions, 1);
+        QCOMPARE(questions, QStringList{
+            QStringLiteral("X is the only key for Stop and go, which would be left without a key. Use it for Double speed anyway?")});
 
         TMyCar& car = *form.Rules.MyCar;
         car.WantDirection = -1;
@@ -151,12 +153,28 @@ private slots:
         QVERIFY(file.find("Right1") == std::string::npos);
     }
 
+    void enterTakesOkWhicheverButtonHasTheFocus()
+    {
+        RunningGame game;
+        QVERIFY(game.StartPausedGame());
+        UseKeysDialog(game, QDialog::Accepted, [&](KeysDialog& dialog) {
+            dialog.show();
+            Bind(dialog, Up1, Qt::Key_W);
+            // Not Reset, which would throw the new key away.
+            dialog.ResetButton->setFocus();
+            QTest::keyClick(dialog.ResetButton, Qt::Key_Return);
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            QCOMPARE(Shown(dialog, Up1), QStringLiteral("W"));
+        });
+        QVERIFY(game.Form->Options.Keys.Get(Up1) == brv::ParseKeyText("W"));
+    }
+
     void aRefusedMoveOrCancelChangesNothing()
     {
         RunningGame game;
         QVERIFY(game.StartPausedGame());
         TBrevantoForm& form = *game.Form;
-        int questions = 0;
+        QStringList questions;
         UseKeysDialog(game, QDialog::Accepted, [&](KeysDialog& dialog) {
             Bind(dialog, Up1, Qt::Key_P, Qt::ControlModifier);
             QCOMPARE(Shown(dialog, Up1), QStringLiteral("Up"));
@@ -166,7 +184,7 @@ private slots:
             QCOMPARE(Shown(dialog, {KeyAction::Up, 1}), QStringLiteral("Up"));
             QCOMPARE(Shown(dialog, Up1), QStringLiteral("-"));
         }, QMessageBox::No, &questions);
-        QCOMPARE(questions, 1);
+        QCOMPARE(questions.size(), 1);
         QVERIFY(form.Options.Keys.Get({KeyAction::Up, 1}) == brv::ParseKeyText("Up"));
 
         UseKeysDialog(game, QDialog::Rejected,

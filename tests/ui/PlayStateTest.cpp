@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Running and paused, demo and game: the pause command and its three indicators, the reactions
 // to deactivation, minimising and restoring, the keyboard, and the hints.
 #include "support/RunningGame.h"

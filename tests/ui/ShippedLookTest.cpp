@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The look the game ships with: started on the shipped settings, sheets and courses under a dark
 // desktop theme, every coloured caption on the rendered field must stay readable against the
 // ground behind it (a contrast ratio of at least 3:1).

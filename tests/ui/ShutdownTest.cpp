@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ending the program: the fatal course error during play, and the settings stored at close.
 #include "support/RunningGame.h"
 

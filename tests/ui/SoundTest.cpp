@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wave playback: where a wave path is looked for, and that playing never needs the file twice
 // nor anything at all when there is no file.
 #include "platform/Sound.h"

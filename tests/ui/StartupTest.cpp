@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the main window: the state it leaves, the fit of the client area, the ground
 // colour, and the ways start-up ends the program early.
 #include "support/RunningGame.h"
@@ -85,14 +86,42 @@ private slots:
         QCOMPARE(form.Rules.Map->ErrorTexts[1], std::string(ErrorMissingCourse));
     }
 
-    void withoutALanguageFileTheTextsAreEmpty()
+    void withoutALanguageFileTheTextsAreEmptyButTheMenusKeepEnglishCaptions()
     {
         RunningGame game;
         QVERIFY(QFile::remove(QString::fromStdString(game.Files.Path("LANGUAGE.INI"))));
         QVERIFY(game.Start(false));
-        QCOMPARE(game.Form->File1->title(), QString());
-        QCOMPARE(game.Form->LoadCourse1->text(), QStringLiteral("..."));
+        QCOMPARE(game.Form->File1->title(), QStringLiteral("&File"));
+        QCOMPARE(game.Form->LoadCourse1->text(), QStringLiteral("&Load Course..."));
         QCOMPARE(game.Form->StatusPanels[0]->text(), QString());
+    }
+
+    void absurdLanguageNumbersLeaveTheMenusReachable_data()
+    {
+        QTest::addColumn<QByteArray>("language");
+        QTest::addColumn<QByteArray>("settings");
+        const QByteArray english = "[LANGUAGE]\nNumber=1\n1=ENGLISH\n[ENGLISH]\nMenu1=&Game\n";
+        QTest::newRow("Number 2^31-1") << QByteArray("[LANGUAGE]\nNumber=2147483647\n1=ENGLISH\n[ENGLISH]\n")
+                                       << QByteArray("Language=1\n");
+        QTest::newRow("Language 2^31-1") << english << QByteArray("Language=2147483647\n");
+        QTest::newRow("Language -7") << english << QByteArray("Language=-7\n");
+        QTest::newRow("garbage") << QByteArray(100000, '\x9c') << QByteArray("Language=1\n");
+    }
+
+    void absurdLanguageNumbersLeaveTheMenusReachable()
+    {
+        QFETCH(QByteArray, language);
+        QFETCH(QByteArray, settings);
+        RunningGame game;
+        game.Files.Write("LANGUAGE.INI", language.toStdString());
+        game.Files.WriteSettings(settings.toStdString());
+        QVERIFY(game.Start(false));
+        TBrevantoForm& form = *game.Form;
+        QCOMPARE(form.File1->title(), QStringLiteral("&File"));
+        QCOMPARE(form.Option1->title(), QStringLiteral("&Option"));
+        QCOMPARE(form.Help1->title(), QStringLiteral("&Help"));
+        QCOMPARE(form.Setting->text(), QStringLiteral("&Setting..."));
+        QCOMPARE(form.Exit1->text(), QStringLiteral("E&xit"));
     }
 
     void placesTheWindowAsTheSettingsSay_data()
@@ -238,9 +267,24 @@ private slots:
         QVERIFY(!game.Form->Rules.MyCar);
         QVERIFY(game.Form->Rules.Cars.empty());
         QVERIFY(!game.Form->TimerRunning());
-        // Shut-down still runs and keeps the course that failed.
+        // A start that failed writes no settings: nothing that could fail the next start.
         game.Form->FormDestroy();
-        QVERIFY(game.Files.Read("BREVANTO.INI").find("MapName=NOSUCH.DAT") != std::string::npos);
+        QCOMPARE(game.Files.Read("BREVANTO.INI"), std::string("[SETTING]\nMapName=NOSUCH.DAT\n"));
+    }
+
+    void aFailedStartWritesNoSettingsFileAnywhere()
+    {
+        // A folder where the settings file should be: nothing is read, the course is missing,
+        // and no per-user file holding only a position may appear to fail every later start.
+        RunningGame game;
+        const QString settingsPath = QString::fromStdString(game.Files.Path("BREVANTO.INI"));
+        QVERIFY(QFile::remove(settingsPath));
+        QVERIFY(QDir().mkdir(settingsPath));
+        QVERIFY(!game.Start());
+        game.Form->close();
+        game.Form.reset();
+        QVERIFY(!QFileInfo::exists(QString::fromStdString(game.Files.Path("config/BREVANTO.INI"))));
+        QVERIFY(QFileInfo(settingsPath).isDir());
     }
 
     void aCourseErrorEndingInPunctuationGetsNoFullStop()

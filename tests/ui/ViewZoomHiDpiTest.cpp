@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // On a screen of two device pixels per pixel the zoom counts device-independent pixels: at
 // zoom 1 every field pixel is a sharp 2 x 2 square, at zoom 2 a 4 x 4 one.
 #include "support/RunningGame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The View menu: the field at a whole-number zoom shows exactly the actual-size picture with
 // every pixel repeated, on every drawing path; the window fits the zoomed field within the
 // screen; full screen centres the field on the ground colour and gives the window back as it
@@ -203,6 +204,20 @@ private slots:
         RunningGame::Settle();
         QCOMPARE(form.PaintBox1->Zoom(), 1);
         QCOMPARE(form.size(), before);
+
+        // Full screen centres it at actual size: the field's own pixels, not a shifted copy.
+        QTest::keyClick(&form, Qt::Key_F11);
+        RunningGame::Settle();
+        QCOMPARE(form.PaintBox1->Zoom(), 1);
+        const QRect area = form.PaintBox1->ImageArea();
+        QVERIFY(!area.topLeft().isNull());
+        form.SetRunning(false);
+        // The pause said over the field is checked elsewhere: here the field's own pixels count.
+        form.PaintBox1->SetOverlay({});
+        RunningGame::Settle();
+        COMPARE_PIXELS(PaintBoxOnScreen(form).copy(area), Repeated(form.FieldImage, 1));
+        QTest::keyClick(&form, Qt::Key_Escape);
+        RunningGame::Settle();
         form.FormDestroy();
         const std::string settings = game.Files.Read("BREVANTO.INI");
         QVERIFY(Contains(settings, "Zoom=3\n"));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The canvas helper: clipped opaque copies and fills, pixel reads, text on the fill colour, and
 // the change rectangles a window repaints from.
 #include "DrawSheets.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checker does not draw, so it sizes the captions by their characters; every caption the
 // field font really draws must stay inside that box, or overlaps would go unreported.
 #include "DrawSheets.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing the cars: the sprite square for the direction and frame, the frame advance, the
 // slide of a lane change, and the incremental draw that rebuilds only the area under the old
 // and the new square.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The courses the chooser offers: which files count, their descriptions and best scores.
 #include "TestFiles.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The course checker: one small course per fault it knows, each found with its code and cell;
 // courses where a flood fill over open sides and the cars' real motion disagree; the shipped
 // courses clean.
@@ -78,11 +79,12 @@ std::string Describe(const std::vector<CourseFinding>& findings)
     return text;
 }
 
-Checked Check(const Course& course, int32_t ticks = 0)
+Checked Check(const Course& course, int32_t ticks = 0, int32_t tileSize = 24)
 {
     TempDir dir;
     CheckOptions options;
     options.Ticks = ticks;
+    options.TileSize = tileSize;
     options.CourseFile = dir.Write("course.dat", Text(course));
     TMap map(96, 160, 60, false);
     map.LoadFromFile(options.CourseFile);
@@ -256,6 +258,12 @@ TEST(CourseCheck, OverlappingBlocksAndLanesInNoBlock)
     course.extra = "[BLOCK]\nNumber=2\n1=1,1,3,2\n2=2,2,3,3\nPath=12\n";
     const Checked checked = Check(course);
     ASSERT_TRUE(checked.Has(check_codes::BlocksOverlap, {2, 2})) << Describe(checked.findings);
+    // Sharing one column is overlapping; lying side by side is not.
+    Course column = course;
+    column.extra = "[BLOCK]\nNumber=3\n1=1,1,2,3\n2=2,1,3,1\n3=3,2,3,3\nPath=123\n";
+    const auto shared = Check(column).With(check_codes::BlocksOverlap);
+    ASSERT_EQ(shared.size(), 1u) << Describe(shared);
+    EXPECT_EQ(shared[0].Cell, (TPoint{2, 1}));
     // (1,3) is the only lane cell outside both blocks.
     const auto outside = checked.With(check_codes::LaneOutsideBlocks);
     ASSERT_EQ(outside.size(), 1u) << Describe(checked.findings);
@@ -295,6 +303,15 @@ TEST(CourseCheck, CaptionsOutsideTheFieldOverLanesOrOverEachOther)
     // The cars-left number over the closed centre cell hides nothing.
     EXPECT_FALSE(checked.Has(check_codes::CaptionOverMap, {3, 3}));
     EXPECT_FALSE(checked.Has(check_codes::CaptionOutsideField, {6, 3}));
+
+    // Tiles of 20 pixels: "REST" in columns 11 and 12 ends exactly on the field's right edge.
+    Course edge = Ring();
+    edge.screen = "12,8";
+    edge.extra = "[DISPLAY]\nProgram=1,5\nScore=1,6\nPoint=1,7\nHiScore=5,6\nHiPoint=5,7\n"
+                 "Rest=11,6\nRestPlay=11,7\n";
+    EXPECT_TRUE(Check(edge, 0, 20).findings.empty()) << Describe(Check(edge, 0, 20).findings);
+    edge.extra.replace(edge.extra.find("Rest=11,6"), 9, "Rest=12,6");
+    EXPECT_TRUE(Check(edge, 0, 20).Has(check_codes::CaptionOutsideField, {12, 6}));
 }
 
 TEST(CourseCheck, StartEntriesBesideStartNumber)
@@ -317,6 +334,56 @@ TEST(CourseCheck, StartEntriesBesideStartNumber)
     const auto edited = CheckCourse(map, {});
     ASSERT_EQ(edited.size(), 1u) << Describe(edited);
     EXPECT_EQ(edited[0].Code, check_codes::StartNumberMismatch);
+}
+
+TEST(CourseCheck, LanesAndStartsBeyondTheDrawnField)
+{
+    // The field shows two of the three rows: the ring's bottom row and a car there are hidden.
+    Course course = Ring();
+    course.starts.push_back("2,3,6,1,L,R");
+    course.screen = "30,2";
+    course.extra = "[DISPLAY]\nProgram=5,1\n";
+    const Checked checked = Check(course);
+    const auto lanes = checked.With(check_codes::LaneOutsideField);
+    ASSERT_EQ(lanes.size(), 1u) << Describe(checked.findings);
+    EXPECT_EQ(lanes[0].Level, FindingLevel::Error);
+    EXPECT_EQ(lanes[0].Cell, (TPoint{1, 3}));
+    EXPECT_EQ(lanes[0].Route, (std::vector<TPoint>{{1, 3}, {2, 3}, {3, 3}}));
+    const auto starts = checked.With(check_codes::StartOutsideField);
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].Entry, 1);
+    // A field as large as the map hides nothing.
+    course.screen = "30,3";
+    EXPECT_TRUE(Check(course).With(check_codes::LaneOutsideField).empty());
+}
+
+TEST(CourseCheck, StartsOnOneCellOrFacingEachOther)
+{
+    Course course = Ring();
+    course.starts.push_back("1,1,2,1,L,R");
+    const Checked shared = Check(course);
+    const auto same = shared.With(check_codes::StartsShareCell);
+    ASSERT_EQ(same.size(), 1u) << Describe(shared.findings);
+    EXPECT_EQ(same[0].Level, FindingLevel::Error);
+    EXPECT_EQ(same[0].Entry, 1);
+    // Two computer cars on one cell only hide each other.
+    course.starts = {"1,1,2,1,L,P", "3,3,6,1,L,R", "3,3,0,1,L,R"};
+    const auto hidden = Check(course).With(check_codes::StartsShareCell);
+    ASSERT_EQ(hidden.size(), 1u);
+    EXPECT_EQ(hidden[0].Level, FindingLevel::Warning);
+
+    // The player faces right into the car at (2,1): they meet on the first move.
+    course.starts = {"1,1,2,1,L,P", "2,1,2,1,L,R"};
+    EXPECT_TRUE(Check(course).Has(check_codes::StartsCollide, {2, 1}));
+    // The car faces the player across the open side.
+    course.starts = {"1,2,0,1,L,P", "1,1,4,1,L,R"};
+    EXPECT_TRUE(Check(course).Has(check_codes::StartsCollide, {1, 1}));
+    // Back to back, or with a wall between, nothing meets.
+    course.starts = {"1,2,4,1,L,P", "1,1,0,1,L,R"};
+    EXPECT_TRUE(Check(course).With(check_codes::StartsCollide).empty());
+    course.starts = {"2,1,4,1,L,P", "2,2,0,1,L,R"}; // (2,1) is closed to the south
+    course.tiles = {"953", "A0A", "C56"};
+    EXPECT_TRUE(Check(course).With(check_codes::StartsCollide).empty());
 }
 
 TEST(CourseCheck, ErrorsComeFirst)

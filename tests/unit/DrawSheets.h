@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small synthetic sheets for the drawing tests: every tile and every sprite square is one flat
 // colour of its own, so a single pixel tells which square was copied where. Only the sheets'

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rendering the course: tiles by wall mask, uneaten dots, the ground beyond the map, the
 // captions, bare tile areas for the car drawing, and the score redraw.
 #include "DrawSheets.h"

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestFiles.h"
 
 #include "rules/GameRules.h"
+#include "rules/HeadlessHost.h"
 #include "platform/Canvas.h"
 #include "platform/Random.h"
 
@@ -420,4 +422,54 @@ TEST(GameRules, GameOverIsReportedForAGameButNeverForTheDemo)
     ASSERT_TRUE(over.GameOver);
     EXPECT_EQ(over.GameOver->Score, 30);
     EXPECT_EQ(over.GameOver->Stage, 3);
+}
+
+TEST(HeadlessHost, AnswersEachTickAsTheWindowDoes)
+{
+    // The eating and crash sounds of a game, in that order within one tick; the demo's status
+    // text once the last car is lost; the game that ended.
+    Game game(Corridor("Pos0=1,1,2,1\nPos1=4,1,6,1", 2, ".OOOO."), 5);
+    HeadlessHost host;
+    host.SoundOn = true;
+    host.EatWave = "eat.wav";
+    host.CrashWave = "crash.wav";
+    host.ErrorText = {"", "e1", "e2", "e3", "e4", "fatal course"};
+    host.StatusText = {"", "playing", "paused", "demo"};
+    game.rules.MaxCar = 1;
+    game.rules.NewGame();
+    game.rules.StartWait = 0;
+    host.Tick(game.rules);
+    host.Tick(game.rules); // eats (3,1), where car 0 has just arrived: the game is over
+    EXPECT_EQ(host.SoundsPlayed, (std::vector<std::string>{"eat.wav", "eat.wav", "crash.wav"}));
+    EXPECT_EQ(host.Status, "demo");
+    ASSERT_EQ(host.GamesOver.size(), 1u);
+    EXPECT_EQ(host.GamesOver[0].Score, 20);
+    EXPECT_TRUE(host.RepaintPending);
+
+    // The demo plays no sound; without SoundOn a game plays none either.
+    host.SoundsPlayed.clear();
+    for (int tick = 0; tick < 4; ++tick) {
+        game.rules.StartWait = 0;
+        host.Tick(game.rules);
+    }
+    EXPECT_TRUE(host.SoundsPlayed.empty());
+    host.SoundOn = false;
+    game.rules.NewGame();
+    game.rules.StartWait = 0;
+    host.Tick(game.rules);
+    EXPECT_TRUE(host.SoundsPlayed.empty());
+    EXPECT_FALSE(host.Closed);
+
+    // A course fault: the clock stops, error text 5 is shown, the window closes.
+    Game fatal(Corridor("Pos0=5,1,2,1", 1), 5);
+    HeadlessHost closing = host;
+    closing.Running = true;
+    closing.SoundOn = true;
+    closing.Tick(fatal.rules);
+    EXPECT_FALSE(closing.Running);
+    EXPECT_EQ(closing.Status, "paused");
+    EXPECT_EQ(closing.ErrorsShown, (std::vector<std::string>{"fatal course"}));
+    EXPECT_TRUE(closing.Closed);
+    ASSERT_TRUE(closing.Fault);
+    EXPECT_EQ(closing.Fault->Kind, CourseFaultKind::DeadEnd);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "StoppedWriters.h"
 #include "TestFiles.h"
 
@@ -111,7 +112,7 @@ TEST(HiScoreText, UtcTimes)
     EXPECT_EQ(FormatUtcTime(253402300800), "") << "beyond the year 9999";
     for (const char* bad : {"2026-02-29T00:00:00Z", "2026-13-01T00:00:00Z", "2026-01-01T24:00:00Z",
                             "2026-01-01T00:60:00Z", "2026-01-01 00:00:00Z", "2026-1-01T00:00:00Z",
-                            "1969-12-31T23:59:59Z", "2026-01-01T00:00:00", ""})
+                            "1969-12-31T23:59:59Z", "2026-01-01T00:00:00", "2O26-01-01T00:00:00Z", ""})
         EXPECT_EQ(ParseUtcTime(bad), std::nullopt) << bad;
 }
 
@@ -154,6 +155,18 @@ TEST(HiScoreBook, TablesAreKeptPerCourseFileAndPerContent)
     HiScoreBook(file).Store(key, HiScoreTable());
     EXPECT_TRUE(HiScoreBook(file).TableOf(key).Empty());
     EXPECT_EQ(HiScoreBook(file).Tables(100).size(), 1u);
+}
+
+TEST(HiScoreBook, AFullTableKeepsAllTenPlacesStoreAfterStore)
+{
+    TempDir dir;
+    const std::string file = dir.File("HISCORES.INI");
+    HiScoreTable table = FullTable();
+    HiScoreBook(file).Store(CourseA, table);
+    // The second store rewrites places the file already holds, the tenth among them.
+    ASSERT_EQ(table.Insert(Entry("new", 650)), 4u);
+    HiScoreBook(file).Store(CourseA, table);
+    EXPECT_EQ(HiScoreBook(file).TableOf(CourseA).Entries(), table.Entries());
 }
 
 TEST(HiScoreBook, DamagedFileKeepsEveryEntryThatStillReads)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which of the toolkit's translations goes with a language of the language file.
 #include "config/model/LanguageLocale.h"
 #include "platform/IniFile.h"

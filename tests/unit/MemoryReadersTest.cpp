@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The readers that also take bytes already in memory (the fuzz targets feed them that way):
 // what they make of the bytes must be exactly what the file readers make of the same file.
 #include "TestFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window says over the field as play goes on: the start wait with its countdown, the
 // stage that begins, a pause, and the end of a game while the demo already runs.
 #include "rules/GameRules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The course example of README.md is a course that loads and plays exactly as printed.
 #include "TestFiles.h"
 

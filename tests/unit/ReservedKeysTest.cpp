@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keys the menu commands hold, which no game action may take, and actions left without a key.
 #include "config/model/ReservedKeys.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where settings are saved: in place in a writable build folder, else into a per-user copy of
 // the file that was read; an installed tree is never written.
 #include "StoppedWriters.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestFiles.h"
 
 #include "config/model/Settings.h"
@@ -538,6 +539,8 @@ TEST_F(SettingsTest, ZoomAndFullScreenReadWithFallbacksAndWrittenOnlyWhenChanged
     SaveSettingsFile(s, places_);
     EXPECT_EQ(Stored(ProgramIni(), "Zoom"), "2");
     EXPECT_EQ(Stored(ProgramIni(), "FullScreen"), "1");
+    // A later run goes back to the window at actual size.
+    s = LoadSettingsFile(places_);
     s.Zoom = 1;
     s.FullScreen = false;
     SaveSettingsFile(s, places_);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading the two sheets from BMP files and giving their background the ground colour.
 #include "DrawSheets.h"
 #include "TestFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every shipped course must stand long play: the demo and games with random keys run for a
 // long time without a car ever leaving the course or meeting a dead end.
 #include "TestFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writers stopped where a test chooses, through the file-system seam: every save's calls are
 // counted, and at a chosen call the test's action runs (end the process as a kill would, fail,

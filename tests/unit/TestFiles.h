@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scratch files for tests: a fresh directory per test, removed afterwards.
 #include "course/TMap.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Model tests need no display, but drawing text needs a GUI application object: the tests run
 // on Qt's offscreen platform.
 #include <QGuiApplication>

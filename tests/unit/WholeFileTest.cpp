@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one whole-file save and the one bounded read: a save stopped at any step leaves the old or
 // the new file, its temporary copy never shows more than the file did, and the next save clears
 // what a stopped one left; long names save; reads never block on a FIFO nor pass their limit.

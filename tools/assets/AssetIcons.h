@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's icons for the desktop's hicolor theme, rendered from the program picture the
 // windows show.

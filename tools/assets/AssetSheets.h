@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing of the shipped tile sheet and sprite sheet.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Synthesis of the shipped sound effects and a minimal wave file writer.
 #pragma once
 

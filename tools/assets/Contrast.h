@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Contrast between two colours as the usual accessibility formula measures it: the relative
 // luminance of each (sRGB channels linearised, weighted 0.2126 / 0.7152 / 0.0722), then
 // (lighter + 0.05) / (darker + 0.05), from 1 (the same) to 21 (black on white).

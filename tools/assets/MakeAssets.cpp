@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brevanto-make-assets OUTDIR [ICONDIR]: draws the tile sheet, the sprite sheet and the
 // two sound effects shipped with the game, and with ICONDIR (dist/icons) the
 // program's icons. The output is deterministic, so the committed files can be

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brevanto-sim check: what can go wrong in a course, one JSON line per finding, then a summary.
 #include "Commands.h"
 #include "SimSupport.h"

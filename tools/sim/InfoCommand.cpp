@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brevanto-sim info: what the game reads from a course file, as one line of JSON.
 #include "Commands.h"
 #include "SimSupport.h"

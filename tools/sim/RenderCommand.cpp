@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brevanto-sim render: the course's field as the window paints it, after some ticks of play,
 // written to a PNG picture.
 #include "Commands.h"

@@ -1,11 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brevanto-sim run: plays a course tick by tick without a window and prints the state.
 #include "Commands.h"
 #include "SimSupport.h"
 
+#include "config/model/HiScoreBook.h"
+#include "platform/IniFile.h"
 #include "platform/WholeFileRead.h"
 #include "platform/Wrap.h"
+#include "replay/ReplayRecorder.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <map>
 #include <sstream>
 
@@ -128,6 +133,7 @@ int RunRunCommand(const std::vector<std::string>& args)
     int64_t ticks = 1000;
     std::string keysFile;
     bool trace = false;
+    std::string recordFile;
     while (!reader.Done()) {
         const std::string arg = reader.Next();
         if (arg == "--tile-size")
@@ -152,6 +158,8 @@ int RunRunCommand(const std::vector<std::string>& args)
             options.Clock = static_cast<uint32_t>(ParseIntegerOption(arg, reader.Value(arg), 0, 86399999));
         else if (arg == "--trace")
             trace = true;
+        else if (arg == "--record")
+            recordFile = reader.Value(arg);
         else if (arg.rfind("--", 0) == 0)
             throw UsageError("unknown option for run: " + arg);
         else
@@ -159,6 +167,8 @@ int RunRunCommand(const std::vector<std::string>& args)
     }
     if (courses.size() != 1)
         throw UsageError("run takes exactly one course file");
+    if (!recordFile.empty() && !options.NewGame)
+        throw UsageError("--record records a game: it needs --game");
     const KeyScript script = keysFile.empty() ? KeyScript{} : ReadKeyScript(keysFile, ticks);
 
     std::unique_ptr<SimGame> game;
@@ -169,19 +179,42 @@ int RunRunCommand(const std::vector<std::string>& args)
         return 2;
     }
 
+    ReplayRecorder recorder;
+    if (!recordFile.empty()) {
+        const std::string course = std::filesystem::absolute(courses[0]).string();
+        recorder.Start(game->Rules, course, CourseKeyOf(course).ContentHash, std::nullopt);
+    }
+
     if (ticks == 0)
         PrintState(0, *game);
     for (int64_t tick = 1; tick <= ticks; ++tick) {
         const auto [first, last] = script.keys.equal_range(tick);
         for (auto it = first; it != last; ++it)
             PressKey(game->Rules, it->second);
-        game->Host.Tick(game->Rules);
+        recorder.BeforeTick(game->Rules);
+        const TickOutcome outcome = game->Host.Tick(game->Rules);
+        recorder.AfterTick(game->Rules);
+        if (recorder.Recording() && outcome.GameOver) {
+            try {
+                if (const std::optional<Replay> replay =
+                        recorder.Finish(outcome.GameOver->Score, outcome.GameOver->Stage))
+                    SaveReplay(*replay, recordFile);
+            } catch (const brv::IniWriteError& error) {
+                std::fprintf(stderr, "brevanto-sim: %s\n", error.what());
+                return 1;
+            }
+        }
         if (game->Host.Closed) {
             PrintState(tick, *game);
             return 3;
         }
         if (trace || tick == ticks)
             PrintState(tick, *game);
+    }
+    if (recorder.Recording()) {
+        std::fprintf(stderr, "brevanto-sim: the game did not end within %lld ticks: no replay written\n",
+                     static_cast<long long>(ticks));
+        return 1;
     }
     return 0;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the simulator's subcommands share: a headless host for the rules, start-up as the
 // window does it, JSON output and the usual usage errors.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brevanto-sim: checks, plays and draws a course without a window.
 #include "Commands.h"
 #include "SimSupport.h"
@@ -13,10 +14,11 @@ const char* const Usage =
     "usage: brevanto-sim info COURSE.DAT [--tile-size N]\n"
     "       brevanto-sim run COURSE.DAT [--tile-size N] [--ticks N] [--game] [--keys FILE]\n"
     "                    [--move-fast K] [--max-car M] [--hiscore H] [--random-init]\n"
-    "                    [--interval MS] [--clock MS] [--trace]\n"
+    "                    [--interval MS] [--clock MS] [--trace] [--record FILE]\n"
     "       brevanto-sim render COURSE.DAT OUT.png [--ground FILE.BMP] [--car FILE.BMP]\n"
     "                    [--ticks N] [--clock MS]\n"
     "       brevanto-sim check COURSE.DAT [--ticks N] [--tile-size N]\n"
+    "       brevanto-sim verify REPLAY [--course FILE] | verify --dir DIR [--course FILE]\n"
     "       brevanto-sim --version | --help\n";
 
 int RunCommand(const std::string& command, const std::vector<std::string>& args)
@@ -37,6 +39,8 @@ int RunCommand(const std::string& command, const std::vector<std::string>& args)
         return RunRenderCommand(args);
     if (command == "check")
         return RunCheckCommand(args);
+    if (command == "verify")
+        return RunVerifyCommand(args);
     throw UsageError("unknown subcommand '" + command + "'");
 }
 

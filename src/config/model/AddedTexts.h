@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts that came after the language file's first set of keys (new menus, dialogs and tables).
 // A language file written before them lacks the keys, so each read gives the English text built

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The courses a player can choose from: every course file (*.DAT, any letter case) of the
 // program's folder and of the per-user courses folder ($XDG_DATA_HOME/brevanto/courses/), each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/model/HiScoreBook.h"
 
 #include "config/model/HiScoreText.h"
@@ -15,6 +16,7 @@ constexpr std::string_view LastNameKey = "LastName";
 constexpr std::string_view CoursePrefix = "Course ";
 constexpr std::string_view PathKey = "Path";
 constexpr std::string_view HashKey = "Hash";
+constexpr std::string_view ReplayKeyPrefix = "Replay";
 // Entries beyond the numbered places that a section may hold (a hand-edited file), looked at.
 constexpr size_t MaxEntryKeys = 64;
 
@@ -43,12 +45,7 @@ std::optional<uint64_t> ParseHex(std::string_view text)
         return std::nullopt;
     uint64_t value = 0;
     for (const char c : text) {
-        const char lower = static_cast<char>(c >= 'A' && c <= 'F' ? c + 32 : c);
-        int digit = -1;
-        if (lower >= '0' && lower <= '9')
-            digit = lower - '0';
-        else if (lower >= 'a' && lower <= 'f')
-            digit = lower - 'a' + 10;
+        const int digit = brv::HexDigitValue(c);
         if (digit < 0)
             return std::nullopt;
         value = value << 4 | static_cast<uint64_t>(digit);
@@ -77,9 +74,31 @@ size_t PlaceOf(std::string_view key)
     return place <= HiScoreTable::Places ? place : 0;
 }
 
+// The key that links place `place` to its replay: Replay1 .. Replay10 (older readers take it
+// for an entry that does not read, and leave it alone).
+std::string ReplayKeyOf(size_t place) { return std::string(ReplayKeyPrefix) + std::to_string(place); }
+
+size_t ReplayPlaceOf(std::string_view key)
+{
+    if (key.size() <= ReplayKeyPrefix.size()
+        || !brv::EqualIgnoringAsciiCase(key.substr(0, ReplayKeyPrefix.size()), ReplayKeyPrefix))
+        return 0;
+    return PlaceOf(key.substr(ReplayKeyPrefix.size()));
+}
+
 bool IsMetaKey(std::string_view key)
 {
-    return brv::EqualIgnoringAsciiCase(key, PathKey) || brv::EqualIgnoringAsciiCase(key, HashKey);
+    return brv::EqualIgnoringAsciiCase(key, PathKey) || brv::EqualIgnoringAsciiCase(key, HashKey)
+           || ReplayPlaceOf(key) != 0;
+}
+
+// A link names a file of the replays folder itself: no folder, nothing hidden.
+std::string ReplayLinkOf(std::string_view stored)
+{
+    std::string name = DecodeStoredText(stored);
+    const bool plain = !name.empty() && name.size() <= 255 && name[0] != '.'
+                       && name.find_first_of(std::string_view("/\0", 2)) == std::string::npos;
+    return plain ? name : std::string();
 }
 
 std::string_view ValueOf(const SectionValues& values, std::string_view key)
@@ -106,14 +125,23 @@ std::vector<std::string_view> EntryTexts(const SectionValues& values)
     return places;
 }
 
-// Entries in reading order, each one inserted, so equal scores keep that order.
+// Entries in reading order, each one inserted, so equal scores keep that order; a numbered
+// place brings the replay its link names.
 HiScoreTable ReadTable(const SectionValues& values)
 {
+    std::vector<std::string_view> replays(HiScoreTable::Places);
+    for (const auto& [key, value] : values)
+        if (const size_t place = ReplayPlaceOf(key))
+            replays[place - 1] = value;
     HiScoreTable table;
-    for (const std::string_view text : EntryTexts(values))
-        if (!text.empty())
-            if (std::optional<HiScoreEntry> entry = DecodeHiScoreEntry(text))
+    const std::vector<std::string_view> texts = EntryTexts(values);
+    for (size_t i = 0; i < texts.size(); ++i)
+        if (!texts[i].empty())
+            if (std::optional<HiScoreEntry> entry = DecodeHiScoreEntry(texts[i])) {
+                if (i < replays.size())
+                    entry->Replay = ReplayLinkOf(replays[i]);
                 table.Insert(std::move(*entry));
+            }
     return table;
 }
 
@@ -127,6 +155,8 @@ void MakeFolderFor(const std::string& fileName)
 } // namespace
 
 uint64_t ContentHashOf(std::string_view bytes) { return Fnv1a(FnvOffset, bytes); }
+std::string HashText(uint64_t hash) { return Hex(hash); }
+std::optional<uint64_t> ParseHashText(std::string_view text) { return ParseHex(text); }
 
 // Read as any of the game's files is read: up to the same size, a FIFO or a folder as empty.
 CourseKey CourseKeyOf(const std::string& path) { return {path, ContentHashOf(brv::IniFile(path).Bytes())}; }
@@ -165,6 +195,17 @@ std::vector<CourseTable> HiScoreBook::Tables(size_t limit) const
     return tables;
 }
 
+std::vector<std::string> HiScoreBook::ReplayFiles() const
+{
+    std::vector<std::string> files;
+    for (const std::string& section : ini_.ReadSectionNames())
+        for (const auto& [key, value] : ini_.ReadSectionValues(section))
+            if (ReplayPlaceOf(key) != 0)
+                if (std::string name = ReplayLinkOf(value); !name.empty())
+                    files.push_back(std::move(name));
+    return files;
+}
+
 std::string HiScoreBook::LastName() const
 {
     return CutUtf8(DecodeStoredText(ini_.ReadString(PlayerSection, LastNameKey, "")),
@@ -199,11 +240,20 @@ void HiScoreBook::WriteTable(const CourseKey& key, const HiScoreTable& table)
     values.emplace_back(PathKey, EncodeStoredText(key.Path));
     values.emplace_back(HashKey, Hex(key.ContentHash));
     const std::vector<HiScoreEntry>& entries = table.Entries();
-    for (size_t i = 0; i < entries.size(); ++i)
+    for (size_t i = 0; i < entries.size(); ++i) {
         values.emplace_back(std::to_string(i + 1), EncodeHiScoreEntry(entries[i]));
-    // Whatever else held an entry that reading looks at is emptied, so none comes back twice.
+        if (!entries[i].Replay.empty())
+            values.emplace_back(ReplayKeyOf(i + 1), EncodeStoredText(entries[i].Replay));
+    }
+    // Whatever else held an entry that reading looks at is emptied, so none comes back twice,
+    // and so is a replay link of a place that now has none.
     size_t others = 0;
     for (const auto& [old, text] : ini_.ReadSectionValues(section)) {
+        if (const size_t linked = ReplayPlaceOf(old)) {
+            if (linked > entries.size() || entries[linked - 1].Replay.empty())
+                values.emplace_back(old, "");
+            continue;
+        }
         const size_t place = PlaceOf(old);
         const bool looked = place != 0 || (!IsMetaKey(old) && others++ < MaxEntryKeys);
         if (looked && (place == 0 || place > entries.size()))

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hi-score file (HISCORES.INI in the per-user data folder): one table per course, kept apart
 // by the course file's path and by a hash of its content, so that an edited course starts a
@@ -9,6 +10,7 @@
 //   Path=/home/ann/COURSE1.DAT
 //   Hash=09ab...
 //   1=1230,4,2026-01-31T18:05:00Z,Ann
+//   Replay1=2026-01-31T180500Z-COURSE1-1230.replay   ; the game's replay, when kept
 //
 // Two copies of the game may store at the same time: a change is made under the file's lock to
 // the file as it is then, so an entry the other copy stored meanwhile stays.
@@ -36,6 +38,9 @@ struct CourseKey {
 CourseKey CourseKeyOf(const std::string& path);
 // The hash of a course's bytes (64-bit FNV-1a).
 uint64_t ContentHashOf(std::string_view bytes);
+// A hash as the files store it: 16 hex digits; reading takes 1 to 16 of either case.
+std::string HashText(uint64_t hash);
+std::optional<uint64_t> ParseHashText(std::string_view text);
 
 struct CourseTable {
     CourseKey Key;
@@ -55,6 +60,9 @@ public:
     // The tables that hold at least one entry, in file order, at most `limit` of them.
     std::vector<CourseTable> Tables(size_t limit) const;
     std::string LastName() const;
+    // The replay files every table's entries link to (Replay1=..., beside 1=...), whatever the
+    // course and whether or not the entry still reads.
+    std::vector<std::string> ReplayFiles() const;
 
     // Each goes to disk at once; throws brv::IniWriteError when the file cannot be written
     // (the file then stays as it was), naming the folder when the data folder cannot be made.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A course's table of the best games: ten places, best score first. A score earns a place when
 // it is above zero and, in a full table, beats the last place; an equal score ranks below the
@@ -13,6 +14,7 @@ struct HiScoreEntry {
     int32_t Score = 0;
     int32_t Stage = 0;           // the stage the game ended in; 0 when not known
     std::optional<int64_t> When; // seconds since 1970-01-01 00:00 UTC
+    std::string Replay;          // the game's replay: a file name in the replays folder, or none
 
     bool operator==(const HiScoreEntry&) const = default;
 };

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/model/HiScoreText.h"
 
+#include "platform/AsciiText.h"
 #include "platform/IniFile.h"
 
 #include <algorithm>
@@ -10,17 +12,6 @@
 namespace {
 
 constexpr char HexDigits[] = "0123456789ABCDEF";
-
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 // Bytes stored as %XX wherever they stand: control bytes, and what the INI layer would read
 // as syntax. A space is escaped only at either end, where the layer would trim it.
@@ -80,8 +71,8 @@ std::string DecodeStoredText(std::string_view stored)
     text.reserve(stored.size());
     size_t kept = 0;
     for (size_t i = stored.find('%'); i != std::string_view::npos; i = stored.find('%', i + 1)) {
-        const int high = i + 2 < stored.size() ? HexValue(stored[i + 1]) : -1;
-        const int low = high >= 0 ? HexValue(stored[i + 2]) : -1;
+        const int high = i + 2 < stored.size() ? brv::HexDigitValue(stored[i + 1]) : -1;
+        const int low = high >= 0 ? brv::HexDigitValue(stored[i + 2]) : -1;
         if (low < 0)
             continue; // a '%' without two hex digits stays as it is
         text.append(stored, kept, i - kept);

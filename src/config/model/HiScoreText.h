@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How hi-score entries read and write as INI values: "score,stage,time,name", the time as
 // 2026-01-31T18:05:00Z (UTC), the name last so that it may hold commas.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keys of the game's actions, two per action. The defaults are the game's own keys, so a
 // player who never chooses others plays exactly as before. Kept in section KEYS of the settings

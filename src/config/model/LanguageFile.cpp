@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/model/LanguageFile.h"
 
 #include "platform/AsciiText.h"
 #include "platform/IniFile.h"
 
 #include <algorithm>
+#include <array>
 #include <string_view>
 
 namespace {
@@ -67,7 +69,24 @@ std::vector<std::string> LanguageNames(const brv::IniFile& ini, const std::strin
     return names;
 }
 
+// The English captions of the shipped language file, "..." included.
+constexpr std::array<std::string_view, 11> EnglishMenu{
+    "",      "&File",  "&Option",     "&Help",     "&New",     "&Load Course...",
+    "&Pause", "E&xit", "&Setting...", "&Control", "&About..."};
+
+// Menu items that open a dialog get "..." after the file's caption.
+bool OpensDialog(size_t k) { return k == 5 || k == 8 || k == 10; }
+
 } // namespace
+
+std::string MenuCaptionOrEnglish(const MainWindowTexts& texts, size_t k)
+{
+    if (k == 0 || k >= EnglishMenu.size())
+        return {};
+    const std::string& caption = texts.Menu[k];
+    const bool none = caption.empty() || (OpensDialog(k) && caption == "...");
+    return none ? std::string(EnglishMenu[k]) : caption;
+}
 
 MainWindowTexts ReadMainWindowTexts(const std::string& fileName, int32_t language)
 {
@@ -95,8 +114,9 @@ MainWindowTexts ReadMainWindowTexts(const brv::IniFile& ini, int32_t language)
     for (int32_t k = 4; k <= 10; ++k)
         texts.Hint[k] = read(Key("Hint", k));
     // These items open a dialog; the file gives their captions without the dots.
-    for (const int k : {5, 8, 10})
-        texts.Menu[k] += "...";
+    for (size_t k = 1; k <= 10; ++k)
+        if (OpensDialog(k))
+            texts.Menu[k] += "...";
     return texts;
 }
 

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The language file: every text of the windows, for any number of languages side by side.
 // Section LANGUAGE lists them (Number, then 1..N naming each language's section).
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -27,6 +29,10 @@ struct DialogTexts {
     std::string Label14Hint;
     std::vector<std::string> LanguageNames; // the non-empty Lang1..LangN of the language
 };
+
+// Menu caption k (1..10) of `texts`, or the English one built into the program when the
+// language gave none.
+std::string MenuCaptionOrEnglish(const MainWindowTexts& texts, size_t k);
 
 // The texts of language number `language` (1-based); a missing file, language or key gives
 // empty texts.

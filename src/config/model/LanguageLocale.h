@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which locale a language of the language file stands for, so that the toolkit's own texts
 // (standard buttons, file dialogs) can follow the game's language: the language section's

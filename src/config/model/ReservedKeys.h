@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keys the game's actions may not take: those of the menu commands (F11, Ctrl+0, Alt+F4, the
 // menu bar's Alt+letter ...), which would otherwise act twice or never reach the game. The window

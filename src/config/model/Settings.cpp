@@ -1,15 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/model/Settings.h"
 
 #include "course/StrLib.h"
 #include "platform/AsciiText.h"
+#include "platform/FileLock.h"
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
 #include "platform/SaveTarget.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
+#include <optional>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -71,46 +76,120 @@ std::string StoredMapName(const std::string& mapName, const std::string& program
     return mapName;
 }
 
-// Each key is written only when the file holds something else, so a run that changed nothing
-// leaves the file alone (and does not create a missing one). A value that cannot be stored
-// costs only its own key: the others are still written, and Finish reports the refused ones.
-class ChangedKeyWriter {
+// No value reads back as this: a value never holds a line break.
+constexpr std::string_view kAbsent = "\n";
+
+// The per-user file, in memory, with each key it lacks taken from the program's file.
+brv::IniFile LayeredSettings(const std::string& top, const std::string& below)
+{
+    brv::IniFile layered(top);
+    if (brv::SamePath(top, below))
+        return layered;
+    const brv::IniFile shipped(below);
+    for (const std::string& section : shipped.ReadSectionNames()) {
+        for (const auto& [key, value] : shipped.ReadSectionValues(section)) {
+            if (layered.ReadString(section, key, kAbsent) != kAbsent)
+                continue;
+            try {
+                layered.SetString(section, key, value);
+            } catch (const brv::IniValueError&) {
+                // A name that would not read back as itself: the per-user file cannot take it.
+            }
+        }
+    }
+    return layered;
+}
+
+struct KeyWrite {
+    std::string_view Section;
+    std::string Key;
+    std::string Value;
+    friend bool operator==(const KeyWrite&, const KeyWrite&) = default;
+};
+
+// The keys a save writes into `ini` for the file to hold `settings`: each key whose value
+// differs from what the file holds (an absent key counting as its default). A value that
+// cannot be stored (a line break in it) is left out and named in `refused`.
+class ChangedKeys {
 public:
-    explicit ChangedKeyWriter(brv::IniFile ini) : ini_(std::move(ini)) {}
+    explicit ChangedKeys(const brv::IniFile& ini) : ini_(ini) {}
 
     void Integer(std::string_view key, int32_t value, int32_t fallback)
     {
         if (ini_.ReadInteger(kSection, key, fallback) != value)
-            ini_.WriteInteger(kSection, key, value);
+            Add(kSection, key, std::to_string(value));
     }
     void Bool(std::string_view key, bool value, bool fallback)
     {
         if (ini_.ReadBool(kSection, key, fallback) != value)
-            ini_.WriteBool(kSection, key, value);
+            Add(kSection, key, value ? "1" : "0");
     }
     void Text(std::string_view key, std::string_view value, std::string_view fallback)
     {
         if (ini_.ReadString(kSection, key, fallback) == value)
             return;
-        try {
-            ini_.WriteString(kSection, key, value);
-        } catch (const brv::IniValueError&) {
+        if (value.find_first_of("\r\n") != std::string_view::npos)
             refused_ += (refused_.empty() ? "" : ", ") + std::string(key);
-        }
+        else
+            Add(kSection, key, std::string(value));
+    }
+    void Keys(const KeyBindings& bindings)
+    {
+        for (auto& [key, value] : KeyBindingChanges(ini_, bindings))
+            Add(KeysSection, key, std::move(value));
     }
 
-    void Finish() const
-    {
-        if (!refused_.empty())
-            throw brv::IniWriteError(ini_.FileName(), "a line break in the value of " + refused_
-                                                          + " (not stored; the other settings were)");
-    }
-    brv::IniFile& File() { return ini_; }
+    std::vector<KeyWrite> Writes;
+    const std::string& Refused() const { return refused_; }
 
 private:
-    brv::IniFile ini_;
+    void Add(std::string_view section, std::string_view key, std::string value)
+    {
+        Writes.push_back({section, std::string(key), std::move(value)});
+    }
+
+    const brv::IniFile& ini_;
     std::string refused_;
 };
+
+ChangedKeys ChangesAgainst(const brv::IniFile& ini, const Settings& settings,
+                           const SettingsPlaces& places)
+{
+    ChangedKeys file(ini);
+    file.Integer("Language", settings.Language, 1);
+    if (const std::string map = StoredMapName(settings.MapName, places.ProgramDir); !map.empty())
+        file.Text("MapName", map, "");
+    file.Integer("Interval", settings.Interval, 50);
+    file.Integer("HiScore", settings.HiScore, 0);
+    file.Integer("MoveFast", settings.MoveSpeed, 1);
+    file.Integer("MaxCar", settings.MaxCar, 3);
+    file.Bool("RandamInit", settings.RandomInit, false);
+    file.Bool("Sound", settings.SoundOn, false);
+    file.Bool("SaveScreen", settings.SaveScreen, true);
+    file.Bool("ToolBar", settings.ToolBar, true);
+    file.Bool("StatusBar", settings.StatusBar, true);
+    file.Text("Wave1", settings.RunWave, "");
+    file.Text("Wave2", settings.EatWave, "");
+    file.Text("Wave3", settings.CrashWave, "");
+    // While SaveScreen is off the stored position stays as it is.
+    if (settings.SaveScreen) {
+        char position[32];
+        std::snprintf(position, sizeof position, "%d,%d", static_cast<int>(settings.Left),
+                      static_cast<int>(settings.Top));
+        file.Text("Position", position, "0,0");
+    }
+    file.Keys(settings.Keys);
+    file.Integer("Zoom", settings.Zoom, 1);
+    file.Bool("FullScreen", settings.FullScreen, false);
+    file.Bool("FieldMessages", settings.FieldMessages, false);
+    file.Bool("HiScoresAfterName", settings.HiScoresAfterName, true);
+    return file;
+}
+
+bool IsHiScore(const KeyWrite& write)
+{
+    return write.Section == kSection && write.Key == "HiScore";
+}
 
 } // namespace
 
@@ -128,7 +207,11 @@ std::string ResolveSettingsPath(const std::string& value, const std::string& pro
 
 Settings LoadSettingsFile(const SettingsPlaces& places)
 {
-    return ReadSettings(brv::IniFile(LocateSettingsFile(places)), places);
+    auto file = std::make_shared<const brv::IniFile>(
+        LayeredSettings(LocateSettingsFile(places), places.ProgramDir + std::string(kFileName)));
+    Settings settings = ReadSettings(*file, places);
+    settings.ReadAtStart = std::move(file);
+    return settings;
 }
 
 Settings ReadSettings(const brv::IniFile& ini, const SettingsPlaces& places)
@@ -181,37 +264,49 @@ void SaveSettingsFile(const Settings& settings, const SettingsPlaces& places)
     // Settings that were never loaded go where loading would have looked.
     const std::string readFile =
         settings.IniFileName.empty() ? LocateSettingsFile(places) : settings.IniFileName;
+    const std::string programFile = places.ProgramDir + std::string(kFileName);
     const std::string perUserFile =
         places.ConfigDir.empty() ? std::string() : places.ConfigDir + std::string(kFileName);
-    ChangedKeyWriter file(
-        brv::OpenSaveTarget(brv::ChooseSaveTarget(readFile, perUserFile, places.Installed)));
+    const brv::SaveTarget where = brv::ChooseSaveTarget(readFile, perUserFile, places.Installed);
+    // Another copy of the game may save between our read and our write: take turns. A run that
+    // changed nothing writes nothing, not even the lock file.
+    std::optional<brv::FileLock> lock;
+    if (!settings.ReadAtStart || !ChangesAgainst(*settings.ReadAtStart, settings, places).Writes.empty())
+        lock.emplace(where.FileName);
 
-    file.Integer("Language", settings.Language, 1);
-    if (const std::string map = StoredMapName(settings.MapName, places.ProgramDir); !map.empty())
-        file.Text("MapName", map, "");
-    file.Integer("Interval", settings.Interval, 50);
-    file.Integer("HiScore", settings.HiScore, 0);
-    file.Integer("MoveFast", settings.MoveSpeed, 1);
-    file.Integer("MaxCar", settings.MaxCar, 3);
-    file.Bool("RandamInit", settings.RandomInit, false);
-    file.Bool("Sound", settings.SoundOn, false);
-    file.Bool("SaveScreen", settings.SaveScreen, true);
-    file.Bool("ToolBar", settings.ToolBar, true);
-    file.Bool("StatusBar", settings.StatusBar, true);
-    file.Text("Wave1", settings.RunWave, "");
-    file.Text("Wave2", settings.EatWave, "");
-    file.Text("Wave3", settings.CrashWave, "");
-    // While SaveScreen is off the stored position stays as it is.
-    if (settings.SaveScreen) {
-        char position[32];
-        std::snprintf(position, sizeof position, "%d,%d", static_cast<int>(settings.Left),
-                      static_cast<int>(settings.Top));
-        file.Text("Position", position, "0,0");
+    // Compared with the file as it is now, read as this run read it (over the program's file).
+    const brv::IniFile now =
+        LayeredSettings(where.SeedFrom.empty() ? where.FileName : where.SeedFrom, programFile);
+    ChangedKeys changes = ChangesAgainst(now, settings, places);
+    std::vector<KeyWrite> writes;
+    if (!settings.ReadAtStart) {
+        writes = std::move(changes.Writes);
+    } else {
+        // Only what this run changed: another copy's changes since our start stay.
+        const std::vector<KeyWrite> changedHere =
+            ChangesAgainst(*settings.ReadAtStart, settings, places).Writes;
+        for (KeyWrite& write : changes.Writes) {
+            const bool ours = std::any_of(changedHere.begin(), changedHere.end(), [&](const KeyWrite& mine) {
+                return mine.Section == write.Section && mine.Key == write.Key;
+            });
+            if (!ours)
+                continue;
+            // A lower hi-score than the file's comes only from a reset in this run.
+            if (IsHiScore(write) && !settings.HiScoreReset &&
+                settings.HiScore < now.ReadInteger(kSection, "HiScore", 0))
+                continue;
+            writes.push_back(std::move(write));
+        }
     }
-    WriteKeyBindings(file.File(), settings.Keys);
-    file.Integer("Zoom", settings.Zoom, 1);
-    file.Bool("FullScreen", settings.FullScreen, false);
-    file.Bool("FieldMessages", settings.FieldMessages, false);
-    file.Bool("HiScoresAfterName", settings.HiScoresAfterName, true);
-    file.Finish();
+
+    // All of it in one replace of the whole file; nothing at all when nothing changed.
+    if (!writes.empty()) {
+        brv::IniFile target = brv::OpenSaveTarget(where);
+        for (const KeyWrite& write : writes)
+            target.SetString(write.Section, write.Key, write.Value);
+        target.SaveAs(target.FileName());
+    }
+    if (!changes.Refused().empty())
+        throw brv::IniWriteError(where.FileName, "a line break in the value of " + changes.Refused()
+                                                        + " (not stored; the other settings were)");
 }

@@ -1,10 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file (section SETTING): every option, the other files' locations, the hi-score
-// and the window position. Read once at start-up, written back at shut-down, each key only
-// when its value differs from what the file holds.
+// and the window position. Read once at start-up, written back at shut-down in one replace of
+// the whole file, each key only when its value differs from what the file holds and this run
+// changed it, so two copies of the game running at once keep each other's changes.
 #include "config/model/KeyBindings.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace brv { class IniFile; }
@@ -56,17 +59,29 @@ struct Settings {
     bool FieldMessages = false;
     // After a hi-score name is entered, the table opens with the new entry marked.
     bool HiScoresAfterName = true;
+
+    // Not keys of the file. The player reset the hi-score in this run: only then may a save
+    // store a lower hi-score than the file holds.
+    bool HiScoreReset = false;
+    // The settings as this run read them (the per-user file over the program's one), which a
+    // save compares with to tell what this run changed. Null for settings made in memory: their
+    // save writes whatever differs from the file.
+    std::shared_ptr<const brv::IniFile> ReadAtStart;
 };
 
 // A path from the settings: absolute when it begins with "/" or its second character is ":",
 // else relative to the program's directory.
 std::string ResolveSettingsPath(const std::string& value, const std::string& programDir);
 
+// The per-user file when there is one, each key it lacks taken from the program's file; else
+// the program's file. IniFileName is the file read first.
 Settings LoadSettingsFile(const SettingsPlaces& places);
 // The same from a settings file already read (or bytes in memory); IniFileName is its name.
 Settings ReadSettings(const brv::IniFile& ini, const SettingsPlaces& places);
-// Writes back what differs from the file (Position only while SaveScreen), into the file that
-// was read or, where that one may not or cannot be written, into the per-user file; throws
-// brv::IniWriteError naming the file when a write is refused. A value that cannot be stored (a
-// line break in it) is skipped, and reported by that error once every other key is written.
+// Writes back, in one replace of the whole file, each key whose value differs from the file
+// (Position only while SaveScreen) and from what this run read: into the file that was read
+// or, where that one may not or cannot be written, into the per-user file. HiScore never goes
+// below the file's value unless HiScoreReset. Throws brv::IniWriteError naming the file when
+// the write is refused. A value that cannot be stored (a line break in it) is skipped, and
+// reported by that error once every other key is written.
 void SaveSettingsFile(const Settings& settings, const SettingsPlaces& places);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Option > Keys...: each action of the game with its two keys. Clicking a key waits for the
 // next key pressed (Escape gives up); a key that another action holds moves only once the

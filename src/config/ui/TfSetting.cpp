@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/ui/TfSetting.h"
 
 #include "config/model/LanguageFile.h"
@@ -5,6 +6,7 @@
 #include "ui/Glyphs.h"
 #include "ui/Hints.h"
 #include "ui/QtOwned.h"
+#include "ui/WindowPlacing.h"
 #include "platform/TextCodec.h"
 
 #include <QCheckBox>
@@ -24,9 +26,6 @@
 #include <cstdint>
 
 namespace {
-
-// Larger sizes would only make the dialog unusable, and huge ones exhaust memory.
-constexpr int MaxFontPoints = 72;
 
 const char* const WaveFilter = "Wave File(*.WAV)|*.wav";
 
@@ -230,16 +229,8 @@ void TfSetting::BuildButtonPanel()
 
 void TfSetting::ChangeFont(const QString& family, int pointSize)
 {
-    QFont dialogFont = font();
     bool changed = false;
-    if (!family.isEmpty() && family != dialogFont.family()) {
-        dialogFont.setFamily(family);
-        changed = true;
-    }
-    if (pointSize > 0 && pointSize <= MaxFontPoints && pointSize != dialogFont.pointSize()) {
-        dialogFont.setPointSize(pointSize);
-        changed = true;
-    }
+    const QFont dialogFont = brv::LanguageFont(font(), family, pointSize, changed);
     if (!changed)
         return;
     setFont(dialogFont);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings dialog: timer speed, window options, sounds, move speed, cars per game, random
 // start, language and the hi-score reset. It only holds what the user picks; the main window's

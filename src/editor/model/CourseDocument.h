@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The course being edited: the same content as a course file, held as the author sees it.
 // Unlike the game's model it can hold what the game refuses (start entries off the course,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/model/CourseEdits.h"
 
 #include "check/CarReach.h"
@@ -58,7 +59,19 @@ std::vector<TPoint> DragCells(TPoint from, TPoint to)
     return cells;
 }
 
-bool CarveLane(CourseDocument& d, const std::vector<TPoint>& cells)
+std::vector<TPoint> RingCells(TPoint a, TPoint b)
+{
+    const TPoint low{std::min(a.X, b.X), std::min(a.Y, b.Y)};
+    const TPoint high{std::max(a.X, b.X), std::max(a.Y, b.Y)};
+    std::vector<TPoint> cells = DragCells(low, {high.X, low.Y});
+    for (const auto& leg : {DragCells({high.X, low.Y}, high), DragCells(high, {low.X, high.Y}),
+                            DragCells({low.X, high.Y}, low)})
+        cells.insert(cells.end(), leg.begin() + 1, leg.end());
+    return cells;
+}
+
+namespace {
+bool SetLane(CourseDocument& d, const std::vector<TPoint>& cells, bool open)
 {
     bool changed = false;
     for (size_t k = 1; k < cells.size(); ++k) {
@@ -68,10 +81,15 @@ bool CarveLane(CourseDocument& d, const std::vector<TPoint>& cells)
             continue;
         for (const int32_t side : Sides)
             if (NeighbourCell(a, side) == b)
-                changed |= SetWall(d, a, side, false);
+                changed |= SetWall(d, a, side, !open);
     }
     return changed;
 }
+} // namespace
+
+bool CarveLane(CourseDocument& d, const std::vector<TPoint>& cells) { return SetLane(d, cells, true); }
+
+bool EraseLane(CourseDocument& d, const std::vector<TPoint>& cells) { return SetLane(d, cells, false); }
 
 bool SetWall(CourseDocument& d, TPoint cell, int32_t side, bool closed)
 {
@@ -139,6 +157,15 @@ bool AddStart(CourseDocument& d, TPoint cell)
     StartPlace place;
     place.Column = cell.X;
     place.Row = cell.Y;
+    // Facing an open side: a car that starts against a wall drives into it.
+    for (const auto& [side, direction] : {std::pair{WallEast, 2}, std::pair{WallSouth, 4},
+                                          std::pair{WallWest, 6}, std::pair{WallNorth, 0}})
+        if ((d.Mask(cell) & side) == 0) {
+            place.Direction = direction;
+            break;
+        }
+    if (!d.Starts.empty() && d.Blocks.empty())
+        place.Kind = 'R';
     d.Starts.push_back(place);
     return true;
 }
@@ -179,7 +206,7 @@ bool RemoveStart(CourseDocument& d, int32_t entry)
 
 bool AddBlock(CourseDocument& d, TPoint a, TPoint b)
 {
-    if (!d.OnCourse(a) || !d.OnCourse(b))
+    if (!d.OnCourse(a) || !d.OnCourse(b) || d.Blocks.size() >= static_cast<size_t>(MaxPathBlocks))
         return false;
     d.Blocks.push_back({std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X),
                         std::max(a.Y, b.Y)});
@@ -191,12 +218,22 @@ bool RemoveBlock(CourseDocument& d, int32_t block)
     if (block < 1 || static_cast<size_t>(block) > d.Blocks.size())
         return false;
     d.Blocks.erase(d.Blocks.begin() + (block - 1));
+    // Digits name blocks one each; other characters are left as the author wrote them.
+    std::string path;
+    for (const char c : d.Path) {
+        const int32_t named = c - '0';
+        if (c < '1' || c > '9' || named < block)
+            path += c;
+        else if (named > block)
+            path += static_cast<char>(c - 1);
+    }
+    d.Path = path;
     return true;
 }
 
 bool AppendToPath(CourseDocument& d, int32_t block)
 {
-    if (block < 1 || static_cast<size_t>(block) > d.Blocks.size())
+    if (block < 1 || block > MaxPathBlocks || static_cast<size_t>(block) > d.Blocks.size())
         return false;
     d.Path += std::to_string(block);
     return true;
@@ -204,12 +241,40 @@ bool AppendToPath(CourseDocument& d, int32_t block)
 
 bool SetPath(CourseDocument& d, const std::string& path) { return Assign(d.Path, path); }
 
+bool MakeQuarterBlocks(CourseDocument& d)
+{
+    if (d.Width < 2 || d.Height < 2)
+        return false;
+    const int32_t midX = d.Width / 2;
+    const int32_t midY = d.Height / 2;
+    // Clockwise from the top left, so the path follows the cars round a ring.
+    const std::vector<TRect> blocks = {{1, 1, midX, midY},
+                                       {midX + 1, 1, d.Width, midY},
+                                       {midX + 1, midY + 1, d.Width, d.Height},
+                                       {1, midY + 1, midX, d.Height}};
+    const bool changed = Assign(d.Blocks, blocks);
+    return Assign(d.Path, std::string("1234")) || changed;
+}
+
 bool MoveCaption(CourseDocument& d, int caption, TPoint tile)
 {
     if (caption < 0 || caption >= CaptionCount)
         return false;
     return Assign(d.Captions[static_cast<size_t>(caption)],
                   std::optional<TPoint>(TPoint{brv::WrapAdd(tile.X, 1), brv::WrapAdd(tile.Y, 1)}));
+}
+
+bool PlaceCaptionsBeside(CourseDocument& d)
+{
+    // Six columns hold the widest caption ("HI SCORE", six-digit scores) with a column free
+    // beside the map; the rows are those of the shipped courses.
+    constexpr int32_t StripColumns = 6;
+    constexpr int32_t Rows[CaptionCount] = {2, 4, 5, 7, 8, 10, 11};
+    const CourseDocument before = d;
+    d.ScreenSize = TPoint{d.Width + StripColumns, std::max(d.Height, 12)};
+    for (int k = 0; k < CaptionCount; ++k)
+        d.Captions[static_cast<size_t>(k)] = TPoint{d.Width + 2, Rows[k]};
+    return !(d == before);
 }
 
 bool ResizeCourse(CourseDocument& d, int32_t width, int32_t height, GrowEdge horizontal,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/model/CourseReader.h"
 
 #include "course/StrLib.h"
@@ -16,10 +17,10 @@ struct Reader {
     const brv::IniFile& ini;
     OpenedCourse& result;
 
-    void Problem(const std::string& section, const std::string& key, TPoint cell, int32_t entry,
-                 const std::string& message)
+    void Problem(const char* code, const std::string& section, const std::string& key, TPoint cell,
+                 int32_t entry, const std::string& message)
     {
-        result.Problems.push_back({section, key, cell, entry, message});
+        result.Problems.push_back({section, key, cell, entry, message, code});
     }
 
     // Rows 1..height, each made exactly `width` long; rows beyond are kept aside.
@@ -33,7 +34,7 @@ struct Reader {
             const std::string key = std::to_string(k);
             std::string row = ini.ReadString(section, key, "");
             if (row.size() != static_cast<size_t>(d.Width)) {
-                Problem(section, key, {1, k}, -1,
+                Problem(fill == '.' ? "dot-row" : "map-row", section, key, {1, k}, -1,
                         std::string(what) + " row " + key + " has " + std::to_string(row.size()) +
                             " characters; the course is " + std::to_string(d.Width) + " wide.");
                 row.resize(static_cast<size_t>(d.Width), fill);
@@ -77,22 +78,34 @@ struct Reader {
         }
         const int32_t count = std::clamp(std::max(number, highest + 1), 0, MaxStartEntries);
         const size_t entries = ini.CountKeys("START");
-        if (number < 1 || entries != static_cast<size_t>(number))
-            Problem("DEFINE", "StartNumber", {}, -1,
-                    "StartNumber is " + std::to_string(number) + " but the course has " +
-                        std::to_string(entries) + " start entries.");
+        if (number < 1 && entries == 0)
+            Problem("no-start", "DEFINE", "StartNumber", {}, -1,
+                    "The course has no start entry, and the game needs one for the player's "
+                    "car: place it with the Start tool (S).");
+        else if (number < 1 || entries != static_cast<size_t>(number))
+            Problem("start-number", "DEFINE", "StartNumber", {}, -1,
+                    "StartNumber (in DEFINE) is " + std::to_string(number) + " but START has " +
+                        std::to_string(entries) +
+                        " Pos keys; the game needs them equal. Saving writes the number of "
+                        "start entries the editor shows.");
         for (int32_t i = 0; i < count; ++i) {
             const std::string key = "Pos" + std::to_string(i);
             const std::string value = ini.ReadString("START", key, "");
             StartPlace s = Start(value);
             if (value.empty())
-                Problem("START", key, {}, i, "Start entry " + key + " is missing.");
+                Problem("start-missing", "START", key, {}, i,
+                        "Start entry " + key + " is missing: give it a cell in its dialog or "
+                        "delete it (select this line, then Delete).");
             else if (!d.OnCourse({s.Column, s.Row}))
-                Problem("START", key, {}, i, "Start entry " + key + " lies off the course.");
+                Problem("start-off-course", "START", key, {}, i,
+                        "Start entry " + key + " at (" + std::to_string(s.Column) + "," +
+                            std::to_string(s.Row) + ") lies off the course of " +
+                            std::to_string(d.Width) + " x " + std::to_string(d.Height) +
+                            " cells: give it a cell in its dialog or delete it.");
             else if (s.Direction != 0 && s.Direction != 2 && s.Direction != 4 && s.Direction != 6)
-                Problem("START", key, {s.Column, s.Row}, i,
+                Problem("start-direction", "START", key, {s.Column, s.Row}, i,
                         "Start entry " + key + " has direction " + std::to_string(s.Direction) +
-                            "; a car starts facing 0, 2, 4 or 6.");
+                            "; a car starts facing up (0), right (2), down (4) or left (6): turn it with the Start tool.");
             d.Starts.push_back(s);
         }
     }
@@ -167,7 +180,7 @@ OpenedCourse ReadCourse(const std::string& bytes)
                                             MaxCourseSide + 1)));
         if (d.Width < 1)
             throw NotACourse("The file holds no course: its map rows are empty.");
-        reader.Problem("DEFINE", "MapSize", {}, -1,
+        reader.Problem("map-size", "DEFINE", "MapSize", {}, -1,
                        "The map size is missing or not above zero; the rows give " +
                            std::to_string(d.Width) + "," + std::to_string(d.Height) + ".");
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The editor's own reading of a course file. It takes what the game would refuse, reads what
 // can be read and notes each problem the game's loader would stop at, so the author sees the
@@ -15,6 +16,9 @@ struct FileProblem {
     TPoint Cell{};    // 1-based, {0,0} when none
     int32_t Entry = -1; // start entry, -1 when none
     std::string Message;
+    // What kind of problem, for texts in other languages: "map-row", "dot-row", "map-size",
+    // "no-start", "start-number", "start-missing", "start-off-course", "start-direction".
+    std::string Code;
 };
 
 struct OpenedCourse {

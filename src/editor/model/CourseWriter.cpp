@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/model/CourseWriter.h"
 
 #include "platform/AsciiText.h"
@@ -96,19 +97,33 @@ std::string SavedBytes(const std::string& original, const CourseDocument& loaded
     return ini.Bytes();
 }
 
-std::string LoaderVerdict(const std::string& bytes, const std::vector<std::string>& errorTexts)
+std::string LoaderVerdict(const std::string& bytes, const std::vector<std::string>& errorTexts,
+                          int32_t* error)
 {
+    if (error)
+        *error = 0;
     TMap map(96, 60, 60, false);
     std::vector<std::string> texts = errorTexts;
     texts.resize(5);
+    // What each of the loader's refusals means, in the file's own terms.
+    static const char* const rules[5] = {
+        "",
+        "The course file cannot be read.",
+        "MapSize must be two numbers above zero, MAP must hold a row as long as the map is wide "
+        "for every row of its height, and the field (ScreenSize) must not be too large.",
+        "MAPDOT must hold a row as long as the map is wide for every row of its height.",
+        "StartNumber must be at least 1 and equal the number of Pos keys in START, and every "
+        "start entry must lie on the course facing up, right, down or left (0, 2, 4 or 6)."};
     for (size_t k = 1; k <= 4; ++k)
         if (texts[k].empty())
-            texts[k] = "The game refuses the course (error " + std::to_string(k) + ").";
+            texts[k] = rules[k];
     map.SetErrorTexts(texts);
     try {
         map.LoadFromIni(brv::IniFile::FromBytes("", bytes));
-    } catch (const CourseError& error) {
-        return error.what();
+    } catch (const CourseError& refused) {
+        if (error)
+            *error = refused.Number;
+        return refused.what();
     }
     return {};
 }

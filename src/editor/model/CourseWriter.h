@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing a course back. Only the keys whose value changed since the file was read (or that the
 // reading had to mend) are written, each on its own line, so comments, unknown keys, key order
@@ -25,8 +26,10 @@ std::string SavedBytes(const std::string& original, const CourseDocument& loaded
                        const CourseDocument& current, const std::vector<FileProblem>& mended);
 
 // The game loader's verdict on course bytes: empty when it accepts them, else its error text.
-// `errorTexts` are the course error texts (1..4) the game would show.
-std::string LoaderVerdict(const std::string& bytes, const std::vector<std::string>& errorTexts);
+// `errorTexts` are the course error texts (1..4) the game would show; where they are empty, the
+// rule each error stands for. `error` receives the loader's error number, 0 when it accepts.
+std::string LoaderVerdict(const std::string& bytes, const std::vector<std::string>& errorTexts,
+                          int32_t* error = nullptr);
 
 // Saves atomically through the INI layer. Throws brv::IniWriteError when it cannot.
 void WriteCourseFile(const std::string& fileName, const std::string& bytes);

@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu and tool-bar commands of the main window.
 #include "ui/DialogSeam.h"
+#include "ui/WindowPlacing.h"
 #include "game/ui/HallOfFame.h"
+#include "game/ui/ReplayDesk.h"
 #include "game/ui/TAboutBox.h"
 #include "game/ui/TBrevantoForm.h"
 
@@ -34,7 +37,7 @@ void TBrevantoForm::ShowCourseError(const std::string& text)
 bool TBrevantoForm::LoadCourseShowingError()
 {
     try {
-        return !Rules.LoadCourse();
+        return Rules.LoadCourse() == CourseLoad::Loaded;
     } catch (const CourseError& error) {
         ShowCourseError(error.what());
         return false;
@@ -43,16 +46,19 @@ bool TBrevantoForm::LoadCourseShowingError()
 
 void TBrevantoForm::New1Click()
 {
+    Replays->StopWatching();
     TimerSuspension suspension(*this);
     Messages.NewGame();
     Rules.NewGame();
     SetStatusText(StatusText[1]);
     InvalidateField();
     RefreshFieldMessage();
+    Replays->GameStarted();
 }
 
 void TBrevantoForm::LoadCourse1Click()
 {
+    Replays->StopWatching();
     TimerSuspension suspension(*this);
     const QString chosen = Seam.OpenFile(this, QtFileFilter("Course File(*.DAT)|*.dat"),
                                          brv::DecodeText(Rules.MapName), true);
@@ -109,10 +115,6 @@ void TBrevantoForm::Control1Click()
 void TBrevantoForm::About1Click()
 {
     TimerSuspension suspension(*this);
-    const QRect window = frameGeometry();
-    const QRect box = AboutBox->frameGeometry();
-    // C++ division truncates toward zero, as the placement asks.
-    AboutBox->move(window.left() + (window.width() - box.width()) / 2,
-                   window.top() + (window.height() - box.height()) / 2);
+    brv::CentreOver(*AboutBox, *this);
     Seam.ExecDialog(*AboutBox);
 }

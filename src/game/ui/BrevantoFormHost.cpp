@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window does for the rules of play: the game clock with its indicators, the
 // status text and painting the field.
-#include "ui/DialogSeam.h"
 #include "ui/FieldView.h"
+#include "game/ui/HallOfFame.h"
+#include "game/ui/ReplayDesk.h"
 #include "game/ui/TBrevantoForm.h"
 #include "game/ui/ViewControl.h"
 
@@ -36,7 +38,9 @@ void TBrevantoForm::RefreshRunningIndicators()
     const bool paused = !Clock.Running();
     Pause1->setChecked(paused);
     sbPause->setChecked(Pause1->isChecked());
-    if (paused)
+    if (Replays->Watching())
+        Replays->ShowWatchStatus();
+    else if (paused)
         SetStatusText(StatusText[2]);
     else if (Rules.Demo)
         SetStatusText(StatusText[3]);
@@ -57,7 +61,7 @@ void TBrevantoForm::InvalidateField()
 
 void TBrevantoForm::PaintBox1Paint()
 {
-    if (!Started || !Rules.Map)
+    if (!Started || !Replays->ShownRules().Map)
         return;
     if (ResizePending) {
         View->FitClientArea();
@@ -69,12 +73,13 @@ void TBrevantoForm::PaintBox1Paint()
 
 void TBrevantoForm::RenderField()
 {
-    const TMap& map = *Rules.Map;
+    const TGameRules& shown = Replays->ShownRules();
+    const TMap& map = *shown.Map;
     QImage fresh(std::max(map.ScreenWidth, 0), std::max(map.ScreenHeight, 0), QImage::Format_RGB32);
     if (fresh.isNull() && map.ScreenWidth > 0 && map.ScreenHeight > 0)
         return; // no memory for the field: keep showing the last one
     fresh.fill(brv::ColorFromBgr(FieldGround));
-    Rules.DrawWholeField(fresh);
+    shown.DrawWholeField(fresh);
     FieldImage = std::move(fresh);
     ++FullRenders;
 }

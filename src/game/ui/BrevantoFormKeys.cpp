@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard control and the application's events: deactivation, minimise and restore, hints.
+#include "game/ui/ReplayDesk.h"
 #include "game/ui/TBrevantoForm.h"
 #include "ui/Hints.h"
 #include "ui/KeyNames.h"
@@ -14,6 +16,8 @@
 
 bool TBrevantoForm::FormKeyDown(const QKeyEvent& key)
 {
+    if (Replays->Watching())
+        return Replays->WatchKey(key);
     if (Rules.Demo)
         return false;
     // Pause is a shortcut of its menu item (ApplyKeys): it acts in the demo too.
@@ -22,6 +26,8 @@ bool TBrevantoForm::FormKeyDown(const QKeyEvent& key)
 
 bool TBrevantoForm::DoKeyAction(KeyAction action)
 {
+    if (Replays->Watching())
+        return false; // the game in play waits while a replay is shown
     switch (action) {
     case KeyAction::Up: return Rules.KeyDirection(0);
     case KeyAction::Right: return Rules.KeyDirection(2);

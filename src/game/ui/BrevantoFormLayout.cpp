@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's controls: menu, tool bar panel, paint box and status bar.
 #include "ui/FieldView.h"
 #include "ui/Glyphs.h"
@@ -5,6 +6,7 @@
 #include "ui/QtTranslations.h"
 #include "game/ui/ControllerPoll.h"
 #include "game/ui/HallOfFame.h"
+#include "game/ui/ReplayDesk.h"
 #include "game/ui/TAboutBox.h"
 #include "game/ui/TBrevantoForm.h"
 #include "game/ui/ViewControl.h"
@@ -78,6 +80,7 @@ TBrevantoForm::TBrevantoForm(SettingsPlaces places, DialogSeam& seam, QWidget* p
 
     AboutBox = brv::MakeChild<TAboutBox>(this);
     Fame = brv::MakeChild<HallOfFame>(Places.DataDir, this);
+    Replays = brv::MakeChild<ReplayDesk>(*this);
 
     // Design size and place; the first paint fits the client area to the course.
     resize(427, 254);

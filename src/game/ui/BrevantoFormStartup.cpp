@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and shut-down of the main window, with its settings and language operations.
 #include "ui/DialogSeam.h"
 #include "ui/FieldView.h"
 #include "ui/Hints.h"
 #include "ui/QtTranslations.h"
+#include "ui/WindowPlacing.h"
 #include "game/ui/HallOfFame.h"
+#include "game/ui/ReplayDesk.h"
 #include "game/ui/TBrevantoForm.h"
 #include "game/ui/ControllerPoll.h"
 #include "game/ui/ViewControl.h"
@@ -25,13 +28,6 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
-
-namespace {
-
-// Larger sizes would only make the menus unusable, and huge ones exhaust memory.
-constexpr int32_t MaxFontPoints = 72;
-
-} // namespace
 
 TBrevantoForm::~TBrevantoForm()
 {
@@ -123,9 +119,11 @@ void TBrevantoForm::FormDestroy()
     if (Destroyed)
         return;
     Destroyed = true;
+    Replays->StopWatching();
     Clock.Halt();
-    // Settings are only written back once they were read.
-    if (!Options.IniFileName.empty())
+    // Settings are only written back by a game that started: a start that failed (no course,
+    // no sheets) writes nothing, so it cannot leave a file that fails every later start.
+    if (Started)
         SaveSettings();
     Rules.Cars.clear();
     Rules.MyCar.reset();
@@ -194,20 +192,9 @@ void TBrevantoForm::ApplyLanguage()
     if (!QtTexts)
         QtTexts = std::make_unique<QtTranslations>();
     QtTexts->Apply(QString::fromStdString(LanguageLocale(added.File(), Options.Language)));
-    QFont windowFont = font();
     bool fontChanged = false;
-    if (!texts.FontName.empty()) {
-        const QString name = brv::DecodeText(texts.FontName);
-        if (name != windowFont.family()) {
-            windowFont.setFamily(name);
-            fontChanged = true;
-        }
-    }
-    if (texts.FontSize > 0 && texts.FontSize <= MaxFontPoints &&
-        texts.FontSize != windowFont.pointSize()) {
-        windowFont.setPointSize(texts.FontSize);
-        fontChanged = true;
-    }
+    const QFont windowFont = brv::LanguageFont(font(), brv::DecodeText(texts.FontName),
+                                               texts.FontSize, fontChanged);
     if (fontChanged)
         setFont(windowFont);
 
@@ -217,7 +204,9 @@ void TBrevantoForm::ApplyLanguage()
         StatusText[k] = texts.Status[k];
     ControlText = texts.Control;
 
-    const auto text = [&texts](size_t k) { return brv::DecodeText(texts.Menu[k]); };
+    // A language that lacks its menu captions (a file with absurd numbers, say) still leaves
+    // the menus reachable: the English ones stand in.
+    const auto text = [&texts](size_t k) { return brv::DecodeText(MenuCaptionOrEnglish(texts, k)); };
     File1->setTitle(text(1));
     Option1->setTitle(text(2));
     Help1->setTitle(text(3));
@@ -245,4 +234,5 @@ void TBrevantoForm::ApplyLanguage()
     ApplyHiScoreTexts(added);
     ApplyCourseChooserTexts(added);
     ApplyFieldMessageTexts(added);
+    Replays->ApplyTexts(added);
 }

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The timer tick as the window runs it: the rules' tick first, then what the window does with
 // what the tick reports, once the tick has returned.
 #include "ui/DialogSeam.h"
 #include "ui/FieldView.h"
 #include "game/ui/HallOfFame.h"
+#include "game/ui/ReplayDesk.h"
 #include "game/ui/TBrevantoForm.h"
 
 #include "platform/Sound.h"
@@ -12,7 +14,13 @@ void TBrevantoForm::Timer1Timer()
 {
     if (!Started || Destroyed)
         return;
+    if (Replays->Watching()) {
+        Replays->WatchTick();
+        return;
+    }
+    Replays->BeforeTick();
     const TickOutcome outcome = Rules.Timer1Timer();
+    Replays->AfterTick();
     ActOnTick(outcome);
 }
 
@@ -36,6 +44,8 @@ void TBrevantoForm::ActOnTick(const TickOutcome& outcome)
     if (outcome.GameOver) {
         Fame->GameEnded(outcome.GameOver->Score, outcome.GameOver->Stage);
         Messages.GameEnded(outcome.GameOver->Score, MessageClock.elapsed());
+        if (const std::string kept = Replays->KeepEndedGame(*outcome.GameOver); !kept.empty())
+            Fame->ReplayKept(kept);
     }
     if (outcome.FellBackToDemo)
         SetStatusText(StatusText[3]);

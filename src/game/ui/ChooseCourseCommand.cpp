@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Choose Course... and its tool button: the program's courses and the player's own, each
 // with its picture; the one chosen is played as Load Course plays a file.
 #include "game/ui/CourseCards.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game controller of the main window: polled while the window lives, often while a
 // controller is open and seldom while none is, its presses handed on only while the window has

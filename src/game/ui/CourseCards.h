@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the course chooser shows of each course: loaded with the sheets in force, drawn by the
 // game's own drawing code, with its facts and best score in the player's language.

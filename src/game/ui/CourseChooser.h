@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // File > Choose Course...: every course the player can choose from, each with its picture,
 // file name, one-line description, size, number of computer cars and best score. Arrow keys or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A course as the game would show it at the start of a stage, drawn by the game's own drawing
 // code with the sheets in force: the field with its captions, the player's car and every

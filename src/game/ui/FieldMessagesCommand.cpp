@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Messages over the field (View > Messages on the Field) and the stage panel of the status bar:
 // the window looks at the rules after every tick and command and says what the player cannot
 // see otherwise. They are drawn over the field, never into the field image.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/ui/GameClock.h"
 
 #include "ui/QtOwned.h"

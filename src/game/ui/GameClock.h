@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game clock: the window's timer `Timer1`, which runs the tick. It keeps the period a
 // timer can really run at, lets a command stop it for its own duration, and stops for good

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/ui/HallOfFame.h"
 
 #include "game/ui/TBrevantoForm.h"
@@ -7,6 +8,7 @@
 
 #include "config/model/CourseCatalog.h"
 #include "platform/Account.h"
+#include "platform/Paths.h"
 #include "platform/TextCodec.h"
 
 #include <QFileInfo>
@@ -65,8 +67,14 @@ void HallOfFame::CourseLoaded(const std::string& path)
 
 void HallOfFame::GameEnded(int32_t score, int32_t stage)
 {
-    pending_ = EndedGame{score, stage};
+    pending_ = EndedGame{score, stage, {}};
     newPlace_.reset();
+}
+
+void HallOfFame::ReplayKept(std::string fileName)
+{
+    if (pending_)
+        pending_->Replay = std::move(fileName);
 }
 
 void HallOfFame::AskForName(QWidget& parent, DialogSeam& seam)
@@ -90,7 +98,7 @@ void HallOfFame::AskForName(QWidget& parent, DialogSeam& seam)
     HiScoreBook book(fileName_);
     std::optional<size_t> taken;
     try {
-        taken = book.Add(course_, {name, game->Score, game->Stage, SecondsNow()});
+        taken = book.Add(course_, {name, game->Score, game->Stage, SecondsNow(), game->Replay});
         book.StoreLastName(name);
     } catch (const brv::IniWriteError& error) {
         ShowStoreError(parent, seam, error.what());
@@ -99,7 +107,8 @@ void HallOfFame::AskForName(QWidget& parent, DialogSeam& seam)
     newPlace_ = taken;
 }
 
-void HallOfFame::ShowTables(QWidget& parent, DialogSeam& seam, bool afterGame)
+std::string HallOfFame::ShowTables(QWidget& parent, DialogSeam& seam, bool afterGame,
+                                   const std::string& replayFolder)
 {
     const HiScoreBook book = KeepsTables() ? HiScoreBook(fileName_) : HiScoreBook::FromBytes({}, {});
     const QString pathTip = brv::DecodeText(course_.Path);
@@ -143,11 +152,19 @@ void HallOfFame::ShowTables(QWidget& parent, DialogSeam& seam, bool afterGame)
         box.setDefaultButton(QMessageBox::No);
         return seam.ExecDialog(box) == QMessageBox::Yes;
     };
+    std::string watch;
+    if (!replayFolder.empty()) {
+        dialog.CanWatch = [&replayFolder](const HiScoreEntry& entry) {
+            return brv::FileExists(replayFolder + entry.Replay);
+        };
+        dialog.Watch = [&](const HiScoreEntry& entry) { watch = replayFolder + entry.Replay; };
+    }
     std::optional<HiScoresDialog::Highlight> highlight;
     if (afterGame && newPlace_)
         highlight = HiScoresDialog::Highlight{0, *newPlace_};
     dialog.SetCourses(std::move(courses), 0, highlight);
     seam.ExecDialog(dialog);
+    return watch;
 }
 
 void HallOfFame::ShowStoreError(QWidget& parent, DialogSeam& seam, const char* reason) const

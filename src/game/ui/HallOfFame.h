@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's side of the hi-score tables: it knows the course in play, asks the player's
 // name when a game earns a place, and shows the tables. The tables live in the hi-score file
@@ -35,9 +36,15 @@ public:
     // entered, else the account's full name, else its login) and stores the entry.
     void AskForName(QWidget& parent, DialogSeam& seam);
 
+    // The game that just ended left its replay in this file of the replays folder: an entry it
+    // earns links to it.
+    void ReplayKept(std::string fileName);
+
     // The tables, the course in play first; with `afterGame`, the entry the last game earned
-    // is marked.
-    void ShowTables(QWidget& parent, DialogSeam& seam, bool afterGame);
+    // is marked. Rows whose replay is in `replayFolder` offer Watch: the replay file chosen so,
+    // or an empty text.
+    std::string ShowTables(QWidget& parent, DialogSeam& seam, bool afterGame,
+                           const std::string& replayFolder);
     // The place the last game's entry took in the course's table, if it took one.
     std::optional<size_t> NewEntryPlace() const { return newPlace_; }
 
@@ -47,6 +54,7 @@ private:
     struct EndedGame {
         int32_t Score;
         int32_t Stage;
+        std::string Replay;
     };
     void ShowStoreError(QWidget& parent, DialogSeam& seam, const char* reason) const;
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Asks the player's name for a game that earned a place in a hi-score table. Enter keeps the
 // offered name, Escape gives up the place.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/ui/HiScoreTexts.h"
 
 #include "config/model/AddedTexts.h"
@@ -13,7 +14,7 @@ struct TextKey {
     const char* english;
 };
 
-const std::array<TextKey, 16> Keys{{
+const std::array<TextKey, 17> Keys{{
     {&HiScoreTexts::Menu, "HiScoresMenu", "&Hi-Scores"},
     {&HiScoreTexts::Hint, "HiScoresHint", "Hi-scores|Show the best games on each course"},
     {&HiScoreTexts::Title, "HiScoresTitle", "Hi-Scores"},
@@ -26,6 +27,7 @@ const std::array<TextKey, 16> Keys{{
     {&HiScoreTexts::Clear, "HiScoresClear", "C&lear"},
     {&HiScoreTexts::ClearAsk, "HiScoresClearAsk", "Clear every score of %1?"},
     {&HiScoreTexts::Close, "HiScoresClose", "Close"},
+    {&HiScoreTexts::Watch, "HiScoresWatch", "&Watch"},
     {&HiScoreTexts::EarlierVersion, "HiScoresEarlierVersion", "earlier version"},
     {&HiScoreTexts::NameTitle, "HiScoresNameTitle", "New Hi-Score"},
     {&HiScoreTexts::NamePrompt, "HiScoresNamePrompt", "Place %1 with %2 points on %3! Enter your name:"},

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts of the hi-score command and its dialogs, from the language file; a file without
 // them gives the English built into the program.
@@ -15,6 +16,7 @@ struct HiScoreTexts {
     QString Clear;        // the Clear button
     QString ClearAsk;     // the question before clearing; %1 is the course
     QString Close;
+    QString Watch;        // the button of a row whose game has a replay
     QString EarlierVersion; // marks a table of a course file that has changed since
     QString NameTitle;    // the name dialog's caption
     QString NamePrompt;   // %1 place, %2 score, %3 course

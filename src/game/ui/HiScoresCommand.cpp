@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Hi-Scores command, and the name asked after a game that earned a place in a table.
 #include "game/ui/HallOfFame.h"
+#include "game/ui/ReplayDesk.h"
 #include "game/ui/TBrevantoForm.h"
 #include "ui/Hints.h"
 
@@ -8,19 +10,30 @@
 
 void TBrevantoForm::HiScores1Click()
 {
-    TimerSuspension suspension(*this);
-    Fame->ShowTables(*this, Seam, Rules.Demo);
+    Replays->StopWatching();
+    std::string watch;
+    {
+        TimerSuspension suspension(*this);
+        watch = Fame->ShowTables(*this, Seam, Rules.Demo, Replays->Folder());
+    }
+    if (!watch.empty())
+        Replays->Watch(watch);
 }
 
 void TBrevantoForm::AskForHiScoreName()
 {
     if (!Fame->NamePending())
         return;
-    TimerSuspension suspension(*this);
-    Fame->AskForName(*this, Seam);
-    // The table the new entry took its place in, with the entry marked.
-    if (Options.HiScoresAfterName && Fame->NewEntryPlace())
-        Fame->ShowTables(*this, Seam, true);
+    std::string watch;
+    {
+        TimerSuspension suspension(*this);
+        Fame->AskForName(*this, Seam);
+        // The table the new entry took its place in, with the entry marked.
+        if (Options.HiScoresAfterName && Fame->NewEntryPlace())
+            watch = Fame->ShowTables(*this, Seam, true, Replays->Folder());
+    }
+    if (!watch.empty())
+        Replays->Watch(watch);
 }
 
 void TBrevantoForm::ApplyHiScoreTexts(const AddedTexts& added)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/ui/HiScoresDialog.h"
 
 #include "platform/TextCodec.h"
@@ -14,7 +15,7 @@
 
 namespace {
 
-enum Column { RankColumn, NameColumn, ScoreColumn, StageColumn, DateColumn, ColumnCount };
+enum Column { RankColumn, NameColumn, ScoreColumn, StageColumn, DateColumn, WatchColumn, ColumnCount };
 
 QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment)
 {
@@ -56,7 +57,7 @@ HiScoresDialog::HiScoresDialog(const HiScoreTexts& texts, QWidget* parent)
 
     Scores = brv::MakeChild<QTableWidget>(static_cast<int>(HiScoreTable::Places), ColumnCount, this);
     Scores->setObjectName(QStringLiteral("Scores"));
-    Scores->setHorizontalHeaderLabels({texts.Rank, texts.Name, texts.Score, texts.Stage, texts.Date});
+    Scores->setHorizontalHeaderLabels({texts.Rank, texts.Name, texts.Score, texts.Stage, texts.Date, QString()});
     Scores->verticalHeader()->hide();
     Scores->setSelectionMode(QAbstractItemView::NoSelection);
     Scores->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -120,6 +121,18 @@ void HiScoresDialog::ShowCourse(int index)
                         Cell(entry && entry->Stage > 0 ? QString::number(entry->Stage) : QString(),
                              Qt::AlignRight));
         Scores->setItem(row, DateColumn, Cell(entry ? LocalTime(entry->When) : QString(), Qt::AlignLeft));
+        Scores->removeCellWidget(row, WatchColumn);
+        Scores->setItem(row, WatchColumn, Cell(QString(), Qt::AlignLeft));
+        if (entry && !entry->Replay.empty() && CanWatch && Watch && CanWatch(*entry)) {
+            auto* button = brv::MakeChild<QPushButton>(texts_.Watch); // the table takes it over
+            button->setObjectName(QStringLiteral("bWatch%1").arg(row + 1));
+            button->setAutoDefault(false);
+            connect(button, &QPushButton::clicked, this, [this, chosen = *entry] {
+                Watch(chosen);
+                accept();
+            });
+            Scores->setCellWidget(row, WatchColumn, button);
+        }
         if (row == marked) {
             for (int c = 0; c < ColumnCount; ++c) {
                 QTableWidgetItem* item = Scores->item(row, c);
@@ -135,7 +148,13 @@ void HiScoresDialog::ShowCourse(int index)
     Scores->resizeColumnToContents(ScoreColumn);
     Scores->resizeColumnToContents(StageColumn);
     Scores->resizeColumnToContents(DateColumn);
+    Scores->resizeColumnToContents(WatchColumn);
     bClear->setEnabled(!entries.empty() && ClearTable != nullptr);
+}
+
+QPushButton* HiScoresDialog::WatchButton(int row) const
+{
+    return qobject_cast<QPushButton*>(Scores->cellWidget(row, WatchColumn));
 }
 
 int HiScoresDialog::HighlightedRow() const

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hi-score tables: a course selector, the chosen course's ten places (rank, name, score,
 // stage reached, date and time), and a Clear button. It shows what it is given; the window's
@@ -46,12 +47,18 @@ public:
     std::function<bool(int)> ClearTable;
     // Asks the user before clearing; the window routes it through its dialog seam.
     std::function<bool(const QString& question)> Confirm;
+    // Rows whose entry CanWatch get a Watch button; it closes the dialog and hands the entry to
+    // Watch. Set both before SetCourses.
+    std::function<bool(const HiScoreEntry&)> CanWatch;
+    std::function<void(const HiScoreEntry&)> Watch;
 
     QLabel* lCourse = nullptr;
     QComboBox* cbCourse = nullptr;
     QTableWidget* Scores = nullptr;
     QPushButton* bClear = nullptr;
     QPushButton* bClose = nullptr;
+    // The Watch button of each row shown, or null.
+    QPushButton* WatchButton(int row) const;
 
 private:
     HiScoreTexts texts_;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Option > Keys...: the key bindings dialog, the keys in force (pause shortcuts, the Control
 // text) and the game controller, whose buttons act where the keys do.
 #include "config/model/AddedTexts.h"

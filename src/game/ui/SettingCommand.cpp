@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Setting command: fills the settings dialog from the window, shows it, and applies what the
 // user confirmed with OK.
 #include "config/ui/TfSetting.h"
 #include "ui/DialogSeam.h"
 #include "ui/QtOwned.h"
+#include "ui/WindowPlacing.h"
+#include "game/ui/ReplayDesk.h"
 #include "game/ui/TBrevantoForm.h"
 #include "game/ui/ViewControl.h"
 
@@ -48,14 +51,11 @@ std::string EditedText(const QLineEdit& edit, const std::string& before)
 
 void TBrevantoForm::SettingClick()
 {
+    Replays->StopWatching();
     TimerSuspension suspension(*this);
     TfSetting& fSetting = SettingDialog(*this, Seam);
 
-    // C++ division truncates toward zero, as the placement asks.
-    const QRect window = frameGeometry();
-    const QRect box = fSetting.frameGeometry();
-    fSetting.move(window.left() + (window.width() - box.width()) / 2,
-                  window.top() + (window.height() - box.height()) / 2);
+    brv::CentreOver(fSetting, *this);
 
     fSetting.ChangeFont(font().family(), font().pointSize());
 
@@ -98,6 +98,7 @@ void TBrevantoForm::SettingClick()
 
     if (fSetting.ResetHiScore) {
         Rules.HiScore = 0;
+        Options.HiScoreReset = true;
         if (Rules.Map && FieldCanvas())
             Rules.Map->DrawScore(*FieldCanvas(), 0, true);
     }

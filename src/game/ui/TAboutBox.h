@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The about box: the program's picture, name and version, and an OK button. It has no behaviour
 // of its own and keeps its texts whatever the language.

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: tool bar, playing field, two-panel status bar and menu. It owns the rules of
 // play (and through them the course model and the cars), the two sheets, the settings and the
-// language texts, and does what only a window does with what each tick of the rules reports. Its
-// parts of their own: the game clock, the View menu (zoom and full screen), the controller poll and the
-// hi-score tables.
+// language texts, and does what only a window does with what each tick of the rules reports.
+// Its parts of their own: the game clock, the View menu (zoom and full screen), the controller
+// poll, the hi-score tables and the replays.
 #include "config/model/ReservedKeys.h"
 #include "config/model/Settings.h"
 #include "game/ui/GameClock.h"
@@ -27,6 +28,7 @@ class DialogSeam;
 class FieldView;
 class HallOfFame;
 class QtTranslations;
+class ReplayDesk;
 class TAboutBox;
 class ViewControl;
 class QAction;
@@ -166,6 +168,8 @@ public:
     void RefreshFieldMessage();
     QAction* FieldMessages1 = nullptr;
     QLabel* StagePanel = nullptr;
+    // Every game's replay, and File > Watch Replay... (ReplayDesk.h).
+    ReplayDesk* Replays = nullptr;
 
     // The rules of play with their fields (Demo, HiScore, MapName, Map, MyCar, Cars ...).
     TGameRules Rules;

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/ui/ViewControl.h"
 
 #include "ui/FieldView.h"
 #include "ui/QtOwned.h"
+#include "game/ui/ReplayDesk.h"
 #include "game/ui/TBrevantoForm.h"
 
 #include "config/model/AddedTexts.h"
@@ -247,7 +249,7 @@ int32_t ViewControl::MaxWindowZoom()
     // The window's frame, as far as it is known (nothing before the window is first shown).
     const QSize frame = form_.frameGeometry().size() - form_.geometry().size();
     const QSize space = shownOn->availableGeometry().size() - frame - AroundField();
-    const TMap& map = *form_.Rules.Map;
+    const TMap& map = *form_.Replays->ShownRules().Map;
     return FieldView::LargestZoom(QSize(map.ScreenWidth, map.ScreenHeight), space);
 }
 
@@ -262,7 +264,7 @@ void ViewControl::FitClientArea()
     form_.PaintBox1->SetZoom(std::min(form_.Options.Zoom, MaxWindowZoom()));
     // The zoom the box is being made for (the box itself still has its old size).
     const int zoom = form_.PaintBox1->ChosenZoom();
-    const TMap& map = *form_.Rules.Map;
+    const TMap& map = *form_.Replays->ShownRules().Map;
     // A maximised window keeps its size: the field is centred in it.
     if (!form_.isMaximized())
         form_.resize(map.ScreenWidth * zoom + around.width(), map.ScreenHeight * zoom + around.height());

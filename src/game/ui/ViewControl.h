@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The View menu of the main window: the field at a whole-number zoom, fitted into the window
 // and the window onto the screen, and full screen. The zoom asked for and full screen live in

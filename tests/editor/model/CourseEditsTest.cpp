@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tools' edits on the document: walls agree between neighbours, resizing keeps the course
 // together, the reachable-dot fill follows the open sides.
 #include "editor/model/CourseEdits.h"
@@ -52,6 +53,14 @@ TEST(CourseEdits, CarvingAndWallsKeepNeighboursInAgreement)
     EXPECT_EQ(d.Mask({1, 2}) & WallWest, 0);
     EXPECT_TRUE(SetWall(d, {1, 2}, WallWest, true));
     ExpectWallsAgree(d);
+
+    // A drag past the edge carves up to it and leaves the border closed.
+    CourseDocument edge = CourseDocument::Empty(3, 2);
+    EXPECT_TRUE(CarveLane(edge, DragCells({2, 1}, {5, 1})));
+    EXPECT_TRUE(CarveLane(edge, DragCells({0, 2}, {2, 2})));
+    EXPECT_EQ(edge.Mask({3, 1}), WallNorth | WallEast | WallSouth);
+    EXPECT_EQ(edge.Mask({1, 2}), WallNorth | WallSouth | WallWest);
+    ExpectWallsAgree(edge);
 }
 
 TEST(CourseEdits, WallOnATileThatIsNoMaskRepairsItOnlyWhenTouched)
@@ -106,6 +115,20 @@ TEST(CourseEdits, FillPutsDotsExactlyOnTheCellsThePlayerCanReach)
     EXPECT_FALSE(FillReachableDots(d, reachable));
 }
 
+TEST(CourseEdits, BlocksHoldTheirEdgeCellsAndTheLowerNumberWins)
+{
+    CourseDocument d = CourseDocument::Empty(6, 5);
+    ASSERT_TRUE(AddBlock(d, {4, 3}, {2, 2}));
+    ASSERT_TRUE(AddBlock(d, {4, 1}, {6, 5}));
+    EXPECT_EQ(d.BlockAt({2, 2}), 1);
+    EXPECT_EQ(d.BlockAt({4, 3}), 1) << "bottom right corner";
+    EXPECT_EQ(d.BlockAt({3, 3}), 1);
+    EXPECT_EQ(d.BlockAt({1, 2}), 0);
+    EXPECT_EQ(d.BlockAt({2, 4}), 0);
+    EXPECT_EQ(d.BlockAt({6, 5}), 2);
+    EXPECT_EQ(d.BlockAt({5, 3}), 2);
+}
+
 TEST(CourseEdits, StartEntriesTurnMoveAndStayOnTheCourse)
 {
     CourseDocument d = CourseDocument::Empty(3, 3);
@@ -141,4 +164,64 @@ TEST(CourseEdits, ValuesFarOffTheCourseMoveAsThirtyTwoBitFields)
     EXPECT_EQ(d.Blocks[0].Left, INT32_MIN + 1);
     EXPECT_TRUE(MoveCaption(d, 1, {INT32_MAX, INT32_MAX}));
     EXPECT_EQ(d.Captions[1]->X, INT32_MIN);
+}
+
+TEST(CourseEdits, RemovingABlockKeepsPathNamingTheSameBlocks)
+{
+    CourseDocument d = CourseDocument::Empty(8, 8);
+    for (int k = 0; k < 4; ++k)
+        ASSERT_TRUE(AddBlock(d, {1 + 2 * k, 1}, {2 + 2 * k, 8}));
+    d.Path = "1234";
+    const TRect third = d.Blocks[2];
+    ASSERT_TRUE(RemoveBlock(d, 2));
+    EXPECT_EQ(d.Path, "123"); // 1, then the old 3 and 4 under their new numbers
+    EXPECT_TRUE(d.Blocks[1] == third);
+    d.Path = "3x13";
+    ASSERT_TRUE(RemoveBlock(d, 1));
+    EXPECT_EQ(d.Path, "2x2"); // characters that are no block number stay
+    EXPECT_FALSE(RemoveBlock(d, 3));
+}
+
+TEST(CourseEdits, BlockToolStopsAtTheNineBlocksPathCanName)
+{
+    CourseDocument d = CourseDocument::Empty(9, 2);
+    for (int32_t x = 1; x <= MaxPathBlocks; ++x)
+        ASSERT_TRUE(AddBlock(d, {x, 1}, {x, 2}));
+    EXPECT_FALSE(AddBlock(d, {1, 1}, {9, 2}));
+    EXPECT_EQ(d.Blocks.size(), size_t{9});
+    // A tenth block read from a file cannot be put into Path: "10" would read as 1, 0.
+    d.Blocks.push_back({1, 1, 1, 1});
+    EXPECT_FALSE(AppendToPath(d, 10));
+    EXPECT_TRUE(AppendToPath(d, 9));
+    EXPECT_EQ(d.Path, "9");
+}
+
+TEST(CourseEdits, RingsEraseAndQuarterBlocks)
+{
+    CourseDocument d = CourseDocument::Empty(12, 10);
+    const std::vector<TPoint> ring = RingCells({11, 9}, {2, 2});
+    EXPECT_EQ(ring.size(), size_t{2 * (10 + 8) - 4 + 1}); // back to the first cell
+    EXPECT_TRUE(ring.front() == ring.back());
+    ASSERT_TRUE(CarveLane(d, ring));
+    ExpectWallsAgree(d);
+    EXPECT_EQ(d.Mask({2, 2}), WallNorth | WallWest);
+    EXPECT_EQ(d.Mask({6, 9}), WallNorth | WallSouth);
+    EXPECT_EQ(d.Mask({6, 5}), ClosedCell);
+    // Erasing the same cells walls the lane off again.
+    ASSERT_TRUE(EraseLane(d, ring));
+    EXPECT_TRUE(d == CourseDocument::Empty(12, 10));
+
+    // A computer car on a course without blocks drives at random; with blocks it pursues.
+    AddStart(d, {2, 2});
+    AddStart(d, {5, 2});
+    EXPECT_EQ(d.Starts[0].Kind, 'P');
+    EXPECT_EQ(d.Starts[1].Kind, 'R');
+    ASSERT_TRUE(MakeQuarterBlocks(d));
+    EXPECT_EQ(d.Path, "1234");
+    EXPECT_EQ(d.BlockAt({6, 5}), 1);
+    EXPECT_EQ(d.BlockAt({7, 5}), 2);
+    EXPECT_EQ(d.BlockAt({12, 10}), 3);
+    EXPECT_EQ(d.BlockAt({1, 6}), 4);
+    AddStart(d, {8, 2});
+    EXPECT_EQ(d.Starts[2].Kind, 'P');
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving never damages a file: over many mangled versions of the shipped courses, whatever the
 // editor opens saves back unchanged without edits, and an edited course reads back as edited.
 #include "editor/model/CourseEdits.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening and saving courses: what is kept byte for byte, what one edit changes, and what the
 // lenient reading makes of files the game refuses.
 #include "editor/EditCommand.h"
@@ -132,6 +133,16 @@ TEST(CourseSave, ShrinkingRemovesTheKeysThatNoLongerExist)
     EXPECT_EQ(saved.find("4=1,8,9,15"), std::string::npos);
     EXPECT_NE(saved.find("StartNumber=4"), std::string::npos);
     EXPECT_EQ(ReadCourse(saved).Document, d);
+
+    // A key the file holds twice goes with both its lines.
+    const std::string twice = "[DEFINE]\nMapSize=3,3\nStartNumber=2\n[MAP]\n1=953\n2=AFA\n3=C56\n"
+                              "[START]\nPos0=1,1,2,1,L,P\nPos1=3,3,6,1,L,P\nPos1=1,3,2,1,L,P\n";
+    const OpenedCourse doubled = ReadCourse(twice);
+    d = doubled.Document;
+    ASSERT_TRUE(RemoveStart(d, 1));
+    const std::string removed = SavedBytes(twice, doubled.Document, d, {});
+    EXPECT_EQ(removed.find("Pos1="), std::string::npos) << removed;
+    EXPECT_EQ(ReadCourse(removed).Document.Starts, d.Starts);
 }
 
 TEST(CourseSave, ANewCourseSavesAsACourseTheGameLoads)
@@ -171,6 +182,15 @@ TEST(CourseRead, FilesTheGameRefusesOpenWithTheirProblemsListed)
     const std::string saved = SavedBytes(bytes, opened.Document, d, opened.Problems);
     EXPECT_EQ(LoaderVerdict(saved, {}), "");
     EXPECT_NE(saved.find("2=AFF\n"), std::string::npos);
+
+    // More entries than StartNumber counts: every one opens, and the count is the problem.
+    const OpenedCourse more = ReadCourse("[DEFINE]\nMapSize=3,3\nStartNumber=1\n[MAP]\n1=953\n"
+                                         "2=AFA\n3=C56\n[MAPDOT]\n1=...\n2=...\n3=...\n[START]\n"
+                                         "Pos0=1,1,2,1,L,P\nPos1=3,3,6,1,L,P\nPos2=1,3,0,1,L,P\n");
+    ASSERT_EQ(more.Document.Starts.size(), 3u);
+    EXPECT_EQ(more.Document.Starts[2].Row, 3);
+    ASSERT_EQ(more.Problems.size(), 1u);
+    EXPECT_EQ(more.Problems[0].Key, "StartNumber");
 }
 
 TEST(CourseRead, AFileThatIsNoCourseIsRefused)

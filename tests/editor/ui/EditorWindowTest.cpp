@@ -1,15 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor window driven offscreen: each tool with the mouse and keys, undo, the findings
 // panel following edits, opening faulty files, saving over a changed file, and Try.
 #include "editor/CourseView.h"
 #include "editor/EditorDialogs.h"
 #include "editor/EditorWindow.h"
+#include "editor/FindingTexts.h"
 #include "editor/FindingsPanel.h"
 #include "editor/TryRunner.h"
 #include "editor/model/CourseEdits.h"
+#include "config/model/KeyBindings.h"
 #include "platform/Sheets.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <QWheelEvent>
 #include <QComboBox>
 #include <QDialog>
 #include <QSpinBox>
@@ -42,9 +50,14 @@ public:
     }
     QString OpenFile(QWidget*, const QString&) override { return openPath; }
     QString SaveFile(QWidget*, const QString&) override { return savePath; }
+    void ShowText(QWidget*, const QString& title, const QString& html) override
+    {
+        texts.push_back(title + QLatin1Char('\n') + html);
+    }
 
     QStringList errors;
     QStringList questions;
+    QStringList texts;
     std::deque<Answer> answers;
     QString openPath;
     QString savePath;
@@ -84,6 +97,15 @@ private slots:
     void tryPlaysAndStopReturnsToTheCourse();
     void tryStopsAtACourseFaultAndKeepsTheEdits();
     void propertiesAndStartDialogs();
+    void newCourseDialogMakesRoomForTheCaptions();
+    void growingTheMapGrowsTheFieldAndFieldSizeNeedsScreenSize();
+    void blockToolKeepsPathAndStopsAtNine();
+    void laneRingsAndErasing();
+    void selectCopyPasteDeleteAndMirror();
+    void offCourseStartIsChosenPlacedOrDeletedAndListedOnce();
+    void savingAsksForAnExtensionAndBeforeARefusedCourse();
+    void helpZoomKeysPanelsAndTooltips();
+    void japaneseFindingsAndVerdict();
 
 private:
     // Centre of a cell (1-based) in the view's own coordinates, plus an offset in field pixels.
@@ -93,11 +115,12 @@ private:
         return window->View()->WidgetPoint(
             QPoint((cell.X - 1) * tile + tile / 2, (cell.Y - 1) * tile + tile / 2) + offset);
     }
-    void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+    void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
         QMouseEvent event(type, QPointF(at), window->View()->mapToGlobal(QPointF(at)),
-                          type == QEvent::MouseMove ? Qt::NoButton : button, buttons, Qt::NoModifier);
+                          type == QEvent::MouseMove ? Qt::NoButton : button, buttons, modifiers);
         QCoreApplication::sendEvent(window->View(), &event);
     }
     void Click(TPoint cell, QPoint offset = {}, Qt::MouseButton button = Qt::LeftButton)
@@ -105,12 +128,13 @@ private:
         Mouse(QEvent::MouseButtonPress, At(cell, offset), button);
         Mouse(QEvent::MouseButtonRelease, At(cell, offset), button);
     }
-    void Drag(const std::vector<TPoint>& cells)
+    void Drag(const std::vector<TPoint>& cells, Qt::MouseButton button = Qt::LeftButton,
+              Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        Mouse(QEvent::MouseButtonPress, At(cells.front()));
+        Mouse(QEvent::MouseButtonPress, At(cells.front()), button, modifiers);
         for (const TPoint c : cells)
-            Mouse(QEvent::MouseMove, At(c));
-        Mouse(QEvent::MouseButtonRelease, At(cells.back()));
+            Mouse(QEvent::MouseMove, At(c), button, modifiers);
+        Mouse(QEvent::MouseButtonRelease, At(cells.back()), button, modifiers);
     }
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -280,10 +304,13 @@ void EditorWindowTest::findingsFollowEditsAndSelectCells()
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(dot).center());
     QVERIFY(window->SelectedCell().has_value());
     QVERIFY(*window->SelectedCell() == (TPoint{10, 8}));
+    // Its region is marked on the map until the findings change.
+    QVERIFY(window->MarkedCells() == (std::vector<TPoint>{{10, 8}}));
 
     window->UndoAction->trigger();
     WaitForFindings();
     QCOMPARE(list->count(), before);
+    QVERIFY(window->MarkedCells().empty());
 }
 
 void EditorWindowTest::openingFaultyAndForeignFiles()
@@ -476,6 +503,19 @@ void EditorWindowTest::tryStopsAtACourseFaultAndKeepsTheEdits()
     window->UndoAction->trigger();
     window->UndoAction->trigger();
     QVERIFY(window->UndoStack()->isClean());
+
+    // The author drives with the keys chosen for the game: Right moved from the arrow to O,
+    // which the car takes while driving, not the Dot tool.
+    KeyBindings keys = KeyBindings::Defaults();
+    keys.Move({KeyAction::Right, 0}, *brv::ParseKeyText("O"));
+    window->Try()->SetKeys(keys);
+    window->DriveAction->trigger();
+    Key(Qt::Key_Right);
+    QCOMPARE(window->Try()->Rules()->MyCar->WantDirection, 0);
+    Key(Qt::Key_O);
+    QCOMPARE(window->Try()->Rules()->MyCar->WantDirection, 2);
+    QCOMPARE(window->CurrentTool(), EditorWindow::Tool::Wall);
+    window->StopAction->trigger();
 }
 
 namespace {
@@ -517,25 +557,281 @@ void EditorWindowTest::propertiesAndStartDialogs()
     QCOMPARE(d.ScreenSize->X, 20);
     QVERIFY(window->PendingBytes().find("ScreenSize=20,0") != std::string::npos);
 
-    // Double-clicking the start edits its lane, side and kind.
+    // Double-clicking the player's start edits its cell, lane and side; the player's car has
+    // no way of driving to choose.
     AnswerNextDialog([](QDialog& dialog) {
         const auto combos = dialog.findChildren<QComboBox*>();
-        QCOMPARE(combos.size(), 3);
+        QCOMPARE(combos.size(), 2);
         combos[0]->setCurrentIndex(3); // left
         combos[1]->setCurrentIndex(1); // right side
-        combos[2]->setCurrentIndex(1); // random
-        dialog.findChild<QSpinBox*>()->setValue(3);
+        const auto spins = dialog.findChildren<QSpinBox*>();
+        QCOMPARE(spins.size(), 3);
+        QCOMPARE(spins[0]->value(), 5);
+        spins[1]->setValue(5); // row
+        spins[2]->setValue(3); // lane
+        // The whole title shows.
+        QVERIFY(dialog.width() > QFontMetrics(dialog.font()).horizontalAdvance(dialog.windowTitle()));
     });
     QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(At({5, 4})), window->View()->mapToGlobal(QPointF(At({5, 4}))),
                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(window->View(), &twice);
     Mouse(QEvent::MouseButtonRelease, At({5, 4}));
-    QVERIFY(window->Document().Starts[0] == (StartPlace{5, 4, 6, 3, 'R', 'R'}));
-    QVERIFY(window->PendingBytes().find("Pos0=5,4,6,3,R,R") != std::string::npos);
+    QVERIFY(window->Document().Starts[0] == (StartPlace{5, 5, 6, 3, 'R', 'P'}));
+    QVERIFY(window->PendingBytes().find("Pos0=5,5,6,3,R,P") != std::string::npos);
     window->UndoAction->trigger();
     window->UndoAction->trigger();
     QCOMPARE(window->Document().Width, 12);
     QCOMPARE(window->Document().Starts[0].Column, 3);
+}
+
+void EditorWindowTest::newCourseDialogMakesRoomForTheCaptions()
+{
+    window->ToolActions[3]->trigger();
+    AnswerNextDialog([](QDialog& dialog) {
+        const auto spins = dialog.findChildren<QSpinBox*>();
+        QCOMPARE(spins.size(), 2);
+        spins[0]->setValue(14);
+        spins[1]->setValue(9);
+        QVERIFY(dialog.findChild<QCheckBox*>()->isChecked());
+    });
+    window->NewAction->trigger();
+    const CourseDocument& d = window->Document();
+    QCOMPARE(d.Width, 14);
+    QCOMPARE(d.Height, 9);
+    QVERIFY(d.ScreenSize.has_value());
+    QVERIFY(*d.ScreenSize == (TPoint{20, 12}));
+    for (const auto& caption : d.Captions)
+        QVERIFY(caption.has_value() && caption->X == 16);
+    QCOMPARE(window->CurrentTool(), EditorWindow::Tool::Lane);
+    QVERIFY(window->View()->Zoom() >= 1);
+
+    // Without the room, a bare course of closed cells.
+    AnswerNextDialog([](QDialog& dialog) { dialog.findChild<QCheckBox*>()->setChecked(false); });
+    window->NewAction->trigger();
+    QVERIFY(!window->Document().ScreenSize.has_value());
+    QVERIFY(!window->Document().Captions[0].has_value());
+}
+
+void EditorWindowTest::growingTheMapGrowsTheFieldAndFieldSizeNeedsScreenSize()
+{
+    QVERIFY(window->OpenPath(Assets("COURSE1.DAT")));
+    AnswerNextDialog([](QDialog& dialog) {
+        const auto spins = dialog.findChildren<QSpinBox*>();
+        spins[1]->setValue(16);
+        dialog.findChildren<QComboBox*>()[1]->setCurrentIndex(1); // at the top edge
+        const auto boxes = dialog.findChildren<QCheckBox*>();
+        QCOMPARE(boxes.size(), 2);
+        QVERIFY(boxes[1]->isChecked()); // the field grows with the map unless unticked
+        // Tab goes down the form as it is laid out.
+        QWidget* next = spins[0]->nextInFocusChain();
+        while (next && spins[0]->isAncestorOf(next))
+            next = next->nextInFocusChain();
+        QCOMPARE(next, static_cast<QWidget*>(dialog.findChildren<QComboBox*>()[0]));
+    });
+    window->PropertiesAction->trigger();
+    QCOMPARE(window->Document().Height, 16);
+    QVERIFY(*window->Document().ScreenSize == (TPoint{25, 16}));
+    WaitForFindings();
+    for (const EditorFinding& f : window->Findings()->Shown().Findings)
+        QVERIFY2(f.Code != check_codes::LaneOutsideField && f.Code != check_codes::StartOutsideField,
+                 f.Message.c_str());
+
+    // Field width and height are for a course with a field of its own only.
+    AnswerNextDialog([](QDialog& dialog) {
+        auto* own = dialog.findChildren<QCheckBox*>()[0];
+        const auto spins = dialog.findChildren<QSpinBox*>();
+        QVERIFY(spins[2]->isEnabled());
+        own->setChecked(false);
+        QVERIFY(!spins[2]->isEnabled() && !spins[3]->isEnabled());
+    });
+    window->PropertiesAction->trigger();
+    QVERIFY(!window->Document().ScreenSize.has_value());
+}
+
+void EditorWindowTest::blockToolKeepsPathAndStopsAtNine()
+{
+    QTest::keyClick(window->View(), Qt::Key_B);
+    for (int k = 0; k < 4; ++k)
+        Drag({{1 + 3 * k, 1}, {2 + 3 * k, 2}});
+    for (int k = 0; k < 4; ++k)
+        Click({1 + 3 * k, 1});
+    QCOMPARE(window->Document().Path, std::string("1234"));
+    const TRect third = window->Document().Blocks[2];
+    Click({4, 1}, {}, Qt::RightButton);
+    QCOMPARE(window->Document().Path, std::string("123"));
+    QVERIFY(window->Document().Blocks[1] == third);
+    // A click where there is no block makes none.
+    Click({5, 6});
+    QCOMPARE(window->Document().Blocks.size(), size_t{3});
+    for (int k = 0; k < 6; ++k)
+        Drag({{1 + 2 * k, 4}, {2 + 2 * k, 5}});
+    QCOMPARE(window->Document().Blocks.size(), size_t{9});
+    QVERIFY(dialogs->errors.isEmpty());
+    Drag({{1, 8}, {3, 9}});
+    QCOMPARE(window->Document().Blocks.size(), size_t{9});
+    QCOMPARE(dialogs->errors.size(), 1);
+    QVERIFY(dialogs->errors[0].contains(QLatin1String("Path")));
+}
+
+void EditorWindowTest::laneRingsAndErasing()
+{
+    window->ToolActions[0]->trigger();
+    Drag({{2, 2}, {6, 4}, {11, 9}}, Qt::LeftButton, Qt::ShiftModifier);
+    const CourseDocument& d = window->Document();
+    QCOMPARE(d.Mask({2, 2}), WallNorth | WallWest);
+    QCOMPARE(d.Mask({11, 9}), WallSouth | WallEast);
+    QCOMPARE(d.Mask({6, 5}), ClosedCell); // inside the ring
+    QCOMPARE(window->UndoStack()->count(), 1);
+    // A right-drag walls the lane off again.
+    Drag({{2, 2}, {5, 2}}, Qt::RightButton);
+    QCOMPARE(window->Document().Mask({3, 2}), ClosedCell);
+    QCOMPARE(window->Document().Mask({2, 2}), WallNorth | WallWest | WallEast);
+}
+
+void EditorWindowTest::selectCopyPasteDeleteAndMirror()
+{
+    window->ToolActions[0]->trigger();
+    Drag({{1, 1}, {3, 1}, {3, 3}});
+    window->ToolActions[3]->trigger();
+    Click({1, 1});
+    QTest::keyClick(window->View(), Qt::Key_E);
+    QCOMPARE(window->CurrentTool(), EditorWindow::Tool::Select);
+    Drag({{1, 1}, {3, 3}});
+    QVERIFY(window->Selection() && *window->Selection() == (TRect{1, 1, 3, 3}));
+    window->CopyAction->trigger();
+    // Pasted where the pointer is.
+    Mouse(QEvent::MouseMove, At({7, 5}), Qt::NoButton);
+    window->PasteAction->trigger();
+    const CourseDocument& d = window->Document();
+    QCOMPARE(d.Mask({7, 5}), d.Mask({1, 1}));
+    QCOMPARE(d.Mask({9, 7}), d.Mask({3, 3}));
+    QCOMPARE(d.Starts.size(), size_t{2});
+    QVERIFY(window->Selection() && *window->Selection() == (TRect{7, 5, 9, 7}));
+    window->MirrorLeftRightAction->trigger();
+    QCOMPARE(window->Document().Mask({9, 5}), WallNorth | WallSouth | WallEast);
+    QCOMPARE(window->Document().Starts[1].Column, 9);
+    window->DeleteAction->trigger();
+    QCOMPARE(window->Document().Mask({9, 5}), ClosedCell);
+    QCOMPARE(window->Document().Starts.size(), size_t{1});
+    // Nothing selected: the whole course is mirrored.
+    Click({12, 10});
+    Mouse(QEvent::MouseButtonPress, At({0, 0}));
+    Mouse(QEvent::MouseButtonRelease, At({0, 0}));
+    QVERIFY(!window->Selection());
+    window->MirrorLeftRightAction->trigger();
+    QCOMPARE(window->Document().Starts[0].Column, 12);
+}
+
+void EditorWindowTest::offCourseStartIsChosenPlacedOrDeletedAndListedOnce()
+{
+    const QString path = dir->filePath(QStringLiteral("STRAY.DAT"));
+    WriteAll(path, "[DEFINE]\nMapSize=3,3\nStartNumber=2\n[MAP]\n1=953\n2=AFA\n3=C56\n"
+                   "[MAPDOT]\n1=OOO\n2=O.O\n3=OOO\n[START]\nPos0=1,1,2,1,L,P\nPos1=9,1,2,1,L,R\n");
+    QVERIFY(window->OpenPath(path));
+    WaitForFindings();
+    QListWidget* list = window->Findings()->List();
+    int lines = 0;
+    QListWidgetItem* stray = nullptr;
+    for (int k = 0; k < list->count(); ++k)
+        if (list->item(k)->text().contains(QLatin1String("Pos1"))) {
+            ++lines;
+            stray = list->item(k);
+        }
+    QCOMPARE(lines, 1);
+    list->setCurrentItem(stray);
+    QCOMPARE(window->SelectedStart(), 1);
+    // The Start tool puts the chosen entry on the cell clicked.
+    window->ToolActions[3]->trigger();
+    Click({3, 3});
+    QCOMPARE(window->Document().Starts.size(), size_t{2});
+    QCOMPARE(window->Document().Starts[1].Column, 3);
+    window->UndoAction->trigger();
+    WaitForFindings();
+    // Or Delete removes it, wherever the keyboard focus is.
+    for (int k = 0; k < list->count(); ++k)
+        if (list->item(k)->text().contains(QLatin1String("Pos1")))
+            list->setCurrentItem(list->item(k));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(window->Document().Starts.size(), size_t{1});
+}
+
+void EditorWindowTest::savingAsksForAnExtensionAndBeforeARefusedCourse()
+{
+    window->ToolActions[0]->trigger();
+    Drag({{2, 2}, {3, 2}});
+    // The new course has no start: the game would refuse it, and the editor asks first.
+    dialogs->savePath = dir->filePath(QStringLiteral("NOEXT"));
+    dialogs->answers = {EditorDialogs::Answer::No};
+    QVERIFY(!window->SaveAs());
+    QCOMPARE(dialogs->questions.size(), 1);
+    QVERIFY(!QFile::exists(dialogs->savePath + QStringLiteral(".DAT")));
+    dialogs->answers = {EditorDialogs::Answer::Yes};
+    QVERIFY(window->SaveAs());
+    QVERIFY(QFile::exists(dir->filePath(QStringLiteral("NOEXT.DAT"))));
+    QCOMPARE(window->FileName(), QFileInfo(dir->filePath(QStringLiteral("NOEXT.DAT"))).absoluteFilePath());
+}
+
+void EditorWindowTest::helpZoomKeysPanelsAndTooltips()
+{
+    window->HelpAction->trigger();
+    QCOMPARE(dialogs->texts.size(), 1);
+    QVERIFY(dialogs->texts[0].contains(QLatin1String("Lane")));
+    window->AboutAction->trigger();
+    QCOMPARE(dialogs->texts.size(), 2);
+    QVERIFY(window->HelpAction->shortcuts().contains(QKeySequence(Qt::Key_F1)));
+
+    window->View()->SetZoom(1);
+    QTest::keyClick(window->View(), Qt::Key_Equal, Qt::ControlModifier);
+    QCOMPARE(window->View()->Zoom(), 2);
+    QWheelEvent wheel(QPointF(5, 5), window->View()->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120),
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(window->View(), &wheel);
+    QCOMPARE(window->View()->Zoom(), 3);
+
+    // A closed findings panel comes back from the View menu.
+    window->FindingsViewAction->trigger();
+    QVERIFY(!window->Findings()->isVisible());
+    window->FindingsViewAction->trigger();
+    QVERIFY(window->Findings()->isVisible());
+
+    for (QAction* action : window->findChildren<QAction*>())
+        QVERIFY2(!action->toolTip().contains(QLatin1Char('&')), qPrintable(action->toolTip()));
+}
+
+void EditorWindowTest::japaneseFindingsAndVerdict()
+{
+    QTranslator japanese;
+    QVERIFY(japanese.load(QStringLiteral(BREVANTO_EDIT_QM_DIR "/brevanto-edit_ja.qm")));
+    QCoreApplication::installTranslator(&japanese);
+    // Every code the checker and the reader give has its own text, with the cell filled in.
+    for (const char* code :
+         {"car-leaves-course", "dead-end", "dot-unreachable", "path-unknown-block", "demo-fatal",
+          "wall-mismatch", "tile-character", "blocks-overlap", "lane-outside-blocks",
+          "caption-outside-field", "caption-over-map", "captions-overlap", "start-number-mismatch",
+          "lane-outside-field", "start-outside-field", "starts-share-cell", "starts-collide",
+          "loader-map-row", "loader-dot-row", "loader-map-size", "loader-no-start",
+          "loader-start-number", "loader-start-missing", "loader-start-off-course",
+          "loader-start-direction", "loader-not-a-course"}) {
+        EditorFinding f;
+        f.Code = code;
+        f.Cell = {7, 3};
+        f.Entry = 1;
+        f.Message = "English";
+        const QString text = FindingText(f);
+        QVERIFY2(text != QLatin1String("English") && !text.contains(QLatin1String("%")), code);
+    }
+    // A new course: the verdict and its one finding, with no English words.
+    window->NewCourse(6, 5);
+    WaitForFindings();
+    QStringList shown{window->Findings()->Verdict()->text()};
+    for (int k = 0; k < window->Findings()->List()->count(); ++k)
+        shown << window->Findings()->List()->item(k)->text();
+    // Key names (START, Pos) are the file's own and stay.
+    static const QRegularExpression english(QStringLiteral("\\b(the|is|of|and|a|course|start|[Tt]he)\\b"));
+    for (const QString& text : shown)
+        QVERIFY2(!english.match(text).hasMatch(), qPrintable(text));
+    QCoreApplication::removeTranslator(&japanese);
 }
 
 QTEST_MAIN(EditorWindowTest)

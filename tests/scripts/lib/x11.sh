@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the whole-program checks that run the real programs on a virtual X server (sourced,
 # not run). Sourcing it skips the script without Xvfb, fails it without xdotool, and sets $work,
 # a scratch folder removed at exit together with whatever the script started in xvfb_pid,
@@ -9,7 +10,8 @@
 #   if it never did within TENTHS tenths.
 # copy_game BIN_DIR [PROGRAM...]: the programs (default: the game) and the shipped files into
 #   $work/game, with the settings and runtime folders in $work.
-# start_xvfb [WIDTHxHEIGHT]: a virtual X server (default 1024x768); sets DISPLAY.
+# start_xvfb [WIDTHxHEIGHT]: a virtual X server of its own (default 1024x768), taking clients;
+#   sets DISPLAY.
 # wait_for_window PID PATTERN WHAT: waits while PID runs for a visible window named PATTERN;
 #   sets window.
 # wait_for_dialog [PATTERN [TENTHS]]: waits (five seconds by default) for a visible window named
@@ -94,16 +96,28 @@ copy_game() {
 
 xvfb_reported() {
     kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    [ -s "$work/display" ]
+    grep -q '^[0-9][0-9]*$' "$work/display"
+}
+xvfb_answers() {
+    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb ended: $(cat "$work/xvfb.log")"
+    xdotool getdisplaygeometry >"$work/geometry" 2>/dev/null
 }
 start_xvfb() {
-    # Xvfb picks a free display itself and reports its number, so parallel runs never collide.
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 "${1:-1024x768}x24" 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    local size=${1:-1024x768}
+    # Xvfb takes the first display no server listens on and reports it once it takes clients,
+    # so parallel runs never share one. -noreset: a server that resets when its last client
+    # leaves drops a program connecting in that moment ("could not connect to display").
+    Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 "${size}x24" \
+        3>"$work/display" >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     wait_until 100 xvfb_reported || fail "Xvfb reported no display"
-    export DISPLAY=":$(head -n1 "$work/display" | tr -dc '0-9')"
+    export DISPLAY=":$(cat "$work/display")"
     export QT_QPA_PLATFORM=xcb
     unset WAYLAND_DISPLAY
+    # The server answering there is this one: a client gets through and sees its screen size.
+    wait_until 100 xvfb_answers || fail "no client gets through to Xvfb on $DISPLAY"
+    [ "$(cat "$work/geometry")" = "${size/x/ }" ] ||
+        fail "the server on $DISPLAY is not the one started: screen $(cat "$work/geometry")"
 }
 
 window_shown() { # pid pattern what

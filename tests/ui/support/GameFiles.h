@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A game's files in a temporary directory, for the window tests: tile and sprite sheets drawn
 // in code, courses written as text, a language file and a settings file.

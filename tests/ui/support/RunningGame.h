@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A main window started on the test files, shown on the offscreen platform.
 #include "support/GameFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the screen shows of the field, to compare with the field image pixel for pixel.
 #include <QImage>

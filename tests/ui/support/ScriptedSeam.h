@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A dialog seam that answers every box and dialog from the test script and records what was
 // asked, so no test ever waits for a person.
