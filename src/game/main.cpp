@@ -9,6 +9,7 @@
 #include "game/ui/QuitOnSignal.h"
 #include "game/ui/TBrevantoForm.h"
 
+#include "platform/ExitDeadline.h"
 #include "platform/Gamepad.h"
 #include "platform/Paths.h"
 
@@ -20,6 +21,9 @@
 #include <vector>
 
 namespace {
+
+// How long the program may take to end after its window has closed.
+constexpr std::chrono::milliseconds ShutDownDeadline{150};
 
 // The course as Load Course names it: an absolute path, kept as the bytes the system gave (a
 // name that is not UTF-8 cannot be told to Qt and back unchanged).
@@ -73,5 +77,9 @@ int main(int argc, char* argv[])
     // A session that logs out ends the game as Exit does, with the settings saved.
     const QuitOnSignal quitOnSignal([&form] { form.Exit1Click(); });
     form.show();
-    return application.exec();
+    const int status = application.exec();
+    // Settings and hi-scores were written when the window closed. Releasing sound, controllers
+    // and the window system follows; it gets a short while, then the process ends regardless.
+    brv::EndWithin(ShutDownDeadline, status);
+    return status;
 }

@@ -5,12 +5,15 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace {
 // For the start-up probe of `make bench`: the wall-clock millisecond at which the first field
@@ -90,12 +93,9 @@ QRect FieldView::ImageArea() const
 {
     const int zoom = Zoom();
     const QSize zoomed = field_.size() * zoom;
-    QPoint origin(0, 0);
-    if (fit_) {
-        // Centred; an image larger than the box keeps its top-left corner in view.
-        origin = QPoint(std::max(0, (width() - zoomed.width()) / 2),
+    // Centred in a larger box; an image larger than the box keeps its top-left corner in view.
+    const QPoint origin(std::max(0, (width() - zoomed.width()) / 2),
                         std::max(0, (height() - zoomed.height()) / 2));
-    }
     return QRect(origin, zoomed);
 }
 
@@ -150,8 +150,91 @@ void FieldView::paintEvent(QPaintEvent* event)
     const QRegion beyond = event->region() - QRegion(area);
     for (const QRect& rect : beyond)
         painter.fillRect(rect, background_);
+    if (!overlay_.Empty())
+        DrawOverlay(painter);
     if (!field_.isNull())
         ReportFirstFrame();
+}
+
+// The message's three lines in their fonts, and the box around them.
+struct FieldView::OverlayLines {
+    struct Line {
+        QString text;
+        QFont font;
+        QRect rect;
+    };
+    std::vector<Line> lines;
+    QRect box;
+};
+
+FieldView::OverlayLines FieldView::LayOutOverlay() const
+{
+    OverlayLines layout;
+    if (overlay_.Empty())
+        return layout;
+    // The title grows with the field as shown, within what stays readable and fits.
+    const QRect area = ImageArea() & rect();
+    const int titlePixels = std::clamp(area.height() / 9, 14, 120);
+    QFont titleFont = font();
+    titleFont.setPixelSize(titlePixels);
+    titleFont.setBold(true);
+    QFont smallFont = font();
+    smallFont.setPixelSize(std::max(10, titlePixels * 11 / 20));
+    smallFont.setBold(true);
+    const int padding = titlePixels / 2;
+    int width = 0;
+    int height = 0;
+    for (const auto& [text, font] : {std::pair{overlay_.Heading, smallFont},
+                                     std::pair{overlay_.Title, titleFont},
+                                     std::pair{overlay_.Detail, smallFont}}) {
+        if (text.isEmpty())
+            continue;
+        const QFontMetrics metrics(font);
+        const QSize size(metrics.horizontalAdvance(text), metrics.height());
+        layout.lines.push_back({text, font, QRect(QPoint(0, height), size)});
+        width = std::max(width, size.width());
+        height += size.height();
+    }
+    const QSize boxSize(width + 2 * padding, height + padding);
+    const QPoint boxTopLeft(area.center().x() + 1 - boxSize.width() / 2,
+                            area.center().y() + 1 - boxSize.height() / 2);
+    layout.box = QRect(boxTopLeft, boxSize);
+    for (auto& line : layout.lines)
+        line.rect = QRect(QPoint(layout.box.left(), boxTopLeft.y() + padding / 2 + line.rect.top()),
+                          QSize(boxSize.width(), line.rect.height()));
+    return layout;
+}
+
+QRect FieldView::OverlayRect() const
+{
+    return LayOutOverlay().box;
+}
+
+void FieldView::SetOverlay(const FieldOverlay& overlay)
+{
+    if (overlay == overlay_)
+        return;
+    const QRect before = OverlayRect();
+    overlay_ = overlay;
+    // What the old box covered shows the field again; the new one shows the message.
+    update(before | OverlayRect());
+}
+
+void FieldView::DrawOverlay(QPainter& painter) const
+{
+    const OverlayLines layout = LayOutOverlay();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 170));
+    const qreal radius = layout.box.height() / 6.0;
+    painter.drawRoundedRect(layout.box, radius, radius);
+    painter.setPen(Qt::white);
+    for (const auto& line : layout.lines) {
+        painter.setFont(line.font);
+        painter.drawText(line.rect, Qt::AlignCenter, line.text);
+    }
+    painter.restore();
 }
 
 void FieldView::DrawZoomed(QPainter& painter, const QRect& shown, const QRect& area, int zoom) const

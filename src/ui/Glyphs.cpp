@@ -195,6 +195,23 @@ void DrawHiScores(QPainter& p)
     HLine(p, 3, 12, 15, Black);
 }
 
+void DrawChooseCourse(QPainter& p)
+{
+    // Four small courses side by side, the chosen one framed in red.
+    for (int row = 0; row < 2; ++row) {
+        for (int column = 0; column < 2; ++column) {
+            const int x = 1 + column * 8;
+            const int y = 1 + row * 8;
+            p.fillRect(x, y, 6, 6, Silver);
+            Frame(p, x, y, x + 5, y + 5, Gray);
+            Frame(p, x + 2, y + 2, x + 3, y + 3, Navy);
+            Pixel(p, x + 1, y + 1, Green);
+            Pixel(p, x + 4, y + 4, Green);
+        }
+    }
+    Frame(p, 8, 8, 15, 15, Red);
+}
+
 } // namespace
 
 QPixmap ToolGlyphPixmap(ToolGlyph glyph)
@@ -211,6 +228,7 @@ QPixmap ToolGlyphPixmap(ToolGlyph glyph)
     case ToolGlyph::Control: DrawControl(p); break;
     case ToolGlyph::About: DrawAbout(p); break;
     case ToolGlyph::HiScores: DrawHiScores(p); break;
+    case ToolGlyph::ChooseCourse: DrawChooseCourse(p); break;
     }
     return pixmap;
 }

@@ -8,7 +8,8 @@
 
 namespace brv {
 
-enum class ToolGlyph { New, LoadCourse, Pause, Exit, Setting, Control, About, HiScores };
+enum class ToolGlyph { New, LoadCourse, Pause, Exit, Setting, Control, About, HiScores,
+                       ChooseCourse };
 
 QPixmap ToolGlyphPixmap(ToolGlyph glyph);
 // The program's picture (a car on a lane of dots) at `size` x `size` pixels.

@@ -113,6 +113,11 @@ wait_for_dialog '^New Hi-Score$' 300 || fail "no hi-score name dialog within 30 
 focus_window "$dialog"
 xdotool key --clearmodifiers Return
 wait_until_closed "$dialog" || fail "the hi-score name dialog did not close on Enter"
+# The table then opens with the new entry marked; Escape closes it.
+wait_for_dialog '^Hi-Scores$' 50 || fail "the hi-score table did not open after the name"
+focus_window "$dialog"
+xdotool key --clearmodifiers Escape
+wait_until_closed "$dialog" || fail "the hi-score table did not close on Escape"
 quit_game
 [ -f "$user_ini" ] || fail "no per-user settings file after the first run"
 grep -q '^1=[1-9]' "$HOME/.local/share/brevanto/HISCORES.INI" 2>/dev/null ||

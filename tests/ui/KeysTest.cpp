@@ -5,6 +5,7 @@
 #include "support/RunningGame.h"
 
 #include "config/ui/KeysDialog.h"
+#include "game/ui/ViewControl.h"
 
 #include <QAction>
 #include <QMessageBox>
@@ -121,7 +122,7 @@ private slots:
             QCOMPARE(Shown(dialog, {KeyAction::Left, 1}), QStringLiteral("-"));
         }, QMessageBox::Yes, &questions);
         QCOMPARE(questions, QStringList{
-            QStringLiteral("X is the key for Stop and go. Use it for Double speed instead?")});
+            QStringLiteral("X is the only key for Stop and go, which would be left without a key. Use it for Double speed anyway?")});
 
         TMyCar& car = *form.Rules.MyCar;
         car.WantDirection = -1;
@@ -220,6 +221,91 @@ private slots:
         const std::string file = game.Files.Read("BREVANTO.INI");
         QVERIFY(file.find("Up1=Up\n") != std::string::npos);
         QVERIFY(file.find("Pause1=Ctrl+P\n") != std::string::npos);
+    }
+    void theMenusKeysAreRefusedWithTheCommandThatHoldsThem()
+    {
+        RunningGame game;
+        QVERIFY(game.StartPausedGame());
+        TBrevantoForm& form = *game.Form;
+        // The keys come from the window's own commands, whatever they are now.
+        form.View->FullScreen1->setShortcut(QKeySequence(Qt::Key_F9));
+        QStringList told;
+        QStringList shown;
+        bool stillWaiting = false;
+        game.Seam.DialogAnswer = [&](QDialog& dialog) -> int {
+            if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+                told << box->objectName() + QLatin1Char(':') + box->text();
+                return int(QMessageBox::Ok);
+            }
+            auto& keys = *qobject_cast<KeysDialog*>(&dialog);
+            Bind(keys, DoubleSpeed2, Qt::Key_F9);
+            // Refused, and the binding still waits for a key.
+            stillWaiting = keys.Capturing() == std::optional<KeySlot>(DoubleSpeed2);
+            QTest::keyClick(keys.BindingButton(DoubleSpeed2), Qt::Key_0, Qt::ControlModifier);
+            QTest::keyClick(keys.BindingButton(DoubleSpeed2), Qt::Key_Plus,
+                            Qt::ControlModifier | Qt::ShiftModifier);
+            QTest::keyClick(keys.BindingButton(DoubleSpeed2), Qt::Key_F4, Qt::AltModifier);
+            QTest::keyClick(keys.BindingButton(DoubleSpeed2), Qt::Key_V, Qt::AltModifier);
+            // Pause's own key is the player's to move: asked about, not refused.
+            QTest::keyClick(keys.BindingButton(DoubleSpeed2), Qt::Key_F11);
+            shown << Shown(keys, DoubleSpeed2);
+            return int(QDialog::Accepted);
+        };
+        form.Keys1->trigger();
+        game.Seam.DialogAnswer = nullptr;
+        QVERIFY(stillWaiting);
+        QCOMPARE(shown, QStringList{QStringLiteral("F11")});
+        QCOMPARE(told.size(), 5);
+        QCOMPARE(told[0], QStringLiteral("KeysReservedBox:F9 is the key of View > Full Screen. "
+                                         "Choose another key."));
+        QVERIFY2(told[1].contains(QStringLiteral("View > Actual Size")), qPrintable(told[1]));
+        QVERIFY2(told[2].contains(QStringLiteral("View > Zoom In")), qPrintable(told[2]));
+        QVERIFY2(told[3].contains(QStringLiteral("Exit")), qPrintable(told[3]));
+        QVERIFY2(told[4].contains(QStringLiteral("of View.")), qPrintable(told[4]));
+        QCOMPARE(form.Options.Keys.Get(DoubleSpeed2), brv::KeyChord{Qt::Key_F11});
+
+        // Help > Control lists only what the game takes.
+        form.Control1Click();
+        const QString help = game.Seam.Boxes.back().Text;
+        QVERIFY2(help.contains(QStringLiteral("Double speed: Z, F11")), qPrintable(help));
+        QVERIFY2(!help.contains(QStringLiteral("F9")), qPrintable(help));
+    }
+
+    void leavingAnActionWithoutAnyKeyIsAskedFirst()
+    {
+        RunningGame game;
+        QVERIFY(game.StartPausedGame());
+        QStringList asked;
+        QStringList stop;
+        int answer = QMessageBox::No;
+        game.Seam.DialogAnswer = [&](QDialog& dialog) -> int {
+            if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+                asked << box->text();
+                return answer;
+            }
+            auto& keys = *qobject_cast<KeysDialog*>(&dialog);
+            // X is Stop's only key.
+            Bind(keys, {KeyAction::Right, 0}, Qt::Key_X);
+            stop << Shown(keys, Stop1);
+            keys.BindingButton(Stop1)->click();
+            keys.ClearButton->click();
+            stop << Shown(keys, Stop1);
+            // Right keeps its keypad key: clearing its first asks nothing.
+            keys.BindingButton({KeyAction::Right, 0})->click();
+            keys.ClearButton->click();
+            answer = QMessageBox::Yes;
+            Bind(keys, {KeyAction::Right, 0}, Qt::Key_X);
+            stop << Shown(keys, Stop1);
+            return int(QDialog::Accepted);
+        };
+        game.Form->Keys1->trigger();
+        game.Seam.DialogAnswer = nullptr;
+        QCOMPARE(stop, (QStringList{QStringLiteral("X"), QStringLiteral("X"), QStringLiteral("-")}));
+        QCOMPARE(asked.size(), 3);
+        QCOMPARE(asked[0], QStringLiteral("X is the only key for Stop and go, which would be left "
+                                          "without a key. Use it for Right anyway?"));
+        QCOMPARE(asked[1], QStringLiteral("Stop and go would be left without a key. Clear it anyway?"));
+        QVERIFY(HasNoKey(game.Form->Options.Keys, KeyAction::Stop));
     }
 };
 

@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
+#include <QPainter>
 #include <QtTest>
 
 using namespace testing_ui;
@@ -211,6 +212,8 @@ private slots:
         const QRect area = form.PaintBox1->ImageArea();
         QVERIFY(!area.topLeft().isNull());
         form.SetRunning(false);
+        // The pause said over the field is checked elsewhere: here the field's own pixels count.
+        form.PaintBox1->SetOverlay({});
         RunningGame::Settle();
         COMPARE_PIXELS(PaintBoxOnScreen(form).copy(area), Repeated(form.FieldImage, 1));
         QTest::keyClick(&form, Qt::Key_Escape);
@@ -270,7 +273,17 @@ private slots:
             if (form.PaintBox1->rect().contains(corner) && !area.contains(corner))
                 QCOMPARE(shown.pixelColor(corner), ground);
         }
-        COMPARE_PIXELS(shown.copy(area), Repeated(form.FieldImage, zoom));
+        // The pause is said over the field, since the status bar is hidden; the field shows
+        // around it.
+        QCOMPARE(form.PaintBox1->Overlay().Title, QStringLiteral("Paused"));
+        const QRect message = form.PaintBox1->OverlayRect().translated(-area.topLeft());
+        QImage shownField = shown.copy(area);
+        QImage expectedField = Repeated(form.FieldImage, zoom);
+        for (QImage* image : {&shownField, &expectedField}) {
+            QPainter painter(image);
+            painter.fillRect(message, Qt::black);
+        }
+        COMPARE_PIXELS(shownField, expectedField);
 
         // Escape gives back the window with its bars and its zoom; the clock stays as it was.
         QTest::keyClick(&form, Qt::Key_Escape);

@@ -181,6 +181,8 @@ ChangedKeys ChangesAgainst(const brv::IniFile& ini, const Settings& settings,
     file.Keys(settings.Keys);
     file.Integer("Zoom", settings.Zoom, 1);
     file.Bool("FullScreen", settings.FullScreen, false);
+    file.Bool("FieldMessages", settings.FieldMessages, false);
+    file.Bool("HiScoresAfterName", settings.HiScoresAfterName, true);
     return file;
 }
 
@@ -252,6 +254,8 @@ Settings ReadSettings(const brv::IniFile& ini, const SettingsPlaces& places)
 
     settings.Zoom = std::max<int32_t>(1, ini.ReadInteger(kSection, "Zoom", 1));
     settings.FullScreen = ini.ReadBool(kSection, "FullScreen", false);
+    settings.FieldMessages = ini.ReadBool(kSection, "FieldMessages", false);
+    settings.HiScoresAfterName = ini.ReadBool(kSection, "HiScoresAfterName", true);
     return settings;
 }
 

@@ -55,6 +55,10 @@ struct Settings {
     KeyBindings Keys = KeyBindings::Defaults(); // section KEYS
     int32_t Zoom = 1; // whole-number zoom of the field, at least 1
     bool FullScreen = false;
+    // Messages over the field (View > Messages on the Field): off where the file lacks the key.
+    bool FieldMessages = false;
+    // After a hi-score name is entered, the table opens with the new entry marked.
+    bool HiScoresAfterName = true;
 
     // Not keys of the file. The player reset the hi-score in this run: only then may a save
     // store a lower hi-score than the file holds.

@@ -104,6 +104,11 @@ KeysDialog::KeysDialog(DialogSeam& seam, QWidget* parent) : QDialog(parent), sea
 
     for (size_t a = 0; a < KeyActionCount; ++a)
         actionTexts_[a] = QString::fromLatin1(ActionNamings[a].english);
+    conflictText_ = QStringLiteral("%1 is the key for %2. Use it for %3 instead?");
+    lastKeyText_ = QStringLiteral("%1 is the only key for %2, which would be left without a key. "
+                                  "Use it for %3 anyway?");
+    clearLastText_ = QStringLiteral("%1 would be left without a key. Clear it anyway?");
+    reservedText_ = QStringLiteral("%1 is the key of %2. Choose another key.");
     ShowBindings();
 }
 
@@ -121,6 +126,11 @@ void KeysDialog::ApplyTexts(const AddedTexts& texts)
     noKeyText_ = Text(texts, "KeysNone", "-");
     pressText_ = Text(texts, "KeysPress", "Press a key...");
     conflictText_ = Text(texts, "KeysConflict", "%1 is the key for %2. Use it for %3 instead?");
+    lastKeyText_ = Text(texts, "KeysLastKey",
+                        "%1 is the only key for %2, which would be left without a key. "
+                        "Use it for %3 anyway?");
+    clearLastText_ = Text(texts, "KeysClearLast", "%1 would be left without a key. Clear it anyway?");
+    reservedText_ = Text(texts, "KeysReserved", "%1 is the key of %2. Choose another key.");
     ShowBindings();
 }
 
@@ -174,16 +184,19 @@ bool KeysDialog::TakeKey(brv::KeyChord chord)
     if (!capturing_ || chord.Empty() || !brv::Bindable(chord.Key()))
         return false;
     const KeySlot slot = *capturing_;
+    const QString keyName = brv::KeyDisplayName(chord);
+    if (const std::optional<ReservedKey> reserved = ReservedKeyFor(reserved_, chord)) {
+        // The binding goes on waiting for a key the game may have.
+        Tell(QStringLiteral("KeysReservedBox"),
+             reservedText_.arg(keyName, brv::DecodeText(reserved->Command)));
+        return false;
+    }
     if (const std::optional<KeySlot> holder = bindings_.HolderOf(chord, slot);
         holder && holder->Action != slot.Action) {
-        const QString keyName = brv::KeyDisplayName(chord);
-        QMessageBox ask(QMessageBox::Question, windowTitle(),
-                        conflictText_.arg(keyName, ActionText(holder->Action),
-                                          ActionText(slot.Action)),
-                        QMessageBox::Yes | QMessageBox::No, this);
-        ask.setObjectName(QStringLiteral("KeysConflictBox"));
-        ask.setDefaultButton(QMessageBox::No);
-        if (seam_.ExecDialog(ask) != QMessageBox::Yes) {
+        const bool last = ActionLeftWithoutKey(bindings_, slot, chord) == holder->Action;
+        const QString& question = last ? lastKeyText_ : conflictText_;
+        if (!Ask(QStringLiteral("KeysConflictBox"),
+                 question.arg(keyName, ActionText(holder->Action), ActionText(slot.Action)))) {
             StopCapture();
             return false;
         }
@@ -197,8 +210,30 @@ void KeysDialog::ClearClick()
 {
     if (!capturing_)
         return;
-    bindings_.Move(*capturing_, brv::KeyChord{});
+    const KeySlot slot = *capturing_;
+    if (ActionLeftWithoutKey(bindings_, slot, brv::KeyChord{}) &&
+        !Ask(QStringLiteral("KeysClearLastBox"), clearLastText_.arg(ActionText(slot.Action)))) {
+        StopCapture();
+        return;
+    }
+    bindings_.Move(slot, brv::KeyChord{});
     StopCapture();
+}
+
+bool KeysDialog::Ask(const QString& name, const QString& text)
+{
+    QMessageBox ask(QMessageBox::Question, windowTitle(), text, QMessageBox::Yes | QMessageBox::No,
+                    this);
+    ask.setObjectName(name);
+    ask.setDefaultButton(QMessageBox::No);
+    return seam_.ExecDialog(ask) == QMessageBox::Yes;
+}
+
+void KeysDialog::Tell(const QString& name, const QString& text)
+{
+    QMessageBox box(QMessageBox::Information, windowTitle(), text, QMessageBox::Ok, this);
+    box.setObjectName(name);
+    seam_.ExecDialog(box);
 }
 
 void KeysDialog::ResetClick()

@@ -48,9 +48,11 @@ void TBrevantoForm::New1Click()
 {
     Replays->StopWatching();
     TimerSuspension suspension(*this);
+    Messages.NewGame();
     Rules.NewGame();
     SetStatusText(StatusText[1]);
     InvalidateField();
+    RefreshFieldMessage();
     Replays->GameStarted();
 }
 
@@ -63,16 +65,20 @@ void TBrevantoForm::LoadCourse1Click()
     if (chosen.isEmpty())
         return;
     const QByteArray encoded = QFile::encodeName(QFileInfo(chosen).absoluteFilePath());
-    const std::string path(encoded.constData(), static_cast<size_t>(encoded.size()));
+    PlayCourseFile(std::string(encoded.constData(), static_cast<size_t>(encoded.size())));
+}
+
+bool TBrevantoForm::PlayCourseFile(const std::string& path)
+{
     if (brv::SamePath(path, Rules.MapName))
-        return;
+        return true;
 
     // A course that cannot be loaded leaves the model as it was: play goes on with it.
     const std::string previous = Rules.MapName;
     Rules.MapName = path;
     if (!LoadCourseShowingError()) {
         Rules.MapName = previous;
-        return;
+        return false;
     }
     ResizePending = true;
     Rules.ResizeCars();
@@ -81,6 +87,8 @@ void TBrevantoForm::LoadCourse1Click()
     SetStatusText(StatusText[3]);
     Rules.Restart(RestartMode::NewGame);
     InvalidateField();
+    RefreshFieldMessage();
+    return true;
 }
 
 void TBrevantoForm::PassErrorTextsToMap()

@@ -46,6 +46,7 @@ void TBrevantoForm::RefreshRunningIndicators()
         SetStatusText(StatusText[3]);
     else
         SetStatusText(StatusText[1]);
+    RefreshFieldMessage();
 }
 
 void TBrevantoForm::SetStatusText(const std::string& text)
@@ -67,6 +68,7 @@ void TBrevantoForm::PaintBox1Paint()
         ResizePending = false;
     }
     RenderField();
+    View->RefreshActions();
 }
 
 void TBrevantoForm::RenderField()

@@ -3,6 +3,7 @@
 #include "ui/FieldView.h"
 #include "ui/Glyphs.h"
 #include "ui/QtOwned.h"
+#include "ui/QtTranslations.h"
 #include "game/ui/ControllerPoll.h"
 #include "game/ui/HallOfFame.h"
 #include "game/ui/ReplayDesk.h"
@@ -58,6 +59,7 @@ TBrevantoForm::TBrevantoForm(SettingsPlaces places, DialogSeam& seam, QWidget* p
     BuildMenus();
     View = std::make_unique<ViewControl>(*this);
     BuildToolBar();
+    BuildCourseChooser();
     column->addWidget(Panel1);
 
     PaintBox1 = brv::MakeChild<FieldView>(FieldImage, [this] { PaintBox1Paint(); }, client);
@@ -66,6 +68,7 @@ TBrevantoForm::TBrevantoForm(SettingsPlaces places, DialogSeam& seam, QWidget* p
     column->addWidget(PaintBox1, 1);
 
     BuildStatusBar();
+    BuildFieldMessages();
 
     Timer1 = Clock.Timer();
     SetTimerInterval(Options.Interval);

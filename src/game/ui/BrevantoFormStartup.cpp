@@ -3,6 +3,7 @@
 #include "ui/DialogSeam.h"
 #include "ui/FieldView.h"
 #include "ui/Hints.h"
+#include "ui/QtTranslations.h"
 #include "ui/WindowPlacing.h"
 #include "game/ui/HallOfFame.h"
 #include "game/ui/ReplayDesk.h"
@@ -12,6 +13,7 @@
 
 #include "config/model/AddedTexts.h"
 #include "config/model/LanguageFile.h"
+#include "config/model/LanguageLocale.h"
 #include "platform/Blit.h"
 #include "platform/Canvas.h"
 #include "platform/IniFile.h"
@@ -146,6 +148,7 @@ void TBrevantoForm::LoadSettings()
     if (Options.Top != 0)
         move(x(), Options.Top);
     View->ApplySettings();
+    FieldMessages1->setChecked(Options.FieldMessages);
 }
 
 void TBrevantoForm::PassSettingsToRules()
@@ -186,6 +189,9 @@ void TBrevantoForm::ApplyLanguage()
     // The language file is read once for the window's first texts and the later ones.
     const AddedTexts added(brv::IniFile(Options.LanguageFileName), Options.Language);
     const MainWindowTexts texts = ReadMainWindowTexts(added.File(), Options.Language);
+    if (!QtTexts)
+        QtTexts = std::make_unique<QtTranslations>();
+    QtTexts->Apply(QString::fromStdString(LanguageLocale(added.File(), Options.Language)));
     bool fontChanged = false;
     const QFont windowFont = brv::LanguageFont(font(), brv::DecodeText(texts.FontName),
                                                texts.FontSize, fontChanged);
@@ -226,5 +232,7 @@ void TBrevantoForm::ApplyLanguage()
     ApplyKeysLanguage(added);
     View->ApplyLanguage(added);
     ApplyHiScoreTexts(added);
+    ApplyCourseChooserTexts(added);
+    ApplyFieldMessageTexts(added);
     Replays->ApplyTexts(added);
 }

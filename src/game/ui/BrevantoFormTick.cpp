@@ -43,6 +43,7 @@ void TBrevantoForm::ActOnTick(const TickOutcome& outcome)
     }
     if (outcome.GameOver) {
         Fame->GameEnded(outcome.GameOver->Score, outcome.GameOver->Stage);
+        Messages.GameEnded(outcome.GameOver->Score, MessageClock.elapsed());
         if (const std::string kept = Replays->KeepEndedGame(*outcome.GameOver); !kept.empty())
             Fame->ReplayKept(kept);
     }
@@ -50,5 +51,6 @@ void TBrevantoForm::ActOnTick(const TickOutcome& outcome)
         SetStatusText(StatusText[3]);
     if (outcome.FullRepaint)
         InvalidateField();
+    RefreshFieldMessage();
     AskForHiScoreName();
 }

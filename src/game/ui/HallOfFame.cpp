@@ -6,6 +6,7 @@
 #include "game/ui/HiScoresDialog.h"
 #include "ui/DialogSeam.h"
 
+#include "config/model/CourseCatalog.h"
 #include "platform/Account.h"
 #include "platform/Paths.h"
 #include "platform/TextCodec.h"
@@ -26,6 +27,14 @@ constexpr size_t MaxOtherCourses = 100;
 QString FileNameOf(const std::string& path)
 {
     return QFileInfo(brv::DecodeText(path)).fileName();
+}
+
+// A course as the tables name it: by the description its file gives, with the file's name.
+QString CourseLabel(const std::string& path)
+{
+    const QString description = brv::DecodeText(CourseDescriptionOf(path));
+    return description.isEmpty() ? FileNameOf(path)
+                                 : QStringLiteral("%1 (%2)").arg(description, FileNameOf(path));
 }
 
 int64_t SecondsNow()
@@ -79,7 +88,7 @@ void HallOfFame::AskForName(QWidget& parent, DialogSeam& seam)
         return;
 
     HiScoreNameDialog dialog(Texts, static_cast<int>(*place) + 1, game->Score,
-                              FileNameOf(course_.Path), brv::DecodeText(OfferedName(before)),
+                              CourseLabel(course_.Path), brv::DecodeText(OfferedName(before)),
                               &parent);
     if (seam.ExecDialog(dialog) != QDialog::Accepted)
         return;
@@ -105,7 +114,7 @@ std::string HallOfFame::ShowTables(QWidget& parent, DialogSeam& seam, bool after
     const QString pathTip = brv::DecodeText(course_.Path);
     std::vector<HiScoresDialog::Course> courses;
     std::vector<CourseKey> keys;
-    courses.push_back({FileNameOf(course_.Path), pathTip, book.TableOf(course_)});
+    courses.push_back({CourseLabel(course_.Path), pathTip, book.TableOf(course_)});
     keys.push_back(course_);
 
     // A table whose course file now holds something else belongs to an earlier version of it.
@@ -116,7 +125,7 @@ std::string HallOfFame::ShowTables(QWidget& parent, DialogSeam& seam, bool after
         auto known = hashNow.find(other.Key.Path);
         if (known == hashNow.end())
             known = hashNow.emplace(other.Key.Path, CourseKeyOf(other.Key.Path).ContentHash).first;
-        QString label = FileNameOf(other.Key.Path);
+        QString label = CourseLabel(other.Key.Path);
         if (known->second != other.Key.ContentHash)
             label += QStringLiteral(" (%1)").arg(Texts.EarlierVersion);
         courses.push_back({label, brv::DecodeText(other.Key.Path), std::move(other.Table)});

@@ -22,6 +22,8 @@ public:
     HallOfFame(std::string dataDir, QObject* parent);
 
     bool KeepsTables() const { return !fileName_.empty(); }
+    // The hi-score file; empty when nothing is kept.
+    const std::string& FileName() const { return fileName_; }
 
     // A course was loaded from `path`: its tables are those of the file's present content.
     void CourseLoaded(const std::string& path);

@@ -24,8 +24,16 @@ void TBrevantoForm::AskForHiScoreName()
 {
     if (!Fame->NamePending())
         return;
-    TimerSuspension suspension(*this);
-    Fame->AskForName(*this, Seam);
+    std::string watch;
+    {
+        TimerSuspension suspension(*this);
+        Fame->AskForName(*this, Seam);
+        // The table the new entry took its place in, with the entry marked.
+        if (Options.HiScoresAfterName && Fame->NewEntryPlace())
+            watch = Fame->ShowTables(*this, Seam, true, Replays->Folder());
+    }
+    if (!watch.empty())
+        Replays->Watch(watch);
 }
 
 void TBrevantoForm::ApplyHiScoreTexts(const AddedTexts& added)

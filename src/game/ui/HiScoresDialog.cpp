@@ -111,7 +111,10 @@ void HiScoresDialog::ShowCourse(int index)
         const bool filled = static_cast<size_t>(row) < entries.size();
         const HiScoreEntry* entry = filled ? &entries[static_cast<size_t>(row)] : nullptr;
         Scores->setItem(row, RankColumn, Cell(QString::number(row + 1), Qt::AlignRight));
-        Scores->setItem(row, NameColumn, Cell(entry ? brv::DecodeText(entry->Name) : QString(), Qt::AlignLeft));
+        const QString name = entry ? brv::DecodeText(entry->Name) : QString();
+        Scores->setItem(row, NameColumn, Cell(name, Qt::AlignLeft));
+        // A name too long for its column ends in "..."; the whole of it shows on hovering.
+        Scores->item(row, NameColumn)->setToolTip(name);
         Scores->setItem(row, ScoreColumn,
                         Cell(entry ? QString::number(entry->Score) : QString(), Qt::AlignRight));
         Scores->setItem(row, StageColumn,

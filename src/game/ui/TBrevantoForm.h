@@ -5,11 +5,14 @@
 // language texts, and does what only a window does with what each tick of the rules reports.
 // Its parts of their own: the game clock, the View menu (zoom and full screen), the controller
 // poll, the hi-score tables and the replays.
+#include "config/model/ReservedKeys.h"
 #include "config/model/Settings.h"
 #include "game/ui/GameClock.h"
 #include "platform/PadInput.h"
 #include "rules/GameRules.h"
+#include "rules/PlayMessages.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QMainWindow>
 
@@ -24,6 +27,7 @@ class ControllerPoll;
 class DialogSeam;
 class FieldView;
 class HallOfFame;
+class QtTranslations;
 class ReplayDesk;
 class TAboutBox;
 class ViewControl;
@@ -102,6 +106,9 @@ public:
 
     // Option > Keys... and what the keys in force change: the pause shortcuts, the help text.
     void KeysClick();
+    // The keys the window's commands use (menu items, the menu bar's Alt+letter, Escape), which
+    // no game action may take; Pause's own keys excepted.
+    std::vector<ReservedKey> MenuKeys() const;
     void ApplyKeys();
     void ApplyKeysLanguage(const AddedTexts& texts);
     // The Control box's text: the language's, followed by the keys in force once they differ
@@ -146,6 +153,21 @@ public:
     QAction* HiScores1 = nullptr;
     QToolButton* sbHiScores = nullptr;
     HallOfFame* Fame = nullptr;
+    // File > Choose Course... and its tool button: every course with its picture.
+    void ChooseCourse1Click();
+    QAction* ChooseCourse1 = nullptr;
+    QToolButton* sbChooseCourse = nullptr;
+    // What Load Course does with the file chosen (an absolute path): the same file again changes
+    // nothing; another one is loaded and the demo starts on it. False when it could not be
+    // loaded (the error has been shown and play goes on with the course it had).
+    bool PlayCourseFile(const std::string& path);
+
+    // Messages over the field and the stage in the status bar (FieldMessagesCommand.cpp).
+    void SetMessagesOnField(bool on);
+    // What the field says now; after every tick and every command that changes play.
+    void RefreshFieldMessage();
+    QAction* FieldMessages1 = nullptr;
+    QLabel* StagePanel = nullptr;
     // Every game's replay, and File > Watch Replay... (ReplayDesk.h).
     ReplayDesk* Replays = nullptr;
 
@@ -209,6 +231,10 @@ private:
     void PassSettingsToRules();
     void TakeSettingsFromRules();
     void ApplyHiScoreTexts(const AddedTexts& texts);
+    void BuildCourseChooser();
+    void BuildFieldMessages();
+    void ApplyFieldMessageTexts(const AddedTexts& texts);
+    void ApplyCourseChooserTexts(const AddedTexts& texts);
     // After a tick that ended a game: the name for a hi-score table, if the game earned a place.
     void AskForHiScoreName();
 
@@ -216,6 +242,14 @@ private:
     bool Started = false;
     bool Destroyed = false;
     std::unique_ptr<brv::Sound> Sounds;
+    // Qt's own texts (Cancel, Yes, No, the file dialog) in the chosen language.
+    std::unique_ptr<QtTranslations> QtTexts;
+    PlayMessages Messages;
+    QElapsedTimer MessageClock;
+    QTimer* MessageTimer = nullptr;
+    struct {
+        QString Ready, Stage, Paused, GameOver, Score, StagePanel;
+    } MessageTexts;
 };
 
 // Keeps the game clock stopped for the life of a command (see SuspendTimer).

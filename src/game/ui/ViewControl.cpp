@@ -40,6 +40,8 @@ ViewControl::ViewControl(TBrevantoForm& form) : form_(form)
     LeaveFullScreen1->setShortcutContext(Qt::WindowShortcut);
     form.addAction(LeaveFullScreen1);
     QObject::connect(LeaveFullScreen1, &QAction::triggered, &form, [this] { SetFullScreen(false); });
+    placeTimer_.setInterval(PlaceTryMs);
+    QObject::connect(&placeTimer_, &QTimer::timeout, &form, [this] { PlaceTimerTick(); });
     RefreshActions();
 }
 
@@ -100,11 +102,23 @@ void ViewControl::StepZoom(int32_t step)
 void ViewControl::ActualSize1Click()
 {
     Settings& options = form_.Options;
-    if (options.FullScreen || (options.Zoom == 1 && form_.PaintBox1->Zoom() == 1))
+    if (options.FullScreen)
         return;
+    // Also at zoom 1: a window the player resized fits around the field again.
     options.Zoom = 1;
+    if (form_.isMaximized())
+        form_.showNormal();
     form_.ResizePending = true;
     form_.InvalidateField();
+}
+
+bool ViewControl::FieldFitted() const
+{
+    const TMap* map = form_.Rules.Map.get();
+    if (!map)
+        return true;
+    return !form_.isMaximized() &&
+           form_.PaintBox1->size() == QSize(map->ScreenWidth, map->ScreenHeight) * form_.PaintBox1->Zoom();
 }
 
 void ViewControl::FullScreen1Click()
@@ -140,13 +154,39 @@ void ViewControl::SetFullScreen(bool on)
         options.FullScreen = false;
         form_.PaintBox1->SetFitToBox(false);
         form_.setWindowState(form_.windowState() & ~Qt::WindowFullScreen);
-        form_.move(windowed_.Place);
+        GiveBackPlace();
         form_.Panel1->setVisible(windowed_.ToolBar);
         form_.StatusBar1->setVisible(windowed_.StatusBar);
         form_.ResizePending = true;
     }
     form_.InvalidateField();
     RefreshActions();
+    form_.RefreshFieldMessage();
+}
+
+void ViewControl::GiveBackPlace()
+{
+    // The place is the frame's. Right after full screen the window has no frame yet: a move now
+    // would put the client area there, and the frame would follow one title bar higher once the
+    // window manager gives it back. So the move waits for the frame, or for a while without one
+    // (no window manager), and is then exact.
+    placeTries_ = 0;
+    form_.move(windowed_.Place);
+    placeTimer_.start();
+}
+
+void ViewControl::PlaceTimerTick()
+{
+    const bool framed = form_.frameGeometry() != form_.geometry();
+    if (form_.Options.FullScreen || form_.isMinimized() || form_.isMaximized()) {
+        placeTimer_.stop();
+        return;
+    }
+    if (framed || ++placeTries_ >= MaxPlaceTries) {
+        placeTimer_.stop();
+        if (form_.pos() != windowed_.Place)
+            form_.move(windowed_.Place);
+    }
 }
 
 QPoint ViewControl::WindowPlace() const
@@ -156,10 +196,22 @@ QPoint ViewControl::WindowPlace() const
 
 void ViewControl::RefreshActions()
 {
-    // In full screen the zoom is whatever fills the screen best.
+    // In full screen the zoom is whatever fills the screen best. In the window each command is
+    // offered where it would change something.
     const bool full = form_.Options.FullScreen;
-    for (QAction* action : {ZoomIn1, ZoomOut1, ActualSize1})
-        action->setEnabled(!full);
+    if (!form_.PaintBox1 || !form_.Rules.Map) {
+        // Before the window is built and a course loaded, no zoom does anything yet.
+        for (QAction* action : {ZoomIn1, ZoomOut1, ActualSize1})
+            action->setEnabled(false);
+        FullScreen1->setChecked(full);
+        LeaveFullScreen1->setEnabled(full);
+        return;
+    }
+    const int32_t largest = full ? 1 : MaxWindowZoom();
+    const int32_t current = std::min(form_.Options.Zoom, largest);
+    ZoomIn1->setEnabled(!full && current < largest);
+    ZoomOut1->setEnabled(!full && current > 1);
+    ActualSize1->setEnabled(!full && (current > 1 || form_.PaintBox1->Zoom() != 1 || !FieldFitted()));
     FullScreen1->setChecked(full);
     LeaveFullScreen1->setEnabled(full);
 }
@@ -210,9 +262,12 @@ void ViewControl::FitClientArea()
     // shown) keeps its size; the paint box becomes exactly the field, zoomed.
     const QSize around = AroundField();
     form_.PaintBox1->SetZoom(std::min(form_.Options.Zoom, MaxWindowZoom()));
-    const int zoom = form_.PaintBox1->Zoom();
+    // The zoom the box is being made for (the box itself still has its old size).
+    const int zoom = form_.PaintBox1->ChosenZoom();
     const TMap& map = *form_.Replays->ShownRules().Map;
-    form_.resize(map.ScreenWidth * zoom + around.width(), map.ScreenHeight * zoom + around.height());
+    // A maximised window keeps its size: the field is centred in it.
+    if (!form_.isMaximized())
+        form_.resize(map.ScreenWidth * zoom + around.width(), map.ScreenHeight * zoom + around.height());
     KeepZoomedWindowOnScreen();
 }
 

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QPoint>
 #include <QSize>
+#include <QTimer>
 
 #include <cstdint>
 
@@ -52,13 +53,23 @@ public:
     QAction* FullScreen1 = nullptr;
     QAction* LeaveFullScreen1 = nullptr; // Escape, only while in full screen
 
+    // The zoom commands are enabled where they would change something.
+    void RefreshActions();
+    // The window holds just the field at the zoom shown (not resized by the player, nor
+    // maximised).
+    bool FieldFitted() const;
+
 private:
     QAction* NewItem(const char* name, void (ViewControl::*handler)(), QList<QKeySequence> keys);
-    void RefreshActions();
     // What surrounds the paint box in the window: menu bar, tool bar, status bar as shown.
     QSize AroundField();
     // A zoomed window that would reach beyond the screen's available area moves into it.
     void KeepZoomedWindowOnScreen();
+    // Leaving full screen: the frame goes back where it was.
+    void GiveBackPlace();
+    void PlaceTimerTick();
+    static constexpr int PlaceTryMs = 20;
+    static constexpr int MaxPlaceTries = 25;
 
     TBrevantoForm& form_;
     // The window as it was before full screen, given back when leaving it.
@@ -67,4 +78,6 @@ private:
         bool StatusBar = true;
         QPoint Place;
     } windowed_;
+    QTimer placeTimer_;
+    int placeTries_ = 0;
 };
