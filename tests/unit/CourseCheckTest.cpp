@@ -456,3 +456,21 @@ TEST(CourseCheck, LeavesTheCallersGeneratorAloneOnThisThreadAndOthers)
         EXPECT_EQ(onWorker[i].Tick, alone[i].Tick);
     }
 }
+
+TEST(CourseCheck, RandomCarsAreFollowedThroughALaneChangeToEitherSide)
+{
+    // A random car's own ring below the player's, its bottom row open to the south in two cells
+    // in a row: a lane change there leaves the course. Driven east that change is to the right,
+    // driven west to the left; the player never gets there.
+    Course course{{"95553", "C5556", "95553", "AFFFA", "C5116"}, {}, {"1,1,2,1,L,P", "2,5,2,1,L,R"}};
+    for (const char* start : {"2,5,2,1,L,R", "2,5,6,1,L,R"}) {
+        course.starts[1] = start;
+        const Checked checked = Check(course);
+        const auto leaving = checked.With(check_codes::CarLeavesCourse);
+        ASSERT_FALSE(leaving.empty()) << start << "\n" << Describe(checked.findings);
+        for (const CourseFinding& f : leaving) {
+            EXPECT_EQ(f.Entry, 1) << start;
+            EXPECT_EQ(f.Cell.Y, 5) << start;
+        }
+    }
+}

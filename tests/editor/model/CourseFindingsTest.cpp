@@ -47,6 +47,20 @@ TEST(CourseFindingsGrouping, OneLinePerRegionAndCausesFirst)
     EXPECT_EQ(grouped[4].Code, check_codes::WallMismatch);
 }
 
+TEST(CourseFindingsGrouping, ARegionIsFollowedInEveryDirection)
+{
+    // From its first cell in reading order, (2,1), the pocket is whole only by going left to
+    // (1,2) and back up to (4,1): one line for six dots, not three.
+    std::vector<CourseFinding> checked;
+    for (const TPoint cell : std::vector<TPoint>{{2, 1}, {4, 1}, {1, 2}, {2, 2}, {3, 2}, {4, 2}})
+        checked.push_back(Checker(check_codes::DotUnreachable, cell));
+    const std::vector<EditorFinding> grouped = GroupFindings(checked);
+    ASSERT_EQ(grouped.size(), 1u);
+    EXPECT_EQ(grouped[0].Count, 6);
+    EXPECT_EQ(grouped[0].Cells, (std::vector<TPoint>{{2, 1}, {4, 1}, {1, 2}, {2, 2}, {3, 2}, {4, 2}}));
+    EXPECT_NE(grouped[0].Message.find("6 dots from (2,1)"), std::string::npos) << grouped[0].Message;
+}
+
 TEST(CourseFindingsGrouping, AClosedWallGivesItsDeadEndFirstAndTheDotsBehindItInOneLine)
 {
     const std::string shipped = ReadBytes(BREVANTO_ASSETS_DIR "/COURSE1.DAT");

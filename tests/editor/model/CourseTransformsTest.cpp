@@ -71,6 +71,16 @@ TEST(CourseTransforms, CopyAndPasteTakeWallsDotsStartsAndBlocks)
     EXPECT_EQ(d.Blocks.size(), size_t{1});
     EXPECT_EQ(d.Path, "");
     EXPECT_TRUE(WallsAgree(d));
+
+    // One column or one cell is a clip as well.
+    CourseDocument narrow = Corner();
+    const CellClip column = CopyCells(narrow, CellArea(narrow, {1, 3}, {1, 1}));
+    EXPECT_EQ(column.Width, 1);
+    EXPECT_EQ(column.Height, 3);
+    ASSERT_TRUE(PasteCells(narrow, CopyCells(narrow, {2, 1, 2, 1}), {7, 5}));
+    EXPECT_TRUE(narrow.HasDot({7, 5}));
+    EXPECT_EQ(narrow.Mask({7, 5}), narrow.Mask({2, 1}));
+    EXPECT_TRUE(WallsAgree(narrow));
 }
 
 TEST(CourseTransforms, MirrorAndRotateTurnWallsStartsAndBlocks)
