@@ -183,6 +183,26 @@ private slots:
         QVERIFY(all.contains(",Pad 0,"));
         QVERIFY(all.contains(",Pad 1999,"));
         QVERIFY(!all.contains(",Pad 2000,"));
+
+        // A file past the size limit still gives the mappings before the limit.
+        const QString largePath = dir.filePath(QStringLiteral("large.txt"));
+        QFile large(largePath);
+        QVERIFY(large.open(QIODevice::WriteOnly));
+        large.write(line(0, SDL_GetPlatform()).replace("f000", "f100").replace(",Pad ", ",Large pad "));
+        const QByteArray comment = "# " + QByteArray(1021, '-') + '\n';
+        while (large.size() <= (qint64{4} << 20))
+            large.write(comment);
+        large.close();
+        const std::unique_ptr<brv::Gamepad> fromLarge = brv::Gamepad::Open(QFile::encodeName(largePath).toStdString());
+        QVERIFY(fromLarge);
+        fromLarge->WaitForMappings();
+        bool found = false;
+        for (int i = 0; i < SDL_GameControllerNumMappings(); ++i) {
+            char* mapping = SDL_GameControllerMappingForIndex(i);
+            found = found || QByteArray(mapping ? mapping : "").contains(",Large pad 0,");
+            SDL_free(mapping);
+        }
+        QVERIFY(found);
     }
 
     void controllersComeAndGoWhileTheGameRuns()

@@ -191,9 +191,20 @@ void EditorWindowTest::wallClickTogglesTheNearestEdgeInBothCells()
     Drag({{2, 2}, {4, 2}});
     QTest::keyClick(window->View(), Qt::Key_W);
     QCOMPARE(window->CurrentTool(), EditorWindow::Tool::Wall);
+    // Over a cell, the edge nearest the pointer shows what a click would do to it: red to close
+    // an open edge, green to open a closed one.
+    const auto shownAt = [this](QPoint fieldPixel) {
+        return window->View()->grab().toImage().pixelColor(window->View()->WidgetPoint(fieldPixel));
+    };
+    const QPoint eastOf22(47, 36), westOf32(48, 36); // field pixels on the two cells' shared edge
+    const QColor toClose(255, 80, 40), toOpen(80, 255, 80);
+    Mouse(QEvent::MouseMove, At({2, 2}, {10, 0}), Qt::NoButton);
+    QCOMPARE(shownAt(eastOf22), toClose);
     Click({2, 2}, {10, 0}); // near the east edge of 2,2
     QCOMPARE(window->Document().Mask({2, 2}) & WallEast, WallEast);
     QCOMPARE(window->Document().Mask({3, 2}) & WallWest, WallWest);
+    Mouse(QEvent::MouseMove, At({3, 2}, {-10, 1}), Qt::NoButton);
+    QCOMPARE(shownAt(westOf32), toOpen);
     Click({3, 2}, {-10, 1}); // the same edge from the other side opens it again
     QCOMPARE(window->Document().Mask({2, 2}) & WallEast, 0);
     QCOMPARE(window->Document().Mask({3, 2}) & WallWest, 0);
