@@ -211,3 +211,22 @@ TEST(ReplayDeterminism, VerifyAcceptsTheClaimAndCatchesEditedOnes)
     EXPECT_FALSE(other.Outcome);
     EXPECT_NE(other.Error.find("another course"), std::string::npos) << other.Error;
 }
+
+TEST(ReplayDeterminism, AReplayFindsTheFileThatStillHoldsItsCourse)
+{
+    TempDir recordedDir, programDir;
+    const std::string original = ReadBytes(std::string(BREVANTO_ASSETS_DIR) + "/COURSE1.DAT");
+    Replay replay;
+    replay.CoursePath = recordedDir.Write("COURSE1.DAT", original);
+    replay.CourseHash = CourseKeyOf(replay.CoursePath).ContentHash;
+    const std::string program = programDir.Path().string() + "/";
+    const std::string shipped = programDir.Write("COURSE1.DAT", original);
+    // Unchanged where it was recorded: that file, though the program's folder has one too.
+    EXPECT_EQ(ReplayCourseFile(replay, program), replay.CoursePath);
+    // Edited since: the program's course of that name, which still holds the recorded bytes.
+    recordedDir.Write("COURSE1.DAT", original + "\n; edited\n");
+    EXPECT_EQ(ReplayCourseFile(replay, program), shipped);
+    // Neither holds it: the path as recorded, which the refusal then names.
+    programDir.Write("COURSE1.DAT", original + "\n; edited as well\n");
+    EXPECT_EQ(ReplayCourseFile(replay, program), replay.CoursePath);
+}

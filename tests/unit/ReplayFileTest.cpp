@@ -84,6 +84,15 @@ TEST(ReplayFile, EverythingReadsBackAsWrittenThroughAFile)
     const ReplayReading back = ReadReplay(text);
     ASSERT_TRUE(back.Read) << back.Error;
     EXPECT_EQ(back.Read->Events, many.Events);
+
+    // A course path as long as the limit reads back; one byte more is refused.
+    Replay deep = Sample();
+    deep.CoursePath = "/" + std::string(1023, 'd');
+    const ReplayReading longest = ReadReplay(ReplayText(deep));
+    ASSERT_TRUE(longest.Read) << longest.Error;
+    EXPECT_EQ(longest.Read->CoursePath, deep.CoursePath);
+    deep.CoursePath += 'd';
+    EXPECT_NE(ReadReplay(ReplayText(deep)).Error.find("longer than 1024"), std::string::npos);
 }
 
 TEST(ReplayFile, DamagedFilesAreRefusedWithAReason)
@@ -98,6 +107,7 @@ TEST(ReplayFile, DamagedFilesAreRefusedWithAReason)
         {"[OTHER]\nx=1\n", "Format"},
         {WithHeaderLine("Format", "Format=2"), "newer version"},
         {WithHeaderLine("Format", "Format=x"), "not a replay format"},
+        {WithHeaderLine("Format", "Format=0"), "not a replay format"},
         {WithHeaderLine("Ticks", ""), "no Ticks"},
         {WithHeaderLine("Ticks", "Ticks=0"), "Ticks=0"},
         {WithHeaderLine("Ticks", "Ticks=99999999999"), "Ticks="},

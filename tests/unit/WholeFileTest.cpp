@@ -157,6 +157,7 @@ TEST(WholeFileSave, NamesUpToTheSystemsLimitSaveWithCopiesBesideThem)
         const std::string stem = fs::path(brv::SideFileStem(file)).filename().string();
         EXPECT_LE(brv::TemporaryFileName(file, "abcdef").size() - dir.Path().string().size() - 1, 255u);
         EXPECT_EQ(stem.find('\xC3', stem.size() - 10), std::string::npos) << "no character cut in two";
+        EXPECT_EQ(stem.substr(0, 11), "." + name.substr(0, 10)) << "the copy's name begins as the file's";
         brv::IniFile ini(file);
         ini.WriteString("s", "a", "1");
         ini.WriteString("s", "a", "2");
