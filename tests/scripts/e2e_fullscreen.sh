@@ -51,7 +51,7 @@ done
 xdotool key Escape
 wait_until 50 is_windowed || fail "Escape did not leave full screen"
 at_windowed_size() { [ "$(size)" = "$windowed" ]; }
-wait_until 20 at_windowed_size || fail "the window came back at $(size), not $windowed"
+wait_until 50 at_windowed_size || fail "the window came back at $(size), not $windowed"
 
 xdotool key F11
 wait_until 50 is_full_screen || fail "F11 did not make the window full screen a second time"
