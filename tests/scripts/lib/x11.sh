@@ -90,6 +90,11 @@ copy_game() {
             [ -f "$file" ] && cp "$file" "$work/game/"
         done
     done
+    # The settings as shipped, not the build folder's copy: that one is a developer's own from
+    # the first run on (another course, a window position) and would steer the checks.
+    local shipped
+    shipped="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)/assets/BREVANTO.INI"
+    [ -f "$shipped" ] && cp "$shipped" "$work/game/BREVANTO.INI"
     [ -f "$work/game/BREVANTO.INI" ] || fail "no settings file beside the program in $bin"
     export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 }
