@@ -68,7 +68,7 @@ std::vector<CourseFileValue> CourseFileValues(const CourseDocument& d)
     }
     for (int k = 0; k < CaptionCount; ++k)
         if (const auto& at = d.Captions[static_cast<size_t>(k)])
-            keys.push_back({"DISPLAY", CaptionKeys[static_cast<size_t>(k)], Pair(at->X, at->Y)});
+            keys.push_back({"DISPLAY", DisplayKeys[static_cast<size_t>(k)], Pair(at->X, at->Y)});
     return keys;
 }
 
