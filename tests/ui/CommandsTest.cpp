@@ -122,6 +122,9 @@ private slots:
     void aboutBoxIsCentredOverTheWindowWithTruncation()
     {
         RunningGame game;
+        // A low course, so that the window may become smaller than the dialog: no window is
+        // made smaller than its field.
+        game.Files.Write("COURSE.DAT", RingCourse(10, 5, 2));
         QVERIFY(game.Start());
         TBrevantoForm& form = *game.Form;
         // A window 127 pixels narrower and 40 pixels lower than the box: (171 - 298) / 2 is -63

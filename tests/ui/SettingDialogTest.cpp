@@ -167,6 +167,9 @@ private slots:
     void theDialogIsMadeOnceAndCentredOverTheWindow()
     {
         RunningGame game;
+        // A low course, so that the window may become smaller than the dialog: no window is
+        // made smaller than its field.
+        game.Files.Write("COURSE.DAT", RingCourse(10, 5, 2));
         QVERIFY(game.Start());
         TBrevantoForm& form = *game.Form;
         TfSetting* first = nullptr;

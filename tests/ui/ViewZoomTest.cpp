@@ -186,6 +186,86 @@ private slots:
         QCOMPARE(form.View->MaxWindowZoom(), zoom);
     }
 
+    void zoomCommandsAreOfferedWhereTheyAct()
+    {
+        RunningGame game;
+        game.Files.Write("COURSE.DAT", RingCourse(10, 8, 0));
+        QVERIFY(game.Start());
+        TBrevantoForm& form = *game.Form;
+        ViewControl& view = *form.View;
+        const auto offered = [&] {
+            return QString("%1%2%3").arg(view.ZoomIn1->isEnabled()).arg(view.ZoomOut1->isEnabled())
+                .arg(view.ActualSize1->isEnabled());
+        };
+        // In, out, actual size.
+        QCOMPARE(offered(), QStringLiteral("100"));
+        view.ZoomIn1Click();
+        RunningGame::Settle();
+        QCOMPARE(offered(), QStringLiteral("111"));
+        const int largest = view.MaxWindowZoom();
+        QVERIFY(largest > 2);
+        ZoomTo(form, largest);
+        QCOMPARE(form.PaintBox1->Zoom(), largest);
+        QCOMPARE(offered(), QStringLiteral("011"));
+        view.ZoomOut1Click();
+        RunningGame::Settle();
+        QCOMPARE(offered(), QStringLiteral("111"));
+        view.ActualSize1Click();
+        RunningGame::Settle();
+        QCOMPARE(offered(), QStringLiteral("100"));
+
+        // A window the player made larger at zoom 1 can be fitted back around the field.
+        const QSize fitted = form.size();
+        form.resize(fitted + QSize(90, 70));
+        RunningGame::Settle();
+        QCOMPARE(offered(), QStringLiteral("101"));
+        QTest::keyClick(&form, Qt::Key_0, Qt::ControlModifier);
+        RunningGame::Settle();
+        QCOMPARE(form.size(), fitted);
+        QCOMPARE(offered(), QStringLiteral("100"));
+
+        // Full screen chooses its own zoom: none of the three is offered, and all come back.
+        QTest::keyClick(&form, Qt::Key_F11);
+        RunningGame::Settle();
+        QCOMPARE(offered(), QStringLiteral("000"));
+        QTest::keyClick(&form, Qt::Key_Escape);
+        RunningGame::Settle();
+        QCOMPARE(offered(), QStringLiteral("100"));
+    }
+
+    void aResizedWindowCentresTheFieldAndNeverCutsItOff()
+    {
+        RunningGame game;
+        game.Files.Write("COURSE.DAT", RingCourse(10, 8, 0));
+        game.Files.WriteSettings("Zoom=2\n");
+        QVERIFY(game.Start());
+        TBrevantoForm& form = *game.Form;
+        const QSize field = FieldSize(form) * 2;
+        const QSize fitted = form.size();
+        QCOMPARE(form.PaintBox1->size(), field);
+
+        form.resize(fitted + QSize(100, 60));
+        RunningGame::Settle();
+        QCOMPARE(form.PaintBox1->Zoom(), 2);
+        QCOMPARE(form.PaintBox1->ImageArea(), QRect(QPoint(50, 30), field));
+
+        // Smaller than the field: the window stops at the field's size.
+        form.resize(fitted - QSize(40, 30));
+        RunningGame::Settle();
+        QCOMPARE(form.size(), fitted);
+        QCOMPARE(form.PaintBox1->ImageArea(), QRect(QPoint(0, 0), field));
+
+        // Zooming out lets the window become smaller again.
+        form.View->ZoomOut1Click();
+        RunningGame::Settle();
+        form.resize(QSize(1, 1));
+        RunningGame::Settle();
+        QVERIFY(form.height() < fitted.height());
+        QVERIFY(QRect(QPoint(0, 0), form.PaintBox1->size())
+                    .contains(form.PaintBox1->ImageArea()));
+        QCOMPARE(form.PaintBox1->ImageArea().size(), FieldSize(form));
+    }
+
     void aFieldLargerThanHalfTheScreenStaysAtActualSize()
     {
         RunningGame game;

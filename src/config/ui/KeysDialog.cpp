@@ -2,6 +2,7 @@
 #include "config/ui/KeysDialog.h"
 
 #include "config/model/AddedTexts.h"
+#include "ui/ShownText.h"
 #include "ui/DialogSeam.h"
 #include "ui/KeyNames.h"
 #include "ui/QtOwned.h"
@@ -38,17 +39,12 @@ constexpr std::array<ActionNaming, KeyActionCount> ActionNamings{{
     {"KeysPause", "Pause"},
 }};
 
-QString Text(const AddedTexts& texts, const char* key, const char* english)
-{
-    return brv::DecodeText(texts.Text(key, english));
-}
-
 } // namespace
 
 QString KeyActionText(const AddedTexts& texts, KeyAction action)
 {
     const ActionNaming& naming = ActionNamings[static_cast<size_t>(action)];
-    return Text(texts, naming.key, naming.english);
+    return ShownText(texts, naming.key, naming.english);
 }
 
 KeysDialog::KeysDialog(DialogSeam& seam, QWidget* parent) : QDialog(parent), seam_(seam)
@@ -106,7 +102,7 @@ KeysDialog::KeysDialog(DialogSeam& seam, QWidget* parent) : QDialog(parent), sea
         actionTexts_[a] = QString::fromLatin1(ActionNamings[a].english);
     conflictText_ = QStringLiteral("%1 is the key for %2. Use it for %3 instead?");
     lastKeyText_ = QStringLiteral("%1 is the only key for %2, which would be left without a key. "
-                                  "Use it for %3 anyway?");
+                                       "Use it for %3 anyway?");
     clearLastText_ = QStringLiteral("%1 would be left without a key. Clear it anyway?");
     reservedText_ = QStringLiteral("%1 is the key of %2. Choose another key.");
     ShowBindings();
@@ -114,23 +110,23 @@ KeysDialog::KeysDialog(DialogSeam& seam, QWidget* parent) : QDialog(parent), sea
 
 void KeysDialog::ApplyTexts(const AddedTexts& texts)
 {
-    setWindowTitle(Text(texts, "KeysTitle", "Keys"));
-    firstHeader_->setText(Text(texts, "KeysFirst", "Key 1"));
-    secondHeader_->setText(Text(texts, "KeysSecond", "Key 2"));
+    setWindowTitle(ShownText(texts, "KeysTitle", "Keys"));
+    firstHeader_->setText(ShownText(texts, "KeysFirst", "Key 1"));
+    secondHeader_->setText(ShownText(texts, "KeysSecond", "Key 2"));
     for (size_t a = 0; a < KeyActionCount; ++a) {
         actionTexts_[a] = KeyActionText(texts, AllKeyActions[a]);
         actionLabels_[a]->setText(actionTexts_[a]);
     }
-    ClearButton->setText(Text(texts, "KeysClear", "C&lear"));
-    ResetButton->setText(Text(texts, "KeysReset", "&Reset"));
-    noKeyText_ = Text(texts, "KeysNone", "-");
-    pressText_ = Text(texts, "KeysPress", "Press a key...");
-    conflictText_ = Text(texts, "KeysConflict", "%1 is the key for %2. Use it for %3 instead?");
-    lastKeyText_ = Text(texts, "KeysLastKey",
-                        "%1 is the only key for %2, which would be left without a key. "
-                        "Use it for %3 anyway?");
-    clearLastText_ = Text(texts, "KeysClearLast", "%1 would be left without a key. Clear it anyway?");
-    reservedText_ = Text(texts, "KeysReserved", "%1 is the key of %2. Choose another key.");
+    ClearButton->setText(ShownText(texts, "KeysClear", "C&lear"));
+    ResetButton->setText(ShownText(texts, "KeysReset", "&Reset"));
+    noKeyText_ = ShownText(texts, "KeysNone", "-");
+    pressText_ = ShownText(texts, "KeysPress", "Press a key...");
+    conflictText_ = ShownText(texts, "KeysConflict", "%1 is the key for %2. Use it for %3 instead?");
+    lastKeyText_ = ShownText(texts, "KeysLastKey",
+                             "%1 is the only key for %2, which would be left without a key. "
+                             "Use it for %3 anyway?");
+    clearLastText_ = ShownText(texts, "KeysClearLast", "%1 would be left without a key. Clear it anyway?");
+    reservedText_ = ShownText(texts, "KeysReserved", "%1 is the key of %2. Choose another key.");
     ShowBindings();
 }
 

@@ -2,6 +2,7 @@
 // File > Choose Course... and its tool button: the program's courses and the player's own, each
 // with its picture; the one chosen is played as Load Course plays a file.
 #include "game/ui/CourseCards.h"
+#include "ui/ShownText.h"
 #include "game/ui/CourseChooser.h"
 #include "game/ui/HallOfFame.h"
 #include "game/ui/TBrevantoForm.h"
@@ -13,7 +14,6 @@
 #include "config/model/AddedTexts.h"
 #include "config/model/CourseCatalog.h"
 #include "platform/Paths.h"
-#include "platform/TextCodec.h"
 
 #include <QAction>
 #include <QFile>
@@ -41,9 +41,9 @@ void TBrevantoForm::BuildCourseChooser()
 
 void TBrevantoForm::ApplyCourseChooserTexts(const AddedTexts& texts)
 {
-    const QString hint = brv::DecodeText(
-        texts.Text("ChooserHint", "Choose course|Choose a course by its picture"));
-    ChooseCourse1->setText(brv::DecodeText(texts.Text("ChooserMenu", "&Choose Course...")));
+    const QString hint =
+        ShownText(texts, "ChooserHint", "Choose course|Choose a course by its picture");
+    ChooseCourse1->setText(ShownText(texts, "ChooserMenu", "&Choose Course..."));
     ChooseCourse1->setStatusTip(hint);
     sbChooseCourse->setStatusTip(hint);
     sbChooseCourse->setToolTip(brv::ShortHint(hint));

@@ -2,6 +2,7 @@
 #include "game/ui/CourseCards.h"
 
 #include "game/ui/CoursePicture.h"
+#include "ui/ShownText.h"
 
 #include "config/model/AddedTexts.h"
 #include "config/model/HiScoreBook.h"
@@ -15,19 +16,14 @@
 
 namespace {
 
-QString Text(const AddedTexts& texts, const char* key, const char* english)
-{
-    return brv::DecodeText(texts.Text(key, english));
-}
-
 } // namespace
 
 std::vector<CourseCard> BuildCourseCards(const std::vector<CatalogCourse>& courses,
                                          const CourseCardSource& source, const AddedTexts& texts)
 {
-    const QString sizeText = Text(texts, "ChooserSize", "%1 x %2 tiles, %3 computer cars");
-    const QString bestText = Text(texts, "ChooserBest", "Best score: %1");
-    const QString noBestText = Text(texts, "ChooserNoBest", "No hi-score yet");
+    const QString sizeText = ShownText(texts, "ChooserSize", "%1 x %2 tiles, %3 computer cars");
+    const QString bestText = ShownText(texts, "ChooserBest", "Best score: %1");
+    const QString noBestText = ShownText(texts, "ChooserNoBest", "No hi-score yet");
     const HiScoreBook book = source.HiScoreFile.empty() ? HiScoreBook::FromBytes({}, {})
                                                         : HiScoreBook(source.HiScoreFile);
     std::vector<CourseCard> cards;

@@ -2,8 +2,8 @@
 #include "game/ui/CourseChooser.h"
 
 #include "config/model/AddedTexts.h"
+#include "ui/ShownText.h"
 #include "ui/QtOwned.h"
-#include "platform/TextCodec.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -21,11 +21,6 @@ namespace {
 constexpr int CardMargin = 6;
 // Lines under the picture: the name, three of description, the facts, the best score.
 constexpr int DescriptionLines = 3;
-
-QString Text(const AddedTexts& texts, const char* key, const char* english)
-{
-    return brv::DecodeText(texts.Text(key, english));
-}
 
 // Up to `lines` lines of `text` wrapped at words into `width`; the last one shown ends in an
 // ellipsis when text is left over.
@@ -202,10 +197,10 @@ void CourseChooser::showEvent(QShowEvent* event)
 
 void CourseChooser::ApplyTexts(const AddedTexts& texts)
 {
-    setWindowTitle(Text(texts, "ChooserTitle", "Choose Course"));
-    PlayButton->setText(Text(texts, "ChooserPlay", "&Play"));
-    folderText_ = Text(texts, "ChooserFolder", "Your own courses: %1");
-    yoursText_ = Text(texts, "ChooserYours", "yours");
+    setWindowTitle(ShownText(texts, "ChooserTitle", "Choose Course"));
+    PlayButton->setText(ShownText(texts, "ChooserPlay", "&Play"));
+    folderText_ = ShownText(texts, "ChooserFolder", "Your own courses: %1");
+    yoursText_ = ShownText(texts, "ChooserYours", "yours");
     SetUserFolder(folder_);
 }
 

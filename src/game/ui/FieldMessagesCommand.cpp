@@ -3,12 +3,12 @@
 // the window looks at the rules after every tick and command and says what the player cannot
 // see otherwise. They are drawn over the field, never into the field image.
 #include "game/ui/TBrevantoForm.h"
+#include "ui/ShownText.h"
 #include "game/ui/ViewControl.h"
 #include "ui/FieldView.h"
 #include "ui/QtOwned.h"
 
 #include "config/model/AddedTexts.h"
-#include "platform/TextCodec.h"
 
 #include <QAction>
 #include <QLabel>
@@ -43,7 +43,7 @@ void TBrevantoForm::BuildFieldMessages()
 void TBrevantoForm::ApplyFieldMessageTexts(const AddedTexts& texts)
 {
     const auto text = [&texts](const char* key, const char* english) {
-        return brv::DecodeText(texts.Text(key, english));
+        return ShownText(texts, key, english);
     };
     FieldMessages1->setText(text("ViewMessages", "&Messages on the Field"));
     FieldMessages1->setStatusTip(

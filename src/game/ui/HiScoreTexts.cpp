@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/ui/HiScoreTexts.h"
+#include "ui/ShownText.h"
 
 #include "config/model/AddedTexts.h"
-#include "platform/TextCodec.h"
 
 #include <array>
 
@@ -45,7 +45,7 @@ HiScoreTexts ReadHiScoreTexts(const AddedTexts& added)
 {
     HiScoreTexts texts;
     for (const TextKey& item : Keys)
-        texts.*item.field = brv::DecodeText(added.Text(item.key, item.english));
+        texts.*item.field = ShownText(added, item.key, item.english);
     // Like every menu item that opens a dialog.
     texts.Menu += QStringLiteral("...");
     return texts;

@@ -2,6 +2,7 @@
 // Option > Keys...: the key bindings dialog, the keys in force (pause shortcuts, the Control
 // text) and the game controller, whose buttons act where the keys do.
 #include "config/model/AddedTexts.h"
+#include "ui/ShownText.h"
 #include "config/ui/KeysDialog.h"
 #include "ui/DialogSeam.h"
 #include "ui/KeyNames.h"
@@ -52,9 +53,9 @@ void TBrevantoForm::ApplyKeys()
 
 void TBrevantoForm::ApplyKeysLanguage(const AddedTexts& texts)
 {
-    Keys1->setText(brv::DecodeText(texts.Text("KeysMenu", "&Keys...")));
+    Keys1->setText(ShownText(texts, "KeysMenu", "&Keys..."));
     Keys1->setStatusTip(
-        brv::DecodeText(texts.Text("KeysHint", "Keys|Choose the keys that steer your car")));
+        ShownText(texts, "KeysHint", "Keys|Choose the keys that steer your car"));
 }
 
 QString TBrevantoForm::ControlTextWithKeys() const
@@ -65,7 +66,7 @@ QString TBrevantoForm::ControlTextWithKeys() const
     const AddedTexts texts(Options.LanguageFileName, Options.Language);
     if (!text.isEmpty())
         text += QStringLiteral("\n\n");
-    text += brv::DecodeText(texts.Text("KeysInForce", "Your keys (Option > Keys...):"));
+    text += ShownText(texts, "KeysInForce", "Your keys (Option > Keys...):");
     for (const KeyAction action : AllKeyActions) {
         QStringList keys;
         for (size_t i = 0; i < BindingsPerAction; ++i)

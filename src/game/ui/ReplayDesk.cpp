@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/ui/ReplayDesk.h"
+#include "ui/ShownText.h"
 
 #include "game/ui/TBrevantoForm.h"
 #include "ui/DialogSeam.h"
@@ -80,7 +81,7 @@ ReplayDesk::~ReplayDesk() = default;
 void ReplayDesk::ApplyTexts(const AddedTexts& added)
 {
     for (const TextKey& item : Keys)
-        Texts.*item.field = brv::DecodeText(added.Text(item.key, item.english));
+        Texts.*item.field = ShownText(added, item.key, item.english);
     WatchReplay1->setText(Texts.Menu + QStringLiteral("..."));
     WatchReplay1->setStatusTip(Texts.Hint);
     if (Watching())

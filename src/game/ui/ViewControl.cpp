@@ -2,12 +2,12 @@
 #include "game/ui/ViewControl.h"
 
 #include "ui/FieldView.h"
+#include "ui/ShownText.h"
 #include "ui/QtOwned.h"
 #include "game/ui/ReplayDesk.h"
 #include "game/ui/TBrevantoForm.h"
 
 #include "config/model/AddedTexts.h"
-#include "platform/TextCodec.h"
 
 #include <QAction>
 #include <QLayout>
@@ -60,7 +60,7 @@ QAction* ViewControl::NewItem(const char* name, void (ViewControl::*handler)(), 
 void ViewControl::ApplyLanguage(const AddedTexts& texts)
 {
     const auto text = [&texts](const char* key, const char* english) {
-        return brv::DecodeText(texts.Text(key, english));
+        return ShownText(texts, key, english);
     };
     // A hint is "tooltip|status text"; the status bar shows its long part.
     const auto item = [&text](QAction* action, const char* key, const char* caption,
@@ -241,16 +241,22 @@ void ViewControl::KeepZoomedWindowOnScreen()
         form_.move(form_.pos() + QPoint(left - frame.left(), top - frame.top()));
 }
 
-int32_t ViewControl::MaxWindowZoom()
+QSize ViewControl::SpaceForField()
 {
     const QScreen* shownOn = form_.screen();
-    if (!form_.Rules.Map || !shownOn)
-        return 1;
+    if (!shownOn)
+        return {};
     // The window's frame, as far as it is known (nothing before the window is first shown).
     const QSize frame = form_.frameGeometry().size() - form_.geometry().size();
-    const QSize space = shownOn->availableGeometry().size() - frame - AroundField();
+    return shownOn->availableGeometry().size() - frame - AroundField();
+}
+
+int32_t ViewControl::MaxWindowZoom()
+{
+    if (!form_.Rules.Map || !form_.screen())
+        return 1;
     const TMap& map = *form_.Replays->ShownRules().Map;
-    return FieldView::LargestZoom(QSize(map.ScreenWidth, map.ScreenHeight), space);
+    return FieldView::LargestZoom(QSize(map.ScreenWidth, map.ScreenHeight), SpaceForField());
 }
 
 void ViewControl::FitClientArea()
@@ -265,6 +271,21 @@ void ViewControl::FitClientArea()
     // The zoom the box is being made for (the box itself still has its old size).
     const int zoom = form_.PaintBox1->ChosenZoom();
     const TMap& map = *form_.Replays->ShownRules().Map;
+    // The player may make the window larger (the field is centred in it) but not so small that
+    // it cuts the field off; only a field larger than the screen is cut, by the screen.
+    const QSize zoomed = QSize(map.ScreenWidth, map.ScreenHeight) * zoom;
+    QSize least = zoomed;
+    if (const QSize space = SpaceForField(); space.isValid())
+        least = least.boundedTo(space.expandedTo(QSize(1, 1)));
+    if (form_.PaintBox1->minimumSize() != least) {
+        form_.PaintBox1->setMinimumSize(least);
+        // The window's own least size follows the box's now, not after the resize below: the
+        // box's column first, then the window around it.
+        if (QLayout* column = form_.centralWidget()->layout())
+            column->activate();
+        if (QLayout* frame = form_.layout())
+            frame->activate();
+    }
     // A maximised window keeps its size: the field is centred in it.
     if (!form_.isMaximized())
         form_.resize(map.ScreenWidth * zoom + around.width(), map.ScreenHeight * zoom + around.height());

@@ -63,6 +63,8 @@ private:
     QAction* NewItem(const char* name, void (ViewControl::*handler)(), QList<QKeySequence> keys);
     // What surrounds the paint box in the window: menu bar, tool bar, status bar as shown.
     QSize AroundField();
+    // Room on the screen for the paint box: the available area less frame and bars.
+    QSize SpaceForField();
     // A zoomed window that would reach beyond the screen's available area moves into it.
     void KeepZoomedWindowOnScreen();
     // Leaving full screen: the frame goes back where it was.

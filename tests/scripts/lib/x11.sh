@@ -143,6 +143,16 @@ wait_until_closed() {
     wait_until 30 window_gone "$1"
 }
 
+# A window manager, as on a desktop (full screen, framing and focus are its business): openbox,
+# started once Xvfb runs; fails the check when it does not come up.
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+start_window_manager() {
+    need_tools openbox xprop
+    openbox --sm-disable >"$work/wm.log" 2>&1 &
+    wm_pid=$!
+    wait_until 100 wm_running || fail "openbox did not start: $(cat "$work/wm.log")"
+}
+
 managed() { # a window manager has framed the window
     xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='
 }
