@@ -28,16 +28,6 @@ int32_t CourseDocument::Mask(TPoint cell) const
 
 void CourseDocument::SetMask(TPoint cell, int32_t mask) { Tiles[Index(cell)] = MaskChar(mask); }
 
-int32_t CourseDocument::BlockAt(TPoint cell) const
-{
-    for (size_t k = 0; k < Blocks.size(); ++k) {
-        const TRect& b = Blocks[k];
-        if (b.Left <= cell.X && cell.X <= b.Right && b.Top <= cell.Y && cell.Y <= b.Bottom)
-            return static_cast<int32_t>(k + 1);
-    }
-    return 0;
-}
-
 int32_t CourseDocument::StartAt(TPoint cell) const
 {
     for (size_t k = 0; k < Starts.size(); ++k)
@@ -69,7 +59,7 @@ void FillMap(const CourseDocument& document, TMap& map)
     map.StartSides.clear();
     map.StartKinds.clear();
     for (const StartPlace& s : document.Starts) {
-        map.Starts.push_back({s.Column, s.Row, s.Direction, s.Lane});
+        map.Starts.push_back(s.Course().Record());
         map.StartSides += s.Side;
         map.StartKinds += s.Kind;
     }

@@ -126,8 +126,7 @@ std::vector<TPoint> ReachableCells(const CourseDocument& d)
     if (d.Starts.empty())
         return cells;
     const StartPlace& start = d.Starts[0];
-    if (!d.OnCourse({start.Column, start.Row}) || start.Direction < 0 || start.Direction > 6 ||
-        start.Direction % 2 != 0)
+    if (!d.StartFits(start))
         return cells;
     // The checker's own exploration of the player's car, so the fill and the unreachable-dot
     // finding always agree. Tiles of 24 pixels, as the shipped sheets.

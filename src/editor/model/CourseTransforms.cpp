@@ -215,7 +215,7 @@ void RotateClip(CellClip& c)
         const TPoint to = turn({s.Column, s.Row});
         s.Column = to.X;
         s.Row = to.Y;
-        if (s.Direction >= 0 && s.Direction <= 6 && s.Direction % 2 == 0)
+        if (s.Course().Facing.IsStraight())
             s.Direction = (s.Direction + 2) % 8;
     }
     for (TRect& b : r.Blocks) {
