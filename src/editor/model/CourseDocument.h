@@ -83,9 +83,6 @@ struct CourseDocument {
     }
 };
 
-// The character of a wall mask 0..15.
-char MaskChar(int32_t mask);
-
 // Fills a course model (made with its sheets) from the document, as loading the saved file
 // would. Start entries are taken as they are: callers that drive cars check them first.
 void FillMap(const CourseDocument& document, TMap& map);

@@ -100,7 +100,7 @@ bool SetWall(CourseDocument& d, TPoint cell, int32_t side, bool closed)
         const int32_t mask = d.Mask(c);
         const int32_t next = closed ? (mask | bit) : (mask & ~bit);
         // A character that is no wall mask is replaced only when the wall really changes.
-        if (next != mask || MaskChar(mask) != d.Tiles[d.Index(c)]) {
+        if (next != mask || WallMaskCharacter(mask) != d.Tiles[d.Index(c)]) {
             d.SetMask(c, next);
             changed = true;
         }

@@ -136,7 +136,7 @@ OpenedCourse OpenParsedCourse(const ParsedCourse& course)
         throw NotACourse("The course is larger than " + std::to_string(MaxCourseSide) +
                          " cells on a side.");
 
-    d.Tiles = FitRows(data.TileRows, d, MaskChar(ClosedCell), d.SpareTileRows);
+    d.Tiles = FitRows(data.TileRows, d, WallMaskCharacter(ClosedCell), d.SpareTileRows);
     d.Dots = FitRows(data.DotRows, d, '.', d.SpareDotRows);
     d.Blocks = data.Blocks;
     d.Path = data.Path;

@@ -42,14 +42,14 @@ char MirrorMask(char c, bool horizontal)
         next |= b;
     if (m & b)
         next |= a;
-    return MaskChar(next);
+    return WallMaskCharacter(next);
 }
 
 char RotateMask(char c)
 {
     const int32_t m = MaskOf(c);
     // North turns to east, east to south, south to west, west to north.
-    return MaskChar(((m << 1) | (m >> 3)) & 15);
+    return WallMaskCharacter(((m << 1) | (m >> 3)) & 15);
 }
 
 CellClip WholeCourse(const CourseDocument& d)
