@@ -4,21 +4,12 @@
 #include "platform/Random.h"
 #include "platform/Wrap.h"
 
-#include <string>
 
 namespace {
 TPoint Moved(TPoint p, int32_t direction)
 {
     const Delta d = DirectionDelta[direction & 7];
     return {brv::WrapAdd(p.X, d.dx), brv::WrapAdd(p.Y, d.dy)};
-}
-
-// 1-based place of the first occurrence of the block number's decimal text in the path, 0 if
-// none. The search is literal: "1" is found inside "12".
-int32_t PathPosition(const std::string& path, int32_t block)
-{
-    const size_t at = path.find(std::to_string(block));
-    return at == std::string::npos ? 0 : static_cast<int32_t>(at + 1);
 }
 } // namespace
 
@@ -128,9 +119,9 @@ MoveResult TCar::Step(int32_t playerLane, int32_t playerBlock)
             if (probeBlock == Block) {
                 choice = sideChoice;
             } else {
-                const int32_t own = PathPosition(Map->Path, Block);
-                const int32_t probe = PathPosition(Map->Path, probeBlock);
-                const int32_t player = PathPosition(Map->Path, playerBlock);
+                const int32_t own = Map->PathPlace(Block);
+                const int32_t probe = Map->PathPlace(probeBlock);
+                const int32_t player = Map->PathPlace(playerBlock);
                 if ((own > player && own >= probe) || (own < player && own <= probe))
                     choice = sideChoice;
             }

@@ -130,13 +130,6 @@ std::array<uint32_t, 3> SeedsForEachDraw()
     return seeds;
 }
 
-// Where a block's number first stands in Path, as the pursuit looks it up.
-int32_t PathPlace(const std::string& path, int32_t block)
-{
-    const size_t at = path.find(std::to_string(block));
-    return at == std::string::npos ? 0 : static_cast<int32_t>(at + 1);
-}
-
 TMap ProbeMap(const TMap& map)
 {
     TMap work = map;
@@ -198,9 +191,9 @@ Reach ExploreComputerCar(const TMap& map, int32_t entry, const std::vector<int32
         };
         std::vector<PlayerPlace> places;
         for (const int32_t block : playerBlocks)
-            places.push_back({block, PathPlace(work.Path, block)});
+            places.push_back({block, work.PathPlace(block)});
         reach = Explore(work, start, explored.Pursuing, [&](const CarState& from, std::vector<Outcome>& outcomes) {
-            const int32_t own = PathPlace(work.Path, from.block);
+            const int32_t own = work.PathPlace(from.block);
             std::array<const PlayerPlace*, 3> byOrder{}; // before, at, after the car's place
             bool sameBlock = false;
             for (const PlayerPlace& p : places) {

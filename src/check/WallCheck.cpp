@@ -16,7 +16,7 @@ struct Side {
 constexpr Side SharedSides[] = {{2, 8, 1, 0, "east", "west"}, {4, 1, 0, 1, "south", "north"}};
 } // namespace
 
-bool IsWallMaskCharacter(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
+bool IsWallMaskCharacter(char c) { return WallMaskOf(c) >= 0; }
 
 void CheckWalls(const TMap& map, Findings& out)
 {

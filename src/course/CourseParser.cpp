@@ -10,14 +10,27 @@
 namespace {
 
 // Past StartNumber, Pos keys are read for the editor and the checker up to the highest one the
-// file holds, but no further than this many beyond the keys START has: a key such as
-// Pos2000000000 cannot claim unbounded memory. A course the game loads never reaches the bound,
-// since its StartNumber equals the number of keys.
+// file holds below this many entries beyond the keys START has: a key such as Pos2000000000 is
+// passed over and cannot claim unbounded memory, nor can a huge StartNumber. A course the game
+// loads never reaches the bound, since its StartNumber equals the number of keys.
 constexpr int64_t MaxStartGap = 256;
 // The checker looks this far past the last entry for Pos keys the game passes over.
 constexpr int32_t IgnoredStartKeyReach = 100;
 
 using Kind = CourseProblemKind;
+
+// The highest key 1..limit of a section that is a number (written without leading zeros) and has
+// a value; 0 when none.
+int32_t HighestNumberedKey(const brv::IniFile& ini, const char* section, int32_t limit)
+{
+    int32_t highest = 0;
+    for (const std::string& key : ini.ReadSection(section)) {
+        const auto number = brv::ParseInteger(key);
+        if (number && *number >= 1 && *number <= limit && std::to_string(*number) == key)
+            highest = std::max(highest, *number);
+    }
+    return highest;
+}
 
 struct Parser {
     const brv::IniFile& ini;
@@ -50,16 +63,21 @@ struct Parser {
     }
 
     // Rows are taken by key number 1..count, wherever they stand in the file; each must be
-    // exactly one course wide, and there must be a row for every line of the course.
+    // exactly one course wide, and there must be a row for every line of the course. When there
+    // are fewer keys than lines, the rows up to the course's height that the file has are read
+    // too (the game refuses the course, the editor shows them).
     std::vector<std::string> Rows(const char* section, Kind wrongLength, Kind missing)
     {
         const size_t count = ini.CountKeys(section);
+        size_t read = count;
+        if (SizeValid() && count < static_cast<size_t>(data().Height))
+            read = std::max<size_t>(count, HighestNumberedKey(ini, section, data().Height));
         std::vector<std::string> rows;
-        rows.reserve(count);
-        for (size_t k = 1; k <= count; ++k) {
+        rows.reserve(read);
+        for (size_t k = 1; k <= read; ++k) {
             const std::string key = std::to_string(k);
             rows.push_back(ini.ReadString(section, key, ""));
-            if (SizeValid() && rows.back().size() != static_cast<size_t>(data().Width))
+            if (k <= count && SizeValid() && rows.back().size() != static_cast<size_t>(data().Width))
                 Problem(wrongLength, section, key, {1, static_cast<int32_t>(k)});
         }
         if (SizeValid() && count < static_cast<size_t>(data().Height)) {
@@ -69,12 +87,27 @@ struct Parser {
         return rows;
     }
 
+    // A course without a valid MapSize, sized by its MAP rows: as many as there are keys, as
+    // wide as the widest row 1..count.
+    void SizeByRows()
+    {
+        const size_t count = ini.CountKeys("MAP");
+        size_t width = 0;
+        for (size_t k = 1; k <= count; ++k)
+            width = std::max(width, ini.ReadString("MAP", std::to_string(k), "").size());
+        constexpr size_t most = INT32_MAX;
+        data().Width = static_cast<int32_t>(std::min(width, most));
+        data().Height = static_cast<int32_t>(std::min(count, most));
+    }
+
     void Blocks()
     {
         data().BlockCount = ini.ReadInteger("BLOCK", "Number", 0);
         if (data().BlockCount <= 0)
             return;
-        data().Blocks.resize(static_cast<size_t>(HighestBlockKey(ini, data().BlockCount)));
+        // Absent keys read as empty rectangles, which hold no cell; only the blocks up to the
+        // highest key present are kept, so a huge Number cannot claim unbounded memory.
+        data().Blocks.resize(static_cast<size_t>(HighestNumberedKey(ini, "BLOCK", data().BlockCount)));
         for (size_t k = 1; k <= data().Blocks.size(); ++k) {
             const std::string value = ini.ReadString("BLOCK", std::to_string(k), "");
             int32_t c = 1;
@@ -87,8 +120,9 @@ struct Parser {
         data().Path = ini.ReadString("BLOCK", "Path", "");
     }
 
-    // The highest n of a key "Pos<n>" (written without leading zeros) with a value, or -1.
-    int64_t HighestStartKey()
+    // The highest n below `bound` of a key "Pos<n>" (written without leading zeros) with a
+    // value, or -1.
+    int64_t HighestStartKey(int64_t bound)
     {
         int64_t highest = -1;
         for (const std::string& key : ini.ReadSection("START")) {
@@ -97,7 +131,7 @@ struct Parser {
                 continue;
             const std::string digits = key.substr(3);
             const auto index = brv::ParseInteger(digits);
-            if (index && *index >= 0 && std::to_string(*index) == digits)
+            if (index && *index >= 0 && *index < bound && std::to_string(*index) == digits)
                 highest = std::max<int64_t>(highest, *index);
         }
         return highest;
@@ -123,27 +157,29 @@ struct Parser {
         const int32_t number = ini.ReadInteger("DEFINE", "StartNumber", 0);
         data().StartNumber = number;
         const size_t keys = ini.CountKeys("START");
+        data().StartKeys = static_cast<int32_t>(std::min<size_t>(keys, INT32_MAX));
         if (number < 1)
             Problem(Kind::NoStartNumber, "DEFINE", "StartNumber");
         else if (keys != static_cast<size_t>(number))
             Problem(Kind::StartCount, "DEFINE", "StartNumber");
 
-        const int64_t wanted = std::max<int64_t>(number, HighestStartKey() + 1);
-        const int64_t count = std::min(wanted, static_cast<int64_t>(keys) + MaxStartGap);
+        const int64_t bound = static_cast<int64_t>(keys) + MaxStartGap;
+        const int64_t count = std::min(std::max<int64_t>(number, HighestStartKey(bound) + 1), bound);
         data().Starts.reserve(static_cast<size_t>(std::max<int64_t>(count, 0)));
         for (int32_t i = 0; i < count; ++i) {
             const std::string key = "Pos" + std::to_string(i);
             const std::string value = ini.ReadString("START", key, "");
             const CourseStart start = Start(value);
             data().Starts.push_back(start);
-            if (i >= number)
-                continue;
+            const size_t noted = out.Problems.size();
             if (value.empty())
                 Problem(Kind::StartMissing, "START", key, {}, i);
             else if (SizeValid() && !start.OnCourse(data().Width, data().Height))
                 Problem(Kind::StartOffCourse, "START", key, {}, i);
             else if (!start.Facing.IsStraight())
                 Problem(Kind::StartDirection, "START", key, start.Cell, i);
+            if (i >= number && out.Problems.size() > noted)
+                out.Problems.back().PastStartNumber = true;
         }
 
         // Keys just past the last entry, present even with an empty value, are passed over.
@@ -173,6 +209,8 @@ struct Parser {
 
 int CourseProblem::ErrorNumber() const
 {
+    if (PastStartNumber)
+        return 0;
     switch (Kind) {
     case Kind::MapSize:
     case Kind::MapRow:
@@ -215,25 +253,14 @@ const CourseProblem* ParsedCourse::Refusal() const
     return nullptr;
 }
 
-// Block keys that are absent read as empty rectangles, which hold no cell; only the blocks up
-// to the highest key present are kept, so a huge Number cannot claim unbounded memory.
-int32_t HighestBlockKey(const brv::IniFile& ini, int32_t blockCount)
-{
-    int32_t highest = 0;
-    for (const std::string& key : ini.ReadSection("BLOCK")) {
-        const auto number = brv::ParseInteger(key);
-        if (number && *number >= 1 && *number <= blockCount && std::to_string(*number) == key)
-            highest = std::max(highest, *number);
-    }
-    return highest;
-}
-
-ParsedCourse ParseCourse(const brv::IniFile& ini)
+ParsedCourse ParseCourse(const brv::IniFile& ini, BadMapSize badSize)
 {
     ParsedCourse out;
     Parser parser{ini, out};
     // The order of the loader's checks: size, MAP rows, (blocks), MAPDOT rows, starts.
     parser.MapSize();
+    if (badSize == BadMapSize::SizedByRows && !parser.SizeValid())
+        parser.SizeByRows();
     out.Data.TileRows = parser.Rows("MAP", Kind::MapRow, Kind::MapRowsMissing);
     parser.Blocks();
     out.Data.DotRows = parser.Rows("MAPDOT", Kind::DotRow, Kind::DotRowsMissing);

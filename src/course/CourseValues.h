@@ -21,6 +21,20 @@ struct TRect {
     bool operator==(const TRect&) const = default;
 };
 
+// A MAP character is a wall mask, 0-9 and A-F (upper case) for the sides closed: 1 north,
+// 2 east, 4 south, 8 west. WallMaskOf gives -1 for any other character.
+constexpr int32_t WallMaskOf(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    return c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+}
+constexpr char WallMaskCharacter(int32_t mask)
+{
+    const int32_t m = mask & 15;
+    return static_cast<char>(m < 10 ? '0' + m : 'A' + m - 10);
+}
+
 // A driving direction code: 0 up, 1 up-right, 2 right, ... 7 up-left, as the cars count them.
 struct Direction {
     int32_t Code = 0;

@@ -42,10 +42,18 @@ void TMap::Fail(int number) const
 
 CourseLoad TMap::LoadFromFile(const std::string& fileName)
 {
+    LoadParsedFile(fileName);
+    return CourseLoad::Loaded;
+}
+
+ParsedCourse TMap::LoadParsedFile(const std::string& fileName)
+{
     std::error_code ec;
     if (!std::filesystem::is_regular_file(fileName, ec))
         Fail(1);
-    return LoadFromIni(brv::IniFile(fileName));
+    ParsedCourse course = ParseCourse(brv::IniFile(fileName));
+    LoadParsed(course);
+    return course;
 }
 
 CourseLoad TMap::LoadFromIni(const brv::IniFile& ini) { return LoadParsed(ParseCourse(ini)); }
@@ -125,6 +133,12 @@ void TMap::ResetDots()
 }
 
 int32_t TMap::BlockAt(TPoint cell) const { return BlockCount == 0 ? 0 : ::BlockAt(Blocks, cell); }
+
+int32_t TMap::PathPlace(int32_t block) const
+{
+    const size_t at = Path.find(std::to_string(block));
+    return at == std::string::npos ? 0 : static_cast<int32_t>(at + 1);
+}
 
 bool TMap::IsOutside(TPoint cell) const
 {

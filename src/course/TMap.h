@@ -51,6 +51,8 @@ public:
     void SetErrorTexts(const std::vector<std::string>& texts);
     // Loads a course file. A bad course throws CourseError and leaves the model as it was.
     CourseLoad LoadFromFile(const std::string& fileName);
+    // The same, giving the parse the course was loaded from, for the checks that need the file.
+    ParsedCourse LoadParsedFile(const std::string& fileName);
     // The same from a course file already read (or bytes in memory), found to exist.
     CourseLoad LoadFromIni(const brv::IniFile& ini);
     // The same from a course already parsed: refused on the first problem that refuses, in the
@@ -60,6 +62,9 @@ public:
     // Cell queries; cells are 1-based (column, row).
     void ResetDots();
     int32_t BlockAt(TPoint cell) const;
+    // 1-based place of the first occurrence of the block number's decimal text in Path, 0 if
+    // none, as the pursuit orders blocks. The search is literal: "1" is found inside "12".
+    int32_t PathPlace(int32_t block) const;
     bool IsOutside(TPoint cell) const;
     int32_t TileAt(TPoint cell) const;
     char DotAt(int32_t column, int32_t row) const;

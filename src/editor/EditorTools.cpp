@@ -151,7 +151,7 @@ void EditorWindow::ToolPressed(QPoint pixel, Qt::MouseButton button, Qt::Keyboar
         break;
     }
     case Tool::Block: {
-        const int32_t block = document_.BlockAt(cell);
+        const int32_t block = BlockAt(document_.Blocks, cell);
         if (right) {
             if (block > 0)
                 Edit(tr("Remove block"), [&](CourseDocument& d) { return RemoveBlock(d, block); });
@@ -249,7 +249,7 @@ void EditorWindow::ToolReleased(QPoint pixel)
     selectDrag_ = false;
     if (tool_ == Tool::Block && blockDrag_) {
         blockDrag_ = false;
-        const int32_t block = document_.BlockAt(dragStart_);
+        const int32_t block = BlockAt(document_.Blocks, dragStart_);
         if (cell == dragStart_ && block > MaxPathBlocks)
             dialogs_.ShowError(this, tr("Path names blocks by one digit each, so block %1 cannot be "
                                         "put into it: only blocks 1 to %2 can.").arg(block).arg(MaxPathBlocks));

@@ -392,12 +392,11 @@ void EditorWindow::RenderField()
     brv::Canvas canvas(field_);
     for (size_t k = 0; k < document_.Starts.size(); ++k) {
         const StartPlace& s = document_.Starts[k];
-        if (!document_.OnCourse({s.Column, s.Row}) || s.Direction < 0 || s.Direction > 6 ||
-            s.Direction % 2 != 0)
+        if (!document_.StartFits(s))
             continue;
         std::unique_ptr<TCar> car = k == 0 ? std::make_unique<TMyCar>(&map, 0)
                                            : std::make_unique<TCar>(&map, 1);
-        car->Place({s.Column, s.Row, s.Direction, s.Lane}, s.Kind, s.Side, tileSize_);
+        car->Place(s.Course().Record(), s.Kind, s.Side, tileSize_);
         car->Draw(canvas, false);
     }
     view_->SetImage(field_);

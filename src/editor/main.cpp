@@ -6,12 +6,12 @@
 #include "editor/TryRunner.h"
 #include "config/model/Settings.h"
 #include "platform/Canvas.h"
+#include "platform/FileReplace.h"
 #include "platform/Paths.h"
 #include "platform/Sheets.h"
 #include "ui/Glyphs.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -88,13 +88,9 @@ int main(int argc, char** argv)
                                         .arg(window.View()->Zoom()).arg(sheets.Ground.height() / 4).toUtf8();
             if (line == written)
                 return;
-            QFile file(viewFile + QStringLiteral(".part"));
-            if (file.open(QIODevice::WriteOnly) && file.write(line) == line.size()) {
-                file.close();
-                QFile::remove(viewFile);
-                if (file.rename(viewFile))
-                    written = line;
-            }
+            // Whole or not at all: the reader never sees half a line.
+            if (brv::ReplaceWholeFile(viewFile.toStdString(), line.toStdString()).empty())
+                written = line;
         });
         viewTimer->start(200);
     }

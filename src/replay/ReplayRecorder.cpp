@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "replay/ReplayRecorder.h"
 
+#include "course/CourseValues.h"
 #include "rules/GameRules.h"
 
 #include "BrevantoBuild.h"
@@ -59,7 +60,7 @@ void ReplayRecorder::BeforeTick(const TGameRules& rules)
         return;
     }
     const Watched now = WatchedOf(rules);
-    const bool wishKnown = now.WantDirection >= 0 && now.WantDirection <= 6 && now.WantDirection % 2 == 0;
+    const bool wishKnown = Direction{now.WantDirection}.IsStraight();
     if ((now.WantDirection != last_.WantDirection && !wishKnown) || now.SpeedMode < 0 ||
         now.SpeedMode > 2) {
         Abandon(); // not what keys set: nothing a replay could hold

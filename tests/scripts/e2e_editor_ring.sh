@@ -12,12 +12,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib/x11.sh"
 [ -x "$bin/brevanto-sim" ] || fail "no brevanto-sim in $bin"
 copy_game "$bin" brevanto-edit
 start_xvfb 1280x900
-need_tools openbox xprop
-# A window manager, as on a desktop: the editor's windows are mapped once it runs.
-openbox --sm-disable >"$work/wm.log" 2>&1 &
-wm_pid=$!
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-wait_until 100 wm_running || fail "openbox did not start"
+start_window_manager
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 mkdir -p "$work/save"
 

@@ -19,11 +19,7 @@ ground="40,90,160"
 
 start_xvfb 1024x768
 
-# Full screen is the window manager's business: run one.
-openbox --sm-disable >"$work/wm.log" 2>&1 &
-wm_pid=$!
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-wait_until 50 wm_running
+start_window_manager
 
 is_full_screen() {
     xprop -id "$window" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_FULLSCREEN
@@ -55,7 +51,7 @@ done
 xdotool key Escape
 wait_until 50 is_windowed || fail "Escape did not leave full screen"
 at_windowed_size() { [ "$(size)" = "$windowed" ]; }
-wait_until 20 at_windowed_size || fail "the window came back at $(size), not $windowed"
+wait_until 50 at_windowed_size || fail "the window came back at $(size), not $windowed"
 
 xdotool key F11
 wait_until 50 is_full_screen || fail "F11 did not make the window full screen a second time"

@@ -12,10 +12,7 @@ copy_game "$bin"
 settings="$work/game/BREVANTO.INI"
 start_xvfb 1024x768
 
-openbox --sm-disable >"$work/wm.log" 2>&1 &
-wm_pid=$!
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-wait_until 50 wm_running
+start_window_manager
 
 is_full_screen() { xprop -id "$window" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_FULLSCREEN; }
 is_windowed() { ! is_full_screen; }

@@ -146,7 +146,7 @@ private slots:
             // Another copy of the game stores its entry while this one asks.
             HiScoreBook other(game.ScoresFile());
             HiScoreTable table = other.TableOf(course);
-            table.Insert({"Other", 900, 2, std::nullopt});
+            table.Insert({"Other", 900, 2, std::nullopt, {}});
             other.Store(course, table);
             nameDialog->eName->setText(QStringLiteral("Ann"));
             return int(QDialog::Accepted);
@@ -199,7 +199,7 @@ private slots:
 
         HiScoreTable full;
         for (int32_t i = 0; i < 10; ++i)
-            full.Insert({"best", 5000 - i, 2, std::nullopt});
+            full.Insert({"best", 5000 - i, 2, std::nullopt, {}});
         HiScoreBook(game.ScoresFile()).Store(form.Fame->Course(), full);
         game.PlayGameEndingWith(4981); // ends with 4991, equal to the last place: not enough
         QCOMPARE(opened, 0);
@@ -233,11 +233,11 @@ private slots:
             return int(nameDialog ? QDialog::Accepted : QDialog::Rejected);
         };
         HiScoreTable earlier;
-        earlier.Insert({"Bob", 2000, 3, 1'796'712'536});
-        earlier.Insert({"Cy", 100, 1, std::nullopt});
+        earlier.Insert({"Bob", 2000, 3, 1'796'712'536, {}});
+        earlier.Insert({"Cy", 100, 1, std::nullopt, {}});
         HiScoreBook(game.ScoresFile()).Store(form.Fame->Course(), earlier);
         HiScoreTable elsewhere;
-        elsewhere.Insert({"Dee", 42, 1, std::nullopt});
+        elsewhere.Insert({"Dee", 42, 1, std::nullopt, {}});
         const CourseKey other{game.Files.Path("GONE.DAT"), 12345};
         HiScoreBook(game.ScoresFile()).Store(other, elsewhere);
         game.PlayGameEndingWith(490);

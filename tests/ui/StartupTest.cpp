@@ -86,6 +86,25 @@ private slots:
         QCOMPARE(form.Rules.Map->ErrorTexts[1], std::string(ErrorMissingCourse));
     }
 
+    void theToolkitsOwnTextsFollowTheChosenLanguage()
+    {
+        const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+        RunningGame game;
+        game.Files.Write("LANGUAGE.INI", "[LANGUAGE]\nNumber=3\n1=English\n2=Japanese\n3=Unknown\n"
+                                         "[English]\nLocale=en\n[Japanese]\nLocale=ja\n"
+                                         "[Unknown]\nLocale=xx\n");
+        game.Files.WriteSettings("Language=2\n");
+        QVERIFY(game.Start(false));
+        // Qt's own Japanese, as Debian's qt6-translations-l10n installs it.
+        QCOMPARE(cancel(), QString::fromUtf8("\u30ad\u30e3\u30f3\u30bb\u30eb"));
+        // A language whose translation Qt does not have, or English, gives them back in English.
+        for (const int32_t language : {3, 1, 2}) {
+            game.Form->Options.Language = language;
+            game.Form->ApplyLanguage();
+            QCOMPARE(cancel() == QStringLiteral("Cancel"), language != 2);
+        }
+    }
+
     void withoutALanguageFileTheTextsAreEmptyButTheMenusKeepEnglishCaptions()
     {
         RunningGame game;

@@ -72,8 +72,8 @@ TEST(CourseCatalogTest, TheBestScoreIsThatOfTheCoursesPresentContent)
     HiScoreBook book(dir.File("HISCORES.INI"));
     EXPECT_FALSE(BestScoreOf(book, course).has_value());
     HiScoreTable table;
-    table.Insert({"Ann", 450, 2, {}});
-    table.Insert({"Bob", 1200, 3, {}});
+    table.Insert({"Ann", 450, 2, {}, {}});
+    table.Insert({"Bob", 1200, 3, {}, {}});
     book.Store(CourseKeyOf(course), table);
     EXPECT_EQ(BestScoreOf(HiScoreBook(dir.File("HISCORES.INI")), course), 1200);
     // An edited course starts a fresh table.

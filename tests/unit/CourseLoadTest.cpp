@@ -170,6 +170,8 @@ TEST(CourseLoad, BlocksAndPath)
     ASSERT_EQ(map.Blocks.size(), 3u);
     EXPECT_EQ(map.Blocks[1], (TRect{2, 2, 3, 3}));
     EXPECT_EQ(map.Path, "312");
+    EXPECT_EQ(map.PathPlace(1), 2);
+    EXPECT_EQ(map.PathPlace(4), 0);
     EXPECT_EQ(map.BlockAt({2, 2}), 1) << "overlapping blocks: the lowest number wins";
     EXPECT_EQ(map.BlockAt({3, 3}), 2);
     EXPECT_EQ(map.BlockAt({3, 1}), 3);
@@ -185,6 +187,12 @@ TEST(CourseLoad, BlocksAndPath)
     EXPECT_EQ(map.BlockCount, 2147483647);
     EXPECT_EQ(map.Blocks.size(), 2u);
     EXPECT_EQ(map.BlockAt({2, 2}), 2);
+
+    // The place of a block in Path is found literally: block 1 stands inside "12".
+    map.Path = "4121";
+    EXPECT_EQ(map.PathPlace(12), 2);
+    EXPECT_EQ(map.PathPlace(1), 2);
+    EXPECT_EQ(map.PathPlace(21), 3);
 }
 
 TEST(CourseLoad, ExtraRowsAreKeptButNeverUsed)

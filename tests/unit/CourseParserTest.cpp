@@ -124,6 +124,39 @@ TEST(CourseParser, WithoutASizeOnlyTheChecksThatNeedNoneAreMade)
                                     "start-direction START/Pos1 (1,1) #1",
                                 }));
     EXPECT_EQ(course.Data.TileRows, (std::vector<std::string>{"9"}));
+
+    // Sized by its rows (as the editor opens it): one row of two cells, checked against that.
+    const ParsedCourse sized =
+        ParseCourse(brv::IniFile::FromBytes("course.dat", CourseText("MapSize=0,3\nStartNumber=2",
+                                                                     "1=9\n2=AF", "1=O",
+                                                                     "Pos0=2,2,2,1\nPos1=1,3,3,1")),
+                    BadMapSize::SizedByRows);
+    EXPECT_EQ(sized.Data.Width, 2);
+    EXPECT_EQ(sized.Data.Height, 2);
+    EXPECT_EQ(Describe(sized), (std::vector<std::string>{
+                                   "map-size DEFINE/MapSize (0,0) #-1",
+                                   "map-row MAP/1 (1,1) #-1",
+                                   "dot-row MAPDOT/1 (1,1) #-1",
+                                   "dot-rows-missing MAPDOT/2 (1,2) #-1",
+                                   "start-off-course START/Pos1 (0,0) #1",
+                               }));
+    EXPECT_EQ(sized.Refusal()->Kind, Kind::MapSize);
+}
+
+TEST(CourseParser, RowsUpToTheHeightAreReadWhenKeysAreMissing)
+{
+    // Three rows high, two MAP keys: the loader refuses on the count, but the row the file has
+    // past the gap is read, for the editor to keep.
+    const ParsedCourse course = Parse(CourseText(RingDefine, "1=953\n3=C56", RingDots, "Pos0=1,1,2,1"));
+    EXPECT_EQ(course.Data.TileRows, (std::vector<std::string>{"953", "", "C56"}));
+    EXPECT_EQ(Describe(course), (std::vector<std::string>{
+                                    "map-row MAP/2 (1,2) #-1",
+                                    "map-rows-missing MAP/3 (1,3) #-1",
+                                }));
+    // Keys past the height count as rows and are read whatever the height.
+    const ParsedCourse more = Parse(CourseText(RingDefine, RingMap + "\n4=95", RingDots, "Pos0=1,1,2,1"));
+    EXPECT_EQ(more.Data.TileRows.size(), 4u);
+    EXPECT_EQ(Describe(more), (std::vector<std::string>{"map-row MAP/4 (1,4) #-1"}));
 }
 
 TEST(CourseParser, EntriesPastStartNumber)
@@ -137,11 +170,29 @@ TEST(CourseParser, EntriesPastStartNumber)
         Parse(CourseText(RingDefine, RingMap, RingDots, "Pos0=1,1,2,1\nPos4=3,3,6,1,R,R"));
     ASSERT_EQ(extra.Data.Starts.size(), 5u);
     EXPECT_EQ(extra.Data.Starts[4], (CourseStart{{3, 3}, {6}, 1, 'R', 'R'}));
+    EXPECT_EQ(extra.Data.StartKeys, 2);
     EXPECT_EQ(extra.Refusal()->Kind, Kind::StartCount);
-    // A huge index claims no memory: entries stop a bounded way past the keys START has.
+    // Those entries are checked too, but the game never reads them, so they refuse nothing.
+    EXPECT_EQ(Describe(extra), (std::vector<std::string>{
+                                   "start-number DEFINE/StartNumber (0,0) #-1",
+                                   "start-missing START/Pos1 (0,0) #1",
+                                   "start-missing START/Pos2 (0,0) #2",
+                                   "start-missing START/Pos3 (0,0) #3",
+                                   "start-key-ignored START/Pos4 (0,0) #4",
+                               }));
+    for (size_t k = 1; k <= 3; ++k) {
+        EXPECT_TRUE(extra.Problems[k].PastStartNumber) << k;
+        EXPECT_EQ(extra.Problems[k].ErrorNumber(), 0) << k;
+    }
+    // A huge index is passed over and claims no memory, and a huge StartNumber claims no more
+    // than a bounded way past the keys START has.
     const ParsedCourse huge =
         Parse(CourseText(RingDefine, RingMap, RingDots, "Pos0=1,1,2,1\nPos2000000000=1,1,2,1"));
-    EXPECT_LE(huge.Data.Starts.size(), 300u);
+    EXPECT_EQ(huge.Data.Starts.size(), 1u);
+    const ParsedCourse many =
+        Parse(CourseText("MapSize=3,3\nStartNumber=2000000000", RingMap, RingDots, "Pos0=1,1,2,1"));
+    EXPECT_LE(many.Data.Starts.size(), 300u);
+    EXPECT_EQ(many.Refusal()->Kind, Kind::StartCount);
 }
 
 TEST(CourseValues, StartFitsAndBlockAt)

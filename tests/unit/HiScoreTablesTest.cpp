@@ -16,7 +16,7 @@ namespace {
 HiScoreEntry Entry(const std::string& name, int32_t score, int32_t stage = 1,
                    std::optional<int64_t> when = 1'796'712'536)
 {
-    return {name, score, stage, when};
+    return {name, score, stage, when, {}};
 }
 
 std::vector<std::string> NamesOf(const HiScoreTable& table)

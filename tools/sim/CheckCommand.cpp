@@ -5,6 +5,7 @@
 
 #include "check/CourseCheck.h"
 
+#include <optional>
 #include <string>
 
 namespace {
@@ -50,11 +51,13 @@ int RunCheckCommand(const std::vector<std::string>& args)
     options.CourseFile = courses[0];
 
     TMap map = SimMap(options.TileSize);
-    if (!LoadCourseOrReport(map, options.CourseFile))
+    // The file is read once: the loader and the checker take the same parse.
+    const std::optional<ParsedCourse> course = LoadParsedCourseOrReport(map, options.CourseFile);
+    if (!course)
         return 2;
     int errors = 0;
     int warnings = 0;
-    for (const CourseFinding& finding : CheckCourseFile(map, options)) {
+    for (const CourseFinding& finding : CheckCourseFile(map, *course, options)) {
         PrintFinding(finding);
         (finding.Level == FindingLevel::Error ? errors : warnings) += 1;
     }

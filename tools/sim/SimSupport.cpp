@@ -91,14 +91,18 @@ void PrintError(int code, const std::string& message)
 
 bool LoadCourseOrReport(TMap& map, const std::string& courseFile)
 {
+    return LoadParsedCourseOrReport(map, courseFile).has_value();
+}
+
+std::optional<ParsedCourse> LoadParsedCourseOrReport(TMap& map, const std::string& courseFile)
+{
     map.SetErrorTexts(LanguageErrorTexts());
     try {
-        map.LoadFromFile(courseFile);
+        return map.LoadParsedFile(courseFile);
     } catch (const CourseError& error) {
         PrintError(error.Number, error.what());
-        return false;
+        return std::nullopt;
     }
-    return true;
 }
 
 namespace {

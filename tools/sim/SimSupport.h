@@ -68,6 +68,8 @@ void PrintError(int code, const std::string& message);
 // Loads the course with the language's error texts; a refused course prints its error object
 // and gives false.
 bool LoadCourseOrReport(TMap& map, const std::string& courseFile);
+// The same, giving the parse the course was loaded from; nothing when it was refused.
+std::optional<ParsedCourse> LoadParsedCourseOrReport(TMap& map, const std::string& courseFile);
 
 std::string JsonString(std::string_view bytes);
 // A one-letter JSON string ("L", "P" ...).

@@ -11,32 +11,18 @@ CourseDocument CourseDocument::Empty(int32_t width, int32_t height)
     document.Width = width;
     document.Height = height;
     const size_t cells = static_cast<size_t>(width) * static_cast<size_t>(height);
-    document.Tiles.assign(cells, MaskChar(ClosedCell));
+    document.Tiles.assign(cells, WallMaskCharacter(ClosedCell));
     document.Dots.assign(cells, '.');
     return document;
 }
 
 int32_t CourseDocument::Mask(TPoint cell) const
 {
-    const char c = Tiles[Index(cell)];
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return ClosedCell;
+    const int32_t mask = WallMaskOf(Tiles[Index(cell)]);
+    return mask >= 0 ? mask : ClosedCell;
 }
 
-void CourseDocument::SetMask(TPoint cell, int32_t mask) { Tiles[Index(cell)] = MaskChar(mask); }
-
-int32_t CourseDocument::BlockAt(TPoint cell) const
-{
-    for (size_t k = 0; k < Blocks.size(); ++k) {
-        const TRect& b = Blocks[k];
-        if (b.Left <= cell.X && cell.X <= b.Right && b.Top <= cell.Y && cell.Y <= b.Bottom)
-            return static_cast<int32_t>(k + 1);
-    }
-    return 0;
-}
+void CourseDocument::SetMask(TPoint cell, int32_t mask) { Tiles[Index(cell)] = WallMaskCharacter(mask); }
 
 int32_t CourseDocument::StartAt(TPoint cell) const
 {
@@ -46,11 +32,6 @@ int32_t CourseDocument::StartAt(TPoint cell) const
     return -1;
 }
 
-char MaskChar(int32_t mask)
-{
-    const int32_t m = mask & 15;
-    return static_cast<char>(m < 10 ? '0' + m : 'A' + m - 10);
-}
 
 void FillMap(const CourseDocument& document, TMap& map)
 {
@@ -69,7 +50,7 @@ void FillMap(const CourseDocument& document, TMap& map)
     map.StartSides.clear();
     map.StartKinds.clear();
     for (const StartPlace& s : document.Starts) {
-        map.Starts.push_back({s.Column, s.Row, s.Direction, s.Lane});
+        map.Starts.push_back(s.Course().Record());
         map.StartSides += s.Side;
         map.StartKinds += s.Kind;
     }

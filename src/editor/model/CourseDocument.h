@@ -16,10 +16,9 @@
 enum WallSide : int32_t { WallNorth = 1, WallEast = 2, WallSouth = 4, WallWest = 8 };
 inline constexpr int32_t ClosedCell = 15;
 
-// The seven places on the field where the title, captions and numbers are drawn.
-inline constexpr int CaptionCount = 7;
-inline constexpr std::array<const char*, CaptionCount> CaptionKeys = {
-    "Program", "Score", "Point", "HiScore", "HiPoint", "Rest", "RestPlay"};
+// The seven places on the field where the title, captions and numbers are drawn, in the order
+// of the course's DISPLAY keys.
+inline constexpr int CaptionCount = static_cast<int>(DisplayKeys.size());
 
 // A start entry as written: column, row, direction, lane, side letter and kind letter.
 struct StartPlace {
@@ -30,6 +29,13 @@ struct StartPlace {
     char Side = 'L';
     char Kind = 'P';
     bool operator==(const StartPlace&) const = default;
+
+    // The same entry in the course's own terms, and back.
+    CourseStart Course() const { return {{Column, Row}, {Direction}, Lane, Side, Kind}; }
+    static StartPlace FromCourse(const CourseStart& s)
+    {
+        return {s.Cell.X, s.Cell.Y, s.Facing.Code, s.Lane, s.Side, s.Kind};
+    }
 };
 
 // Editing never makes a course larger than this many cells on a side.
@@ -65,8 +71,8 @@ struct CourseDocument {
     void SetMask(TPoint cell, int32_t mask);
     bool HasDot(TPoint cell) const { return Dots[Index(cell)] == 'O'; }
     void SetDot(TPoint cell, bool dot) { Dots[Index(cell)] = dot ? 'O' : '.'; }
-    // Number (from 1) of the first block holding the cell, 0 if none.
-    int32_t BlockAt(TPoint cell) const;
+    // Whether the game takes the entry: on the course, facing up, right, down or left.
+    bool StartFits(const StartPlace& s) const { return s.Course().FitsCourse(Width, Height); }
     // Index of the first start entry on the cell, -1 if none.
     int32_t StartAt(TPoint cell) const;
 
@@ -76,9 +82,6 @@ struct CourseDocument {
                static_cast<size_t>(cell.X - 1);
     }
 };
-
-// The character of a wall mask 0..15.
-char MaskChar(int32_t mask);
 
 // Fills a course model (made with its sheets) from the document, as loading the saved file
 // would. Start entries are taken as they are: callers that drive cars check them first.

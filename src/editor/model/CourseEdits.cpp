@@ -100,7 +100,7 @@ bool SetWall(CourseDocument& d, TPoint cell, int32_t side, bool closed)
         const int32_t mask = d.Mask(c);
         const int32_t next = closed ? (mask | bit) : (mask & ~bit);
         // A character that is no wall mask is replaced only when the wall really changes.
-        if (next != mask || MaskChar(mask) != d.Tiles[d.Index(c)]) {
+        if (next != mask || WallMaskCharacter(mask) != d.Tiles[d.Index(c)]) {
             d.SetMask(c, next);
             changed = true;
         }
@@ -126,8 +126,7 @@ std::vector<TPoint> ReachableCells(const CourseDocument& d)
     if (d.Starts.empty())
         return cells;
     const StartPlace& start = d.Starts[0];
-    if (!d.OnCourse({start.Column, start.Row}) || start.Direction < 0 || start.Direction > 6 ||
-        start.Direction % 2 != 0)
+    if (!d.StartFits(start))
         return cells;
     // The checker's own exploration of the player's car, so the fill and the unreachable-dot
     // finding always agree. Tiles of 24 pixels, as the shipped sheets.

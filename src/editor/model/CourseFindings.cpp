@@ -146,10 +146,18 @@ std::vector<EditorFinding> GroupFindings(const std::vector<CourseFinding>& findi
 
 CourseAnalysis AnalyseCourse(const std::string& bytes, int32_t soakTicks)
 {
+    return AnalyseParsedCourse(
+        ParseCourse(brv::IniFile::FromBytes("", bytes), BadMapSize::SizedByRows), soakTicks);
+}
+
+CourseAnalysis AnalyseParsedCourse(const ParsedCourse& course, int32_t soakTicks)
+{
     CourseAnalysis analysis;
-    analysis.Verdict = LoaderVerdict(bytes, {}, &analysis.VerdictError);
+    // The checker's cars move on 24-pixel tiles with 20-pixel sprites, as the shipped sheets.
+    TMap map(96, 60, 60, false);
+    analysis.Verdict = LoaderVerdict(course, map, {}, &analysis.VerdictError);
     try {
-        for (const FileProblem& p : ReadCourse(bytes).Problems)
+        for (const FileProblem& p : OpenParsedCourse(course).Problems)
             analysis.Findings.push_back(Finding(true, "loader-" + p.Code, p.Cell, p.Entry, p.Message));
     } catch (const NotACourse& error) {
         analysis.Findings.push_back(Finding(true, "loader-not-a-course", {}, -1, error.what()));
@@ -157,9 +165,6 @@ CourseAnalysis AnalyseCourse(const std::string& bytes, int32_t soakTicks)
     if (!analysis.Verdict.empty() && analysis.Findings.empty())
         analysis.Findings.push_back(Finding(true, "loader", {}, -1, analysis.Verdict));
     if (analysis.Verdict.empty()) {
-        // The checker's cars move on 24-pixel tiles with 20-pixel sprites, as the shipped sheets.
-        TMap map(96, 60, 60, false);
-        map.LoadFromIni(brv::IniFile::FromBytes("", bytes));
         CheckOptions options;
         options.Ticks = soakTicks;
         for (EditorFinding& f : GroupFindings(CheckCourse(map, options)))

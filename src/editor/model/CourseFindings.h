@@ -33,4 +33,8 @@ struct CourseAnalysis {
 std::vector<EditorFinding> GroupFindings(const std::vector<CourseFinding>& findings);
 
 // `bytes` is the course file as a save would write it; `soakTicks` bounds the checker's play.
+// The bytes are parsed once (as the editor opens a course), and the verdict, the file's problems
+// and the checker all take that parse.
 CourseAnalysis AnalyseCourse(const std::string& bytes, int32_t soakTicks);
+// The same over a course parsed with BadMapSize::SizedByRows.
+CourseAnalysis AnalyseParsedCourse(const ParsedCourse& course, int32_t soakTicks);

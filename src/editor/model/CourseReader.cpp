@@ -1,197 +1,158 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/model/CourseReader.h"
 
-#include "course/StrLib.h"
-#include "course/TMap.h"
-#include "platform/AsciiText.h"
 #include "platform/IniFile.h"
 
 #include <algorithm>
 
 namespace {
 
-// More start entries than this are not read; no course needs them.
-constexpr int32_t MaxStartEntries = 256;
+using Kind = CourseProblemKind;
 
-struct Reader {
-    const brv::IniFile& ini;
-    OpenedCourse& result;
+std::string Number(size_t n) { return std::to_string(n); }
 
-    void Problem(const char* code, const std::string& section, const std::string& key, TPoint cell,
-                 int32_t entry, const std::string& message)
+// Rows 1..height of the document, each made exactly `width` long; rows beyond are kept aside.
+std::string FitRows(const std::vector<std::string>& rows, const CourseDocument& d, char fill,
+                    std::vector<std::string>& spare)
+{
+    std::string cells;
+    cells.reserve(static_cast<size_t>(d.Width) * static_cast<size_t>(d.Height));
+    for (size_t k = 0; k < static_cast<size_t>(d.Height); ++k) {
+        std::string row = k < rows.size() ? rows[k] : std::string();
+        row.resize(static_cast<size_t>(d.Width), fill);
+        cells += row;
+    }
+    for (size_t k = static_cast<size_t>(d.Height); k < rows.size(); ++k)
+        spare.push_back(rows[k]);
+    return cells;
+}
+
+struct Problems {
+    const CourseData& data;
+    const CourseDocument& d;
+    std::vector<FileProblem>& out;
+
+    void Add(const char* code, const CourseProblem& p, std::string message)
     {
-        result.Problems.push_back({section, key, cell, entry, message, code});
+        out.push_back({p.Section, p.Key, p.Cell, p.Entry, std::move(message), code});
     }
 
-    // Rows 1..height, each made exactly `width` long; rows beyond are kept aside.
-    std::string Rows(const char* section, char fill, std::vector<std::string>& spare,
-                     const char* what)
+    // A row of the course that is not one course wide; a row the file lacks has 0 characters.
+    void Row(const CourseProblem& p, int32_t row)
     {
-        CourseDocument& d = result.Document;
-        const size_t count = ini.CountKeys(section);
-        std::string cells;
-        for (int32_t k = 1; k <= d.Height; ++k) {
-            const std::string key = std::to_string(k);
-            std::string row = ini.ReadString(section, key, "");
-            if (row.size() != static_cast<size_t>(d.Width)) {
-                Problem(fill == '.' ? "dot-row" : "map-row", section, key, {1, k}, -1,
-                        std::string(what) + " row " + key + " has " + std::to_string(row.size()) +
-                            " characters; the course is " + std::to_string(d.Width) + " wide.");
-                row.resize(static_cast<size_t>(d.Width), fill);
-            }
-            cells += row;
-        }
-        for (size_t k = static_cast<size_t>(d.Height) + 1; k <= count; ++k)
-            spare.push_back(ini.ReadString(section, std::to_string(k), ""));
-        return cells;
-    }
-
-    StartPlace Start(const std::string& value)
-    {
-        StartPlace s;
-        int32_t c = 1;
-        s.Column = NextInt(value, c);
-        s.Row = NextInt(value, c);
-        s.Direction = NextInt(value, c);
-        s.Lane = NextInt(value, c);
-        const std::string side = NextField(value, c);
-        const std::string kind = NextField(value, c);
-        s.Side = FirstUpper(side, 'R', 'L');
-        s.Kind = FirstUpper(kind, 'R', 'P');
-        return s;
-    }
-
-    void Starts()
-    {
-        CourseDocument& d = result.Document;
-        const int32_t number = ini.ReadInteger("DEFINE", "StartNumber", 0);
-        // Entries are Pos0, Pos1, ...; a gap is read as an entry off the course to be mended.
-        int32_t highest = -1;
-        for (const std::string& key : ini.ReadSection("START")) {
-            if (key.size() < 4 || brv::AsciiUpper(key[0]) != 'P' ||
-                brv::AsciiUpper(key[1]) != 'O' || brv::AsciiUpper(key[2]) != 'S')
-                continue;
-            const auto index = brv::ParseInteger(key.substr(3));
-            if (index && *index >= 0 && *index < MaxStartEntries &&
-                std::to_string(*index) == key.substr(3))
-                highest = std::max(highest, *index);
-        }
-        const int32_t count = std::clamp(std::max(number, highest + 1), 0, MaxStartEntries);
-        const size_t entries = ini.CountKeys("START");
-        if (number < 1 && entries == 0)
-            Problem("no-start", "DEFINE", "StartNumber", {}, -1,
-                    "The course has no start entry, and the game needs one for the player's "
-                    "car: place it with the Start tool (S).");
-        else if (number < 1 || entries != static_cast<size_t>(number))
-            Problem("start-number", "DEFINE", "StartNumber", {}, -1,
-                    "StartNumber (in DEFINE) is " + std::to_string(number) + " but START has " +
-                        std::to_string(entries) +
-                        " Pos keys; the game needs them equal. Saving writes the number of "
-                        "start entries the editor shows.");
-        for (int32_t i = 0; i < count; ++i) {
-            const std::string key = "Pos" + std::to_string(i);
-            const std::string value = ini.ReadString("START", key, "");
-            StartPlace s = Start(value);
-            if (value.empty())
-                Problem("start-missing", "START", key, {}, i,
-                        "Start entry " + key + " is missing: give it a cell in its dialog or "
-                        "delete it (select this line, then Delete).");
-            else if (!d.OnCourse({s.Column, s.Row}))
-                Problem("start-off-course", "START", key, {}, i,
-                        "Start entry " + key + " at (" + std::to_string(s.Column) + "," +
-                            std::to_string(s.Row) + ") lies off the course of " +
-                            std::to_string(d.Width) + " x " + std::to_string(d.Height) +
-                            " cells: give it a cell in its dialog or delete it.");
-            else if (s.Direction != 0 && s.Direction != 2 && s.Direction != 4 && s.Direction != 6)
-                Problem("start-direction", "START", key, {s.Column, s.Row}, i,
-                        "Start entry " + key + " has direction " + std::to_string(s.Direction) +
-                            "; a car starts facing up (0), right (2), down (4) or left (6): turn it with the Start tool.");
-            d.Starts.push_back(s);
-        }
-    }
-
-    void Blocks()
-    {
-        CourseDocument& d = result.Document;
-        const int32_t number = ini.ReadInteger("BLOCK", "Number", 0);
-        if (number <= 0)
+        const bool dots = p.Kind == Kind::DotRow || p.Kind == Kind::DotRowsMissing;
+        const std::vector<std::string>& rows = dots ? data.DotRows : data.TileRows;
+        const auto index = static_cast<size_t>(row - 1);
+        const size_t length = index < rows.size() ? rows[index].size() : 0;
+        if (length == static_cast<size_t>(d.Width))
             return;
-        // Only keys present count, as in the game, so a huge Number claims no memory.
-        const int32_t highest = HighestBlockKey(ini, number);
-        for (int32_t k = 1; k <= highest; ++k) {
-            const std::string value = ini.ReadString("BLOCK", std::to_string(k), "");
-            int32_t c = 1;
-            TRect b;
-            b.Left = NextInt(value, c);
-            b.Top = NextInt(value, c);
-            b.Right = NextInt(value, c);
-            b.Bottom = NextInt(value, c);
-            d.Blocks.push_back(b);
-        }
-        d.Path = ini.ReadString("BLOCK", "Path", "");
+        const std::string key = Number(static_cast<size_t>(row));
+        out.push_back({p.Section, key, {1, row}, -1,
+                       std::string(dots ? "Dot" : "Map") + " row " + key + " has " +
+                           Number(length) + " characters; the course is " + std::to_string(d.Width) +
+                           " wide.",
+                       dots ? "dot-row" : "map-row"});
     }
 
-    void Display()
+    void StartCount(const CourseProblem& p)
     {
-        CourseDocument& d = result.Document;
-        for (int k = 0; k < CaptionCount; ++k) {
-            const std::string value =
-                ini.ReadString("DISPLAY", CaptionKeys[static_cast<size_t>(k)], "");
-            if (value.empty())
-                continue;
-            int32_t c = 1;
-            const int32_t x = NextInt(value, c);
-            const int32_t y = NextInt(value, c);
-            d.Captions[static_cast<size_t>(k)] = TPoint{x, y};
-        }
-        const std::string screen = ini.ReadString("DEFINE", "ScreenSize", "");
-        if (!screen.empty()) {
-            int32_t c = 1;
-            const int32_t w = NextInt(screen, c);
-            const int32_t h = NextInt(screen, c);
-            d.ScreenSize = TPoint{w, h};
+        if (p.Kind == Kind::NoStartNumber && data.StartKeys == 0)
+            Add("no-start", p,
+                "The course has no start entry, and the game needs one for the player's car: "
+                "place it with the Start tool (S).");
+        else
+            Add("start-number", p,
+                "StartNumber (in DEFINE) is " + std::to_string(data.StartNumber) + " but START has " +
+                    std::to_string(data.StartKeys) +
+                    " Pos keys; the game needs them equal. Saving writes the number of start "
+                    "entries the editor shows.");
+    }
+
+    void Entry(const CourseProblem& p)
+    {
+        const CourseStart& s = data.Starts[static_cast<size_t>(p.Entry)];
+        if (p.Kind == Kind::StartMissing)
+            Add("start-missing", p,
+                "Start entry " + p.Key + " is missing: give it a cell in its dialog or delete it "
+                "(select this line, then Delete).");
+        else if (p.Kind == Kind::StartOffCourse)
+            Add("start-off-course", p,
+                "Start entry " + p.Key + " at (" + std::to_string(s.Cell.X) + "," +
+                    std::to_string(s.Cell.Y) + ") lies off the course of " +
+                    std::to_string(d.Width) + " x " + std::to_string(d.Height) +
+                    " cells: give it a cell in its dialog or delete it.");
+        else
+            Add("start-direction", p,
+                "Start entry " + p.Key + " has direction " + std::to_string(s.Facing.Code) +
+                    "; a car starts facing up (0), right (2), down (4) or left (6): turn it with "
+                    "the Start tool.");
+    }
+
+    // The editor's wording of each problem. Rows past the course's height are spare rows the
+    // editor keeps as they are, and keys the game passes over are no entries of the document.
+    void Take(const CourseProblem& p)
+    {
+        switch (p.Kind) {
+        case Kind::MapSize:
+            Add("map-size", p,
+                "The map size is missing or not above zero; the rows give " +
+                    std::to_string(d.Width) + "," + std::to_string(d.Height) + ".");
+            break;
+        case Kind::MapRow:
+        case Kind::DotRow:
+            if (p.Cell.Y <= d.Height)
+                Row(p, p.Cell.Y);
+            break;
+        case Kind::MapRowsMissing:
+        case Kind::DotRowsMissing:
+            for (int32_t row = p.Cell.Y; row <= d.Height; ++row)
+                Row(p, row);
+            break;
+        case Kind::NoStartNumber:
+        case Kind::StartCount: StartCount(p); break;
+        case Kind::StartMissing:
+        case Kind::StartOffCourse:
+        case Kind::StartDirection: Entry(p); break;
+        case Kind::StartKeyIgnored: break;
         }
     }
 };
 
 } // namespace
 
-OpenedCourse ReadCourse(const std::string& bytes)
+OpenedCourse OpenParsedCourse(const ParsedCourse& course)
 {
-    const brv::IniFile ini = brv::IniFile::FromBytes("", bytes);
+    const CourseData& data = course.Data;
     OpenedCourse result;
     CourseDocument& d = result.Document;
-    Reader reader{ini, result};
-
-    const std::string size = ini.ReadString("DEFINE", "MapSize", "");
-    int32_t c = 1;
-    d.Width = NextInt(size, c);
-    d.Height = NextInt(size, c);
-    if (d.Width < 1 || d.Height < 1) {
-        // Without a size, the rows tell it, if there are any.
-        const std::vector<std::string> rows = ini.ReadSection("MAP");
-        if (rows.empty())
-            throw NotACourse("The file holds no course: it has neither a map size nor map rows.");
-        d.Height = static_cast<int32_t>(std::min<size_t>(rows.size(), MaxCourseSide + 1));
-        d.Width = 0;
-        for (int32_t k = 1; k <= d.Height; ++k)
-            d.Width = std::max(d.Width, static_cast<int32_t>(std::min<size_t>(
-                                            ini.ReadString("MAP", std::to_string(k), "").size(),
-                                            MaxCourseSide + 1)));
-        if (d.Width < 1)
-            throw NotACourse("The file holds no course: its map rows are empty.");
-        reader.Problem("map-size", "DEFINE", "MapSize", {}, -1,
-                       "The map size is missing or not above zero; the rows give " +
-                           std::to_string(d.Width) + "," + std::to_string(d.Height) + ".");
-    }
+    d.Width = data.Width;
+    d.Height = data.Height;
+    const bool sizedByRows = !course.Problems.empty() && course.Problems[0].Kind == Kind::MapSize;
+    if (sizedByRows && d.Height < 1)
+        throw NotACourse("The file holds no course: it has neither a map size nor map rows.");
+    if (sizedByRows && d.Width < 1)
+        throw NotACourse("The file holds no course: its map rows are empty.");
     if (d.Width > MaxCourseSide || d.Height > MaxCourseSide)
         throw NotACourse("The course is larger than " + std::to_string(MaxCourseSide) +
                          " cells on a side.");
 
-    d.Tiles = reader.Rows("MAP", MaskChar(ClosedCell), d.SpareTileRows, "Map");
-    d.Dots = reader.Rows("MAPDOT", '.', d.SpareDotRows, "Dot");
-    reader.Blocks();
-    reader.Starts();
-    reader.Display();
+    d.Tiles = FitRows(data.TileRows, d, WallMaskCharacter(ClosedCell), d.SpareTileRows);
+    d.Dots = FitRows(data.DotRows, d, '.', d.SpareDotRows);
+    d.Blocks = data.Blocks;
+    d.Path = data.Path;
+    d.Starts.reserve(data.Starts.size());
+    for (const CourseStart& s : data.Starts)
+        d.Starts.push_back(StartPlace::FromCourse(s));
+    d.Captions = data.Display;
+    d.ScreenSize = data.ScreenSize;
+
+    Problems problems{data, d, result.Problems};
+    for (const CourseProblem& p : course.Problems)
+        problems.Take(p);
     return result;
+}
+
+OpenedCourse ReadCourse(const std::string& bytes)
+{
+    return OpenParsedCourse(ParseCourse(brv::IniFile::FromBytes("", bytes), BadMapSize::SizedByRows));
 }

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The editor's own reading of a course file. It takes what the game would refuse, reads what
-// can be read and notes each problem the game's loader would stop at, so the author sees the
-// course and can mend it. Only a file that is no course at all is refused.
+// The editor's own opening of a course file, read by the course parser. It takes what the game
+// would refuse, reads what can be read and words each problem the game's loader would stop at,
+// so the author sees the course and can mend it. Only a file that is no course at all is
+// refused.
+#include "course/CourseParser.h"
 #include "editor/model/CourseDocument.h"
 
 #include <stdexcept>
@@ -32,4 +34,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The document and problems of a course parsed with BadMapSize::SizedByRows. Throws NotACourse.
+OpenedCourse OpenParsedCourse(const ParsedCourse& course);
+// The same from the bytes of a course file.
 OpenedCourse ReadCourse(const std::string& bytes);

@@ -42,14 +42,14 @@ char MirrorMask(char c, bool horizontal)
         next |= b;
     if (m & b)
         next |= a;
-    return MaskChar(next);
+    return WallMaskCharacter(next);
 }
 
 char RotateMask(char c)
 {
     const int32_t m = MaskOf(c);
     // North turns to east, east to south, south to west, west to north.
-    return MaskChar(((m << 1) | (m >> 3)) & 15);
+    return WallMaskCharacter(((m << 1) | (m >> 3)) & 15);
 }
 
 CellClip WholeCourse(const CourseDocument& d)
@@ -215,7 +215,7 @@ void RotateClip(CellClip& c)
         const TPoint to = turn({s.Column, s.Row});
         s.Column = to.X;
         s.Row = to.Y;
-        if (s.Direction >= 0 && s.Direction <= 6 && s.Direction % 2 == 0)
+        if (s.Course().Facing.IsStraight())
             s.Direction = (s.Direction + 2) % 8;
     }
     for (TRect& b : r.Blocks) {

@@ -68,7 +68,7 @@ std::vector<CourseFileValue> CourseFileValues(const CourseDocument& d)
     }
     for (int k = 0; k < CaptionCount; ++k)
         if (const auto& at = d.Captions[static_cast<size_t>(k)])
-            keys.push_back({"DISPLAY", CaptionKeys[static_cast<size_t>(k)], Pair(at->X, at->Y)});
+            keys.push_back({"DISPLAY", DisplayKeys[static_cast<size_t>(k)], Pair(at->X, at->Y)});
     return keys;
 }
 
@@ -100,9 +100,15 @@ std::string SavedBytes(const std::string& original, const CourseDocument& loaded
 std::string LoaderVerdict(const std::string& bytes, const std::vector<std::string>& errorTexts,
                           int32_t* error)
 {
+    TMap map(96, 60, 60, false);
+    return LoaderVerdict(ParseCourse(brv::IniFile::FromBytes("", bytes)), map, errorTexts, error);
+}
+
+std::string LoaderVerdict(const ParsedCourse& course, TMap& map,
+                          const std::vector<std::string>& errorTexts, int32_t* error)
+{
     if (error)
         *error = 0;
-    TMap map(96, 60, 60, false);
     std::vector<std::string> texts = errorTexts;
     texts.resize(5);
     // What each of the loader's refusals means, in the file's own terms.
@@ -119,7 +125,7 @@ std::string LoaderVerdict(const std::string& bytes, const std::vector<std::strin
             texts[k] = rules[k];
     map.SetErrorTexts(texts);
     try {
-        map.LoadFromIni(brv::IniFile::FromBytes("", bytes));
+        map.LoadParsed(course);
     } catch (const CourseError& refused) {
         if (error)
             *error = refused.Number;

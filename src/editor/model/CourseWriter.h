@@ -30,6 +30,9 @@ std::string SavedBytes(const std::string& original, const CourseDocument& loaded
 // rule each error stands for. `error` receives the loader's error number, 0 when it accepts.
 std::string LoaderVerdict(const std::string& bytes, const std::vector<std::string>& errorTexts,
                           int32_t* error = nullptr);
+// The same over a course already parsed; `map` takes the course when the loader accepts it.
+std::string LoaderVerdict(const ParsedCourse& course, TMap& map,
+                          const std::vector<std::string>& errorTexts, int32_t* error = nullptr);
 
 // Saves atomically through the INI layer. Throws brv::IniWriteError when it cannot.
 void WriteCourseFile(const std::string& fileName, const std::string& bytes);

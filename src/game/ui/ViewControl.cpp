@@ -168,25 +168,39 @@ void ViewControl::GiveBackPlace()
 {
     // The place is the frame's. Right after full screen the window has no frame yet: a move now
     // would put the client area there, and the frame would follow one title bar higher once the
-    // window manager gives it back. So the move waits for the frame, or for a while without one
-    // (no window manager), and is then exact.
+    // window manager gives it back. A busy window manager may also apply the geometry it kept
+    // from before full screen after our own requests. So the window is watched until it is
+    // framed and has stayed where it belongs for a moment (or for a while without a frame: no
+    // window manager), and put back each time it is found elsewhere.
     placeTries_ = 0;
+    settledTicks_ = 0;
     form_.move(windowed_.Place);
     placeTimer_.start();
 }
 
 void ViewControl::PlaceTimerTick()
 {
-    const bool framed = form_.frameGeometry() != form_.geometry();
     if (form_.Options.FullScreen || form_.isMinimized() || form_.isMaximized()) {
         placeTimer_.stop();
         return;
     }
-    if (framed || ++placeTries_ >= MaxPlaceTries) {
-        placeTimer_.stop();
-        if (form_.pos() != windowed_.Place)
+    const bool framed = form_.frameGeometry() != form_.geometry();
+    const bool lastTry = ++placeTries_ >= MaxPlaceTries;
+    if (!framed && !lastTry)
+        return;
+    const bool placed = form_.pos() == windowed_.Place;
+    const bool sized = !fittedSize_.isValid() || form_.size() == fittedSize_;
+    if (!placed || !sized) {
+        settledTicks_ = 0;
+        if (!sized)
+            form_.resize(fittedSize_);
+        if (!placed)
             form_.move(windowed_.Place);
+    } else {
+        ++settledTicks_;
     }
+    if (lastTry || settledTicks_ >= SettledTicks)
+        placeTimer_.stop();
 }
 
 QPoint ViewControl::WindowPlace() const
@@ -287,8 +301,10 @@ void ViewControl::FitClientArea()
             frame->activate();
     }
     // A maximised window keeps its size: the field is centred in it.
-    if (!form_.isMaximized())
-        form_.resize(map.ScreenWidth * zoom + around.width(), map.ScreenHeight * zoom + around.height());
+    if (!form_.isMaximized()) {
+        fittedSize_ = QSize(map.ScreenWidth * zoom + around.width(), map.ScreenHeight * zoom + around.height());
+        form_.resize(fittedSize_);
+    }
     KeepZoomedWindowOnScreen();
 }
 

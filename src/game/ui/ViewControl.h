@@ -71,7 +71,11 @@ private:
     void GiveBackPlace();
     void PlaceTimerTick();
     static constexpr int PlaceTryMs = 20;
-    static constexpr int MaxPlaceTries = 25;
+    // A busy desktop may take a second or more to frame the window again; without a window
+    // manager nothing comes, and the window simply stays where the first move put it.
+    static constexpr int MaxPlaceTries = 150;
+    // Ticks the framed window must stay in place before the watch ends.
+    static constexpr int SettledTicks = 10;
 
     TBrevantoForm& form_;
     // The window as it was before full screen, given back when leaving it.
@@ -82,4 +86,7 @@ private:
     } windowed_;
     QTimer placeTimer_;
     int placeTries_ = 0;
+    int settledTicks_ = 0;
+    // The window's size as last fitted around the field, given back with its place.
+    QSize fittedSize_;
 };

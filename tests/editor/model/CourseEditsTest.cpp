@@ -120,13 +120,13 @@ TEST(CourseEdits, BlocksHoldTheirEdgeCellsAndTheLowerNumberWins)
     CourseDocument d = CourseDocument::Empty(6, 5);
     ASSERT_TRUE(AddBlock(d, {4, 3}, {2, 2}));
     ASSERT_TRUE(AddBlock(d, {4, 1}, {6, 5}));
-    EXPECT_EQ(d.BlockAt({2, 2}), 1);
-    EXPECT_EQ(d.BlockAt({4, 3}), 1) << "bottom right corner";
-    EXPECT_EQ(d.BlockAt({3, 3}), 1);
-    EXPECT_EQ(d.BlockAt({1, 2}), 0);
-    EXPECT_EQ(d.BlockAt({2, 4}), 0);
-    EXPECT_EQ(d.BlockAt({6, 5}), 2);
-    EXPECT_EQ(d.BlockAt({5, 3}), 2);
+    EXPECT_EQ(BlockAt(d.Blocks, {2, 2}), 1);
+    EXPECT_EQ(BlockAt(d.Blocks, {4, 3}), 1) << "bottom right corner";
+    EXPECT_EQ(BlockAt(d.Blocks, {3, 3}), 1);
+    EXPECT_EQ(BlockAt(d.Blocks, {1, 2}), 0);
+    EXPECT_EQ(BlockAt(d.Blocks, {2, 4}), 0);
+    EXPECT_EQ(BlockAt(d.Blocks, {6, 5}), 2);
+    EXPECT_EQ(BlockAt(d.Blocks, {5, 3}), 2);
 }
 
 TEST(CourseEdits, StartEntriesTurnMoveAndStayOnTheCourse)
@@ -218,10 +218,10 @@ TEST(CourseEdits, RingsEraseAndQuarterBlocks)
     EXPECT_EQ(d.Starts[1].Kind, 'R');
     ASSERT_TRUE(MakeQuarterBlocks(d));
     EXPECT_EQ(d.Path, "1234");
-    EXPECT_EQ(d.BlockAt({6, 5}), 1);
-    EXPECT_EQ(d.BlockAt({7, 5}), 2);
-    EXPECT_EQ(d.BlockAt({12, 10}), 3);
-    EXPECT_EQ(d.BlockAt({1, 6}), 4);
+    EXPECT_EQ(BlockAt(d.Blocks, {6, 5}), 1);
+    EXPECT_EQ(BlockAt(d.Blocks, {7, 5}), 2);
+    EXPECT_EQ(BlockAt(d.Blocks, {12, 10}), 3);
+    EXPECT_EQ(BlockAt(d.Blocks, {1, 6}), 4);
     AddStart(d, {8, 2});
     EXPECT_EQ(d.Starts[2].Kind, 'P');
 }

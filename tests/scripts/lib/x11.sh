@@ -90,6 +90,11 @@ copy_game() {
             [ -f "$file" ] && cp "$file" "$work/game/"
         done
     done
+    # The settings as shipped, not the build folder's copy: that one is a developer's own from
+    # the first run on (another course, a window position) and would steer the checks.
+    local shipped
+    shipped="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)/assets/BREVANTO.INI"
+    [ -f "$shipped" ] && cp "$shipped" "$work/game/BREVANTO.INI"
     [ -f "$work/game/BREVANTO.INI" ] || fail "no settings file beside the program in $bin"
     export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 }
@@ -141,6 +146,16 @@ window_gone() {
 }
 wait_until_closed() {
     wait_until 30 window_gone "$1"
+}
+
+# A window manager, as on a desktop (full screen, framing and focus are its business): openbox,
+# started once Xvfb runs; fails the check when it does not come up.
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+start_window_manager() {
+    need_tools openbox xprop
+    openbox --sm-disable >"$work/wm.log" 2>&1 &
+    wm_pid=$!
+    wait_until 100 wm_running || fail "openbox did not start: $(cat "$work/wm.log")"
 }
 
 managed() { # a window manager has framed the window
