@@ -331,6 +331,10 @@ std::string ReplayText(const Replay& replay)
 
 void SaveReplay(const Replay& replay, const std::string& fileName)
 {
+    // A replay that would not read back is never written: its course could not be found.
+    if (EncodeStoredText(replay.CoursePath).size() > MaxCoursePathBytes)
+        throw brv::IniWriteError(fileName, "the course path is longer than " +
+                                               std::to_string(MaxCoursePathBytes) + " characters");
     brv::IniFile::FromBytes(fileName, ReplayText(replay)).SaveAs(fileName);
 }
 

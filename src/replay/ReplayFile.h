@@ -83,7 +83,8 @@ struct Replay {
 
 // The file's text.
 std::string ReplayText(const Replay& replay);
-// Writes the file atomically (through the INI layer); throws brv::IniWriteError.
+// Writes the file atomically (through the INI layer); throws brv::IniWriteError, also for a
+// course path too long to read back, and then writes nothing.
 void SaveReplay(const Replay& replay, const std::string& fileName);
 
 struct ReplayReading {

@@ -3,11 +3,13 @@
 // refused with a message that says what is wrong.
 #include "TestFiles.h"
 
+#include "platform/IniFile.h"
 #include "replay/ReplayFile.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 
@@ -93,6 +95,10 @@ TEST(ReplayFile, EverythingReadsBackAsWrittenThroughAFile)
     EXPECT_EQ(longest.Read->CoursePath, deep.CoursePath);
     deep.CoursePath += 'd';
     EXPECT_NE(ReadReplay(ReplayText(deep)).Error.find("longer than 1024"), std::string::npos);
+    // Such a replay is never saved: it could not be watched.
+    const std::string unreadable = dir.File("long-course.replay");
+    EXPECT_THROW(SaveReplay(deep, unreadable), brv::IniWriteError);
+    EXPECT_FALSE(std::filesystem::exists(unreadable));
 }
 
 TEST(ReplayFile, DamagedFilesAreRefusedWithAReason)
