@@ -30,6 +30,7 @@ TEST(CourseCatalogTest, ListsCourseFilesOfBothFoldersOnceEach)
     program.Write("COURSE1.DAT", "; first\n[DEFINE]\n");
     program.Write("GROUND.BMP", "not a course");
     program.Write("notes.dat.txt", "not a course");
+    program.Write(".DAT", "; a name that is only the extension");
     std::filesystem::create_directory(program.Path() / "folder.DAT");
     user.Write("mine.dat", "; my own\n");
     const std::string programDir = program.Path().string() + "/";

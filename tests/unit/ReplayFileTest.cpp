@@ -90,7 +90,8 @@ TEST(ReplayFile, EverythingReadsBackAsWrittenThroughAFile)
     // A course path as long as the limit reads back; one byte more is refused.
     Replay deep = Sample();
     deep.CoursePath = "/" + std::string(1023, 'd');
-    const ReplayReading longest = ReadReplay(ReplayText(deep));
+    SaveReplay(deep, dir.File("deep.replay"));
+    const ReplayReading longest = LoadReplay(dir.File("deep.replay"));
     ASSERT_TRUE(longest.Read) << longest.Error;
     EXPECT_EQ(longest.Read->CoursePath, deep.CoursePath);
     deep.CoursePath += 'd';
