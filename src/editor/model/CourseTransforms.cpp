@@ -24,11 +24,8 @@ size_t ClipIndex(const CellClip& c, TPoint cell)
 
 int32_t MaskOf(char c)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return ClosedCell;
+    const int32_t mask = WallMaskOf(c);
+    return mask >= 0 ? mask : ClosedCell;
 }
 
 // A cell's walls seen in the mirror: east and west (or north and south) change places.
@@ -50,6 +47,36 @@ char RotateMask(char c)
     const int32_t m = MaskOf(c);
     // North turns to east, east to south, south to west, west to north.
     return WallMaskCharacter(((m << 1) | (m >> 3)) & 15);
+}
+
+// The clip laid out anew, `width` x `height`: every cell, start and block moved through `place`,
+// each cell's walls through `walls`, each start's direction through `facing`.
+template <class Place, class Walls, class Facing>
+CellClip Relaid(const CellClip& c, int32_t width, int32_t height, Place place, Walls walls,
+                Facing facing)
+{
+    CellClip r = c;
+    r.Width = width;
+    r.Height = height;
+    for (int32_t y = 1; y <= c.Height; ++y) {
+        for (int32_t x = 1; x <= c.Width; ++x) {
+            const TPoint to = place({x, y});
+            r.Tiles[ClipIndex(r, to)] = walls(c.Tiles[ClipIndex(c, {x, y})]);
+            r.Dots[ClipIndex(r, to)] = c.Dots[ClipIndex(c, {x, y})];
+        }
+    }
+    for (StartPlace& s : r.Starts) {
+        const TPoint to = place({s.Column, s.Row});
+        s.Column = to.X;
+        s.Row = to.Y;
+        s.Direction = facing(s);
+    }
+    for (TRect& b : r.Blocks) {
+        const TPoint a = place({b.Left, b.Top});
+        const TPoint z = place({b.Right, b.Bottom});
+        b = {std::min(a.X, z.X), std::min(a.Y, z.Y), std::max(a.X, z.X), std::max(a.Y, z.Y)};
+    }
+    return r;
 }
 
 CellClip WholeCourse(const CourseDocument& d)
@@ -168,62 +195,27 @@ bool ClearCells(CourseDocument& d, TRect area)
 
 void MirrorClip(CellClip& c, bool horizontal)
 {
-    CellClip m = c;
     const auto flip = [&](TPoint p) {
         return horizontal ? TPoint{c.Width + 1 - p.X, p.Y} : TPoint{p.X, c.Height + 1 - p.Y};
     };
-    for (int32_t y = 1; y <= c.Height; ++y) {
-        for (int32_t x = 1; x <= c.Width; ++x) {
-            const TPoint to = flip({x, y});
-            m.Tiles[ClipIndex(c, to)] = MirrorMask(c.Tiles[ClipIndex(c, {x, y})], horizontal);
-            m.Dots[ClipIndex(c, to)] = c.Dots[ClipIndex(c, {x, y})];
-        }
-    }
-    for (StartPlace& s : m.Starts) {
-        const TPoint to = flip({s.Column, s.Row});
-        s.Column = to.X;
-        s.Row = to.Y;
-        // Facing across the mirror turns round; along it stays.
+    const auto walls = [horizontal](char tile) { return MirrorMask(tile, horizontal); };
+    // Facing across the mirror turns round; along it stays.
+    const auto facing = [horizontal](const StartPlace& s) {
         const bool across = horizontal ? (s.Direction == 2 || s.Direction == 6)
                                        : (s.Direction == 0 || s.Direction == 4);
-        if (across)
-            s.Direction = (s.Direction + 4) % 8;
-    }
-    for (TRect& b : m.Blocks) {
-        const TPoint a = flip({b.Left, b.Top});
-        const TPoint z = flip({b.Right, b.Bottom});
-        b = {std::min(a.X, z.X), std::min(a.Y, z.Y), std::max(a.X, z.X), std::max(a.Y, z.Y)};
-    }
-    c = std::move(m);
+        return across ? (s.Direction + 4) % 8 : s.Direction;
+    };
+    c = Relaid(c, c.Width, c.Height, flip, walls, facing);
 }
 
 void RotateClip(CellClip& c)
 {
-    CellClip r = c;
-    r.Width = c.Height;
-    r.Height = c.Width;
     // Cell (x, y) of a clip h high lands on (h + 1 - y, x).
     const auto turn = [&](TPoint p) { return TPoint{c.Height + 1 - p.Y, p.X}; };
-    for (int32_t y = 1; y <= c.Height; ++y) {
-        for (int32_t x = 1; x <= c.Width; ++x) {
-            const TPoint to = turn({x, y});
-            r.Tiles[ClipIndex(r, to)] = RotateMask(c.Tiles[ClipIndex(c, {x, y})]);
-            r.Dots[ClipIndex(r, to)] = c.Dots[ClipIndex(c, {x, y})];
-        }
-    }
-    for (StartPlace& s : r.Starts) {
-        const TPoint to = turn({s.Column, s.Row});
-        s.Column = to.X;
-        s.Row = to.Y;
-        if (s.Course().Facing.IsStraight())
-            s.Direction = (s.Direction + 2) % 8;
-    }
-    for (TRect& b : r.Blocks) {
-        const TPoint a = turn({b.Left, b.Top});
-        const TPoint z = turn({b.Right, b.Bottom});
-        b = {std::min(a.X, z.X), std::min(a.Y, z.Y), std::max(a.X, z.X), std::max(a.Y, z.Y)};
-    }
-    c = std::move(r);
+    const auto facing = [](const StartPlace& s) {
+        return s.Course().Facing.IsStraight() ? (s.Direction + 2) % 8 : s.Direction;
+    };
+    c = Relaid(c, c.Height, c.Width, turn, RotateMask, facing);
 }
 
 bool MirrorCells(CourseDocument& d, TRect area, bool horizontal)
