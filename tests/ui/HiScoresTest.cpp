@@ -12,6 +12,7 @@
 #include "platform/IniFile.h"
 #include "platform/TextCodec.h"
 
+#include <QDateTime>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -257,6 +258,11 @@ private slots:
             QCOMPARE(CellText(*tables, 1, 1), QStringLiteral("Ann"));
             QCOMPARE(CellText(*tables, 1, 2), QStringLiteral("500"));
             QCOMPARE(CellText(*tables, 2, 1), QStringLiteral("Cy"));
+            // The date in local time; an entry stored without one shows none.
+            QCOMPARE(CellText(*tables, 0, 4), QDateTime::fromSecsSinceEpoch(1'796'712'536, Qt::UTC)
+                                                  .toLocalTime()
+                                                  .toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+            QCOMPARE(CellText(*tables, 2, 4), QString());
             QCOMPARE(CellText(*tables, 3, 0), QStringLiteral("4"));
             QCOMPARE(CellText(*tables, 3, 1), QString());
             QCOMPARE(tables->HighlightedRow(), 1);

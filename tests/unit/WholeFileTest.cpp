@@ -20,6 +20,8 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -119,6 +121,68 @@ TEST(WholeFileSave, InPlaceRewriteStoppedAtEveryStepLeavesOldOrNewContent)
         }
         EXPECT_EQ(NamesIn(dir.Path()), std::vector<std::string>{"PLACE.INI"});
     }
+}
+
+TEST(WholeFileSave, OnlyAFileThatCannotBeReplacedIsRewrittenInPlace)
+{
+    // Renaming over a file mounted on its own fails with EBUSY: then, and only then, the file is
+    // rewritten in place; a rename refused for another reason fails the save and keeps the file.
+    struct RefusedRename : CountingCalls {
+        int error = 0;
+        int Rename(const char*, const char*) override
+        {
+            errno = error;
+            return -1;
+        }
+    };
+    TempDir dir;
+    for (const int error : {EBUSY, EACCES, EXDEV}) {
+        const std::string file = dir.Write("PLACE.INI", "[s]\nold=1\n");
+        RefusedRename calls;
+        calls.error = error;
+        const brv::FileSystemCallsOverride seam(calls);
+        const std::string refusal = brv::ReplaceWholeFile(file, "[s]\nnew=1\n", {.InPlaceFallback = true});
+        EXPECT_EQ(refusal.empty(), error == EBUSY) << refusal;
+        EXPECT_EQ(ReadBytes(file), error == EBUSY ? "[s]\nnew=1\n" : "[s]\nold=1\n");
+        EXPECT_EQ(NamesIn(dir.Path()), std::vector<std::string>{"PLACE.INI"});
+    }
+}
+
+TEST(WholeFileSave, AFailedInPlaceRewritePutsTheOldContentBackOnDisk)
+{
+    // The folder takes no new file, so the save rewrites in place, and its write fails as on a
+    // full disk: the old content goes back, and is synced to disk before the save gives up.
+    struct FullDisk : CountingCalls {
+        bool failed = false;
+        int Open(const char* path, int flags, mode_t mode) override
+        {
+            if (flags & O_CREAT) {
+                errno = EACCES;
+                return -1;
+            }
+            return CountingCalls::Open(path, flags, mode);
+        }
+        ssize_t WriteAt(int fd, const void* data, size_t size, off_t offset) override
+        {
+            if (!std::exchange(failed, true)) {
+                errno = ENOSPC;
+                return -1;
+            }
+            return CountingCalls::WriteAt(fd, data, size, offset);
+        }
+    };
+    TempDir dir;
+    const std::string file = dir.Write("PLACE.INI", "[s]\nold=1\n");
+    FullDisk calls;
+    std::vector<std::string> names;
+    calls.Before = [&names](int, const std::string& call, const char*, int) { names.push_back(call); };
+    const brv::FileSystemCallsOverride seam(calls);
+    EXPECT_EQ(brv::ReplaceWholeFile(file, "[s]\nnew=1\n", {.InPlaceFallback = true}), std::strerror(ENOSPC));
+    EXPECT_EQ(ReadBytes(file), "[s]\nold=1\n");
+    // Written back, cut to its length, synced; then the file is closed.
+    ASSERT_GE(names.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(names.end() - 4, names.end()),
+              (std::vector<std::string>{"write", "truncate", "sync", "close"}));
 }
 
 TEST(WholeFileSave, TheCopyHasThePrivateFilesModeBeforeAByteIsWritten)
